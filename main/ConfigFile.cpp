@@ -1,0 +1,42 @@
+// The settings file Config.ini, through W file functions so that any folder name works.
+#include "main/ConfigFile.h"
+
+#include <windows.h>
+
+#include "main/IniText.h"
+#include "main/web/OwnedHandle.h"
+#include "ui/WideText.h"
+
+namespace {
+
+constexpr size_t kValueBuffer = 10240;
+
+
+std::string ReadWholeFile(const std::string& path) {
+  web::KernelHandle f(CreateFileW(ui::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!f) return {};
+  std::string text;
+  char buf[4096];
+  DWORD n = 0;
+  while (ReadFile(f.Get(), buf, sizeof buf, &n, nullptr) && n > 0) text.append(buf, n);
+  return text;
+}
+
+}  // namespace
+
+std::string ReadConfigValue(const std::string& path, const std::string& section, const std::string& key) {
+  std::string value = IniValue(ReadWholeFile(path), section, key);
+  if (value.size() > kValueBuffer - 1) value.resize(kValueBuffer - 1);
+  return value;
+}
+
+bool WriteConfigValue(const std::string& path, const std::string& section, const std::string& key,
+                      const std::string& value) {
+  std::string text = WithIniValue(ReadWholeFile(path), section, key, value);
+  web::KernelHandle f(CreateFileW(ui::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!f) return false;
+  DWORD written = 0;
+  return WriteFile(f.Get(), text.data(), (DWORD)text.size(), &written, nullptr) && written == text.size();
+}

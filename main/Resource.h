@@ -1,0 +1,5 @@
+// Resource ids of the main program.
+#pragma once
+
+#define IDI_TAVRIN 101
+#define IDB_TOOLBAR 102

@@ -1,0 +1,108 @@
+// Finding the service at start, the update check and the user lookup; runs on the bootstrap thread.
+#include "main/ServiceClient.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <wininet.h>
+
+#include "main/Globals.h"
+#include "main/MainWindow.h"
+#include "main/Version.h"
+#include "main/web/OwnedHandle.h"
+#include "main/web/TextHelpers.h"
+#include "main/web/TextSplit.h"
+#include "main/web/WebRequest.h"
+#include "ui/App.h"
+#include "ui/MessageBox.h"
+#include "ui/WebBrowserBox.h"
+#include "ui/WideText.h"
+
+namespace {
+
+// The platform's connection state, then a test open of a fixed address.
+bool MachineIsOnline() {
+  DWORD flags = 0;
+  if (!InternetGetConnectedState(&flags, 0)) return false;
+  web::InternetHandle internet(InternetOpenA("Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)",
+                                             INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+  if (!internet) return false;
+  web::InternetHandle url(InternetOpenUrlA(internet.Get(), TAVRIN_ONLINE_CHECK_URL, nullptr, 0,
+                                           INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0));
+  return static_cast<bool>(url);
+}
+
+std::string UpToZero(const std::string& bytes) { return bytes.substr(0, bytes.find('\0')); }
+
+void StartUpdater(const std::string& downloadPage) {
+  const std::string updater = ui::ProgramDir() + "/Quenlo.exe";
+  if (GetFileAttributesW(ui::ToWide(updater).c_str()) != INVALID_FILE_ATTRIBUTES) {
+    std::wstring command = ui::ToWide("Quenlo.exe " + ServiceBase.Get() + "up/");
+    STARTUPINFOW si = {sizeof(si)};
+    PROCESS_INFORMATION pi = {};
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+      CloseHandle(pi.hThread);
+      CloseHandle(pi.hProcess);
+    }
+  } else {
+    ShellExecuteW(nullptr, L"open", ui::ToWide(downloadPage).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  }
+}
+
+void ShowAdvertisement(const std::string& address) {
+  ui::Window* w = MainWin();
+  if (!w) return;
+  ui::WebBrowserBox browser = w->Get<ui::WebBrowserBox>("W1");
+  browser.SetVisible(true);
+  browser.Navigate(address);
+  w->Get<ui::Control>("外形框2").SetVisible(true);
+  w->SetHeight(450);
+}
+
+}  // namespace
+
+unsigned long __stdcall ThreadEntryBootstrap(void*) {
+  try {
+    Bootstrap();
+  } catch (...) {
+  }
+  return 0;
+}
+
+void Bootstrap() {
+  if (!MachineIsOnline()) return;
+  const std::string page = web::FetchPageText(TAVRIN_BOOTSTRAP_URL);
+  if (page.empty()) {
+    ui::ShowMessage("对不起，无法连接数据服务器！", "温馨提示：", MB_OK | MB_ICONINFORMATION);
+    return;
+  }
+  const std::string address = web::TextBetween(page, "S_Url=[", "]");
+  const std::string host = web::TextBetween(address, "//", "/");
+  ServiceBase.Set("http://" + host + "/VelkDown/");
+  CheckForUpdate();
+  LookUpUser();
+}
+
+void CheckForUpdate() {
+  const std::string list = UpToZero(web::RunWebRequest(ServiceBase.Get() + "up/sj.txt"));
+  const std::string server = web::TextBetween(list, "版本=[", "]");
+  const std::string notice = web::TextBetween(list, "更新信息=[", "]");
+  const std::string page = web::TextBetween(list, "路径=[", "]");
+  UpdateAdAddress.Set(web::TextBetween(list, "广告=[", "]"));
+
+  if (IsNewerVersion(server, ProgramVersion.Get())) {
+    ui::ShowMessage("软件有重要更新！请使用新版本。" + notice, "提示：", MB_OK);
+    StartUpdater(page);
+    ui::EndProgram(0);
+  }
+  const std::string ad = UpdateAdAddress.Get();
+  if (ad.size() > 6) ShowAdvertisement(ad);
+}
+
+void LookUpUser() {
+  const std::string reply = web::FetchPageText(ServiceBase.Get() + "index.Asp?A=GetuSer&uCpu=" + MachineId.Get());
+  if (reply.find('|') == std::string::npos) return;
+  const std::vector<std::string> fields = web::SplitText(reply, "|");
+  if (fields.size() < 5) return;
+  ServedCount.Set(fields[1]);
+  RemainingCount.Set(fields[2]);
+}

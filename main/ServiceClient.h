@@ -1,0 +1,14 @@
+// Finding the service at start, the update check and the user lookup.
+#pragma once
+
+// Thread entry: runs Bootstrap.
+unsigned long __stdcall ThreadEntryBootstrap(void*);
+
+// Online check, bootstrap page, service base, then the update check and the
+// user lookup.
+void Bootstrap();
+// Reads the update list: ends the program when it names a newer version,
+// else shows the advertisement panel when the list names a page.
+void CheckForUpdate();
+// Asks the service for this machine's counters.
+void LookUpUser();

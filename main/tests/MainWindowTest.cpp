@@ -1,0 +1,294 @@
+// The start window under Wine: real window, real messages, real settings file.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "main/Globals.h"
+#include "main/MachineId.h"
+#include "main/MainWindow.h"
+#include "main/Settings.h"
+#include "ui/App.h"
+#include "ui/Button.h"
+#include "ui/ListView.h"
+#include "ui/StatusBar.h"
+#include "ui/Toolbar.h"
+#include "ui/WideText.h"
+#include "ui/tests/support/DialogWatcher.h"
+#include "ui/tests/support/Pump.h"
+
+namespace {
+
+using testsupport::Pump;
+
+std::string Dir() { return ui::ProgramDir(); }
+std::string ConfigFilePath() { return Dir() + "\\Config.ini"; }
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(ui::ToWide(path).c_str(), std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+  std::ofstream out(ui::ToWide(path).c_str(), std::ios::binary);
+  out << text;
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesW(ui::ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Presses a toolbar item with the mouse, as a user would.
+void ClickToolbarItem(ui::Window* w, int index) {
+  HWND bar = w->ControlHwnd("工具条");
+  RECT r = {};
+  SendMessageW(bar, TB_GETITEMRECT, index, (LPARAM)&r);
+  LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  SendMessageW(bar, WM_MOUSEMOVE, 0, at);
+  SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(bar, WM_LBUTTONUP, 0, at);
+  Pump(50);
+}
+
+void RemoveSettings() {
+  DeleteFileW(ui::ToWide(ConfigFilePath()).c_str());
+  RemoveDirectoryW(ui::ToWide(Dir() + "\\Down").c_str());
+}
+
+class MainWindowTest : public testing::Test {
+ protected:
+  // One start window for the suite: destroying it ends the process, as it should.
+  static void SetUpTestSuite() {
+    ui::InitWindowLayer();
+    RemoveSettings();
+    InitGlobals();
+    window_ = ui::Window::Load(MainWindowForm);
+  }
+  void SetUp() override {
+    ASSERT_NE(window_, nullptr);
+    ASSERT_EQ(MainWin(), window_);
+    DownloadingFlag.Set("");
+  }
+  static ui::Window* window_;
+};
+ui::Window* MainWindowTest::window_ = nullptr;
+
+TEST_F(MainWindowTest, FirstStartRecordsTheMachineIdAndCreatesTheSaveFolder) {
+  // The window was created without Config.ini and without Down\.
+  const std::string id = ReadMachineId();
+  EXPECT_FALSE(id.empty());
+  EXPECT_EQ(MachineId.Get(), id);
+  const std::string config = ReadFile(ConfigFilePath());
+  EXPECT_NE(config.find("[软件标识]\r\nUid=" + id + "\r\n"), std::string::npos) << config;
+  EXPECT_EQ(config.find("视频下载"), std::string::npos) << config;
+  EXPECT_TRUE(Exists(Dir() + "\\Down"));
+  EXPECT_EQ(window_->Get<ui::Control>("编辑框2").Text(), Dir() + "\\Down\\");
+  EXPECT_EQ(ConfigPath.Get(), ConfigFilePath());
+}
+
+TEST_F(MainWindowTest, RecordedSaveFolderGetsOneBackslashAppended) {
+  const std::string id = ReadMachineId();
+  WriteFile(ConfigFilePath(), "[软件标识]\r\nUid=" + id + "\r\n[视频下载]\r\nDown=C:\\视频\r\n");
+  LoadSettings();
+  EXPECT_EQ(window_->Get<ui::Control>("编辑框2").Text(), "C:\\视频\\");
+
+  WriteFile(ConfigFilePath(), "[软件标识]\r\nUid=" + id + "\r\n[视频下载]\r\nDown=C:\\视频\\\r\n");
+  LoadSettings();
+  EXPECT_EQ(window_->Get<ui::Control>("编辑框2").Text(), "C:\\视频\\\\");
+}
+
+TEST_F(MainWindowTest, MachineIdIsRewrittenOnlyWhenItDiffers) {
+  const std::string id = ReadMachineId();
+  const std::string same = "; mine\r\n[软件标识]\r\nUid=" + id + "\r\n[视频下载]\r\nDown=D:\\v\r\n";
+  WriteFile(ConfigFilePath(), same);
+  LoadSettings();
+  EXPECT_EQ(ReadFile(ConfigFilePath()), same);
+
+  WriteFile(ConfigFilePath(), "[软件标识]\r\nUid=OLDCPU\r\n[视频下载]\r\nDown=D:\\v\r\n");
+  LoadSettings();
+  EXPECT_EQ(MachineId.Get(), id);
+  EXPECT_EQ(ReadFile(ConfigFilePath()), "[软件标识]\r\nUid=" + id + "\r\n[视频下载]\r\nDown=D:\\v\r\n");
+}
+
+TEST_F(MainWindowTest, StartsWithCaptionTrayIconControlsAndTexts) {
+  EXPECT_EQ(window_->Caption(), "TavrinV1.0");
+  EXPECT_TRUE(window_->HasTrayIcon());
+  EXPECT_EQ(window_->TrayTip(), "TavrinV1.0");
+  EXPECT_EQ(ProgramVersion.Get(), "1.0");
+  EXPECT_EQ(SiteType.Get(), "0");
+  for (const char* name : {"L1", "下载按钮", "编辑框2", "保存路径按钮", "选择框1"})
+    EXPECT_FALSE(ui::Control(window_->ControlHwnd(name)).Enabled()) << name;
+  EXPECT_TRUE(ui::Control(window_->ControlHwnd("工具条")).Enabled());
+
+  auto list = window_->Get<ui::ListView>("L1");
+  const char* titles[] = {"序号", "名称", "视频地址", "大小", "状态", "Url"};
+  const int widths[] = {44, 180, 80, 70, 66, 0};
+  ASSERT_EQ(list.ColumnCount(), 6);
+  for (int c = 0; c < 6; ++c) {
+    EXPECT_EQ(list.ColumnTitle(c), titles[c]);
+    EXPECT_EQ(list.ColumnWidth(c), widths[c]) << c;
+  }
+  auto bar = window_->Get<ui::Toolbar>("工具条");
+  ASSERT_EQ(bar.ItemCount(), 8);
+  EXPECT_EQ(bar.ItemText(1), "新建任务");
+  EXPECT_EQ(bar.ItemText(2), "查看已下载 ");
+  EXPECT_EQ(bar.ItemText(7), "退出");
+  EXPECT_EQ(window_->Get<ui::Control>("透明标签1").Text(), "视频文件保存目录：");
+  EXPECT_EQ(window_->Get<ui::Control>("下载按钮").Text(), "下载");
+  EXPECT_EQ(window_->Get<ui::Control>("保存路径按钮").Text(), "设置");
+  EXPECT_EQ(window_->Get<ui::Control>("选择框1").Text(), "全选");
+  EXPECT_FALSE(window_->Get<ui::Control>("外形框2").Visible());
+  EXPECT_FALSE(window_->Get<ui::Control>("W1").Visible());
+  EXPECT_EQ(window_->GetTimer("解析限制时钟").Interval(), 1000);
+  ASSERT_TRUE(StartProgressBar);
+  EXPECT_EQ(StartProgressBar->Window(), window_->ControlHwnd("进度条1"));
+  EXPECT_EQ(StartProgressBar->ColourStyle(), 4);
+}
+
+TEST_F(MainWindowTest, TopmostTogglesWithItsTextAndNewTaskClearsIt) {
+  auto bar = window_->Get<ui::Toolbar>("工具条");
+  ASSERT_FALSE(window_->Topmost());
+  ClickToolbarItem(window_, 4);
+  EXPECT_TRUE(window_->Topmost());
+  EXPECT_EQ(bar.ItemText(4), "不置顶");
+  ClickToolbarItem(window_, 4);
+  EXPECT_FALSE(window_->Topmost());
+  EXPECT_EQ(bar.ItemText(4), "置顶");
+
+  ClickToolbarItem(window_, 4);
+  ASSERT_TRUE(window_->Topmost());
+  ClickToolbarItem(window_, 1);
+  EXPECT_FALSE(window_->Topmost());
+  EXPECT_EQ(bar.ItemText(4), "置顶");
+
+  // Separators do nothing.
+  for (int sep : {0, 3, 6}) ClickToolbarItem(window_, sep);
+  EXPECT_FALSE(window_->Topmost());
+  EXPECT_TRUE(IsWindow(window_->Hwnd()));
+}
+
+TEST_F(MainWindowTest, TipsRotateWithRandomIntervals) {
+  EXPECT_EQ(window_->Get<ui::StatusBar>("状态条1").PanelText(0), "欢迎使用Tavrin！");
+  ServedCount.Set("");
+  const std::vector<std::string> tips = {
+      "网络视频的地址是有时效性，解析完成后请及时进行下载，必免失效！",
+      "觉得软件好用的话，别忘了分享给您的朋友哦！",
+      "软件暂不支持视频合并功能，请使用第三方视频软件进行视频合并（如QQ影音）！",
+      "目前已为您提供了  次的视频解析服务！",
+      "软件目前仅对优酷、土豆、新浪、56、PPTV、PPS、酷6等网站支持解析服务！",
+  };
+  // The first tip comes from the timer after 3000 ms.
+  EXPECT_EQ(window_->GetTimer("状态时钟").Interval(), 3000);
+  Pump(3400);
+  const std::string first = window_->Get<ui::StatusBar>("状态条1").PanelText(0);
+  EXPECT_NE(std::find(tips.begin(), tips.end(), first), tips.end()) << first;
+  std::set<int> intervals;
+  for (int i = 0; i < 40; ++i) {
+    ShowRandomTip();
+    Sleep(3);
+    const std::string shown = window_->Get<ui::StatusBar>("状态条1").PanelText(0);
+    EXPECT_NE(std::find(tips.begin(), tips.end(), shown), tips.end()) << shown;
+    int interval = window_->GetTimer("状态时钟").Interval();
+    EXPECT_GE(interval, 3000);
+    EXPECT_LE(interval, 30000);
+    intervals.insert(interval);
+  }
+  EXPECT_GT(intervals.size(), 1u);
+  EXPECT_EQ(TipTexts.Get(), BuildTipTexts(""));
+
+  // A served count holding "|" makes more pieces, each a possible pick.
+  ServedCount.Set("7|8");
+  std::set<std::string> shown;
+  for (int i = 0; i < 60; ++i) {
+    ShowRandomTip();
+    Sleep(2);
+    shown.insert(window_->Get<ui::StatusBar>("状态条1").PanelText(0));
+  }
+  EXPECT_TRUE(shown.count("目前已为您提供了 7") || shown.count("8 次的视频解析服务！"));
+  for (const std::string& s : shown) EXPECT_NE(s.find_first_not_of(' '), std::string::npos);
+  EXPECT_LE(shown.size(), 6u);
+  ServedCount.Set("");
+}
+
+TEST_F(MainWindowTest, ShowHideGoesToTheTrayAndATrayClickBringsItBack) {
+  ToggleWindowVisible();
+  EXPECT_FALSE(window_->Visible());
+  EXPECT_TRUE(window_->Minimized());
+  EXPECT_TRUE(window_->HasTrayIcon());
+  // A double click does nothing; the release of a single click restores.
+  SendMessageW(window_->Hwnd(), ui::kTrayCallbackMessage, 1, WM_LBUTTONDBLCLK);
+  EXPECT_FALSE(window_->Visible());
+  SendMessageW(window_->Hwnd(), ui::kTrayCallbackMessage, 1, WM_LBUTTONUP);
+  EXPECT_TRUE(window_->Visible());
+  EXPECT_FALSE(window_->Minimized());
+
+  // Toggling back from the tray puts the icon again with the caption as tip.
+  ToggleWindowVisible();
+  ToggleWindowVisible();
+  EXPECT_TRUE(window_->Visible());
+  EXPECT_EQ(window_->TrayTip(), "TavrinV1.0");
+}
+
+TEST_F(MainWindowTest, ClosingWhileDownloadingAsksAndNoKeepsTheWindow) {
+  testsupport::DialogWatcher watcher(IDNO);
+  DownloadingFlag.Set("1");
+  window_->Close();
+  ASSERT_TRUE(watcher.WaitFor(1, 5000));
+  EXPECT_EQ(watcher.Seen()[0].title, "温馨提示：");
+  EXPECT_EQ(watcher.Seen()[0].text, "视频下载进行中，您是否退出下载？\r\n\r\n退出后未下载完的文件需要重新下载！");
+  EXPECT_TRUE(IsWindow(window_->Hwnd()));
+  EXPECT_TRUE(window_->HasTrayIcon());
+
+  // The toolbar's exit asks the same question; No does nothing.
+  ClickToolbarItem(window_, 7);
+  ASSERT_TRUE(watcher.WaitFor(2, 5000));
+  EXPECT_EQ(watcher.Seen()[1].text, watcher.Seen()[0].text);
+  EXPECT_TRUE(IsWindow(window_->Hwnd()));
+}
+
+// The ways the program ends run in a child process of their own.
+TEST_F(MainWindowTest, ClosingWithoutADownloadEndsTheProcessWithoutAQuestion) {
+  EXPECT_EXIT(
+      {
+        testsupport::DialogWatcher watcher(IDNO);
+        window_->Close();
+        std::fprintf(stderr, "still running\n");
+      },
+      testing::ExitedWithCode(0), "^$");
+}
+
+TEST_F(MainWindowTest, ClosingWhileDownloadingAndAnsweringYesEndsTheProcess) {
+  EXPECT_EXIT(
+      {
+        testsupport::DialogWatcher watcher(IDYES);
+        DownloadingFlag.Set("1");
+        window_->Close();
+        std::fprintf(stderr, "still running\n");
+      },
+      testing::ExitedWithCode(0), "^$");
+}
+
+void SayCleanup() { std::fprintf(stderr, "cleanup ran\n"); }
+
+TEST_F(MainWindowTest, LogOffEndsWithoutAskingEvenWhileDownloading) {
+  EXPECT_EXIT(
+      {
+        testsupport::DialogWatcher watcher(IDNO);
+        ui::RegisterCleanup(SayCleanup);
+        DownloadingFlag.Set("1");
+        ExitProgram();
+      },
+      testing::ExitedWithCode(0), "^cleanup ran\n$");
+}
+
+TEST_F(MainWindowTest, ToolbarExitWithoutADownloadEndsTheProcess) {
+  EXPECT_EXIT(ClickToolbarItem(window_, 7), testing::ExitedWithCode(0), "^$");
+}
+
+}  // namespace

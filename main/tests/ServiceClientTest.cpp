@@ -1,0 +1,148 @@
+// The start against the service simulator: bootstrap page, update list, user lookup, advertisement.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "main/Globals.h"
+#include "main/MachineId.h"
+#include "main/MainWindow.h"
+#include "main/web/tests/support/Simulator.h"
+#include "ui/App.h"
+#include "ui/StatusBar.h"
+#include "ui/tests/support/DialogWatcher.h"
+#include "ui/tests/support/Pump.h"
+
+namespace {
+
+using testsupport::PumpUntil;
+
+testsupport::Simulator& Sim() {
+  static testsupport::Simulator sim;
+  return sim;
+}
+
+// A program start: a fresh start window whose creation starts the bootstrap
+// thread. An earlier start window is hidden and left alone, since destroying
+// it would end the process.
+ui::Window* StartProgram() {
+  if (ui::Window* old = MainWin()) ShowWindow(old->Hwnd(), SW_HIDE);
+  ServedCount.Set("");
+  RemainingCount.Set("");
+  ServiceBase.Set("");
+  return ui::Window::Load(MainWindowForm);
+}
+
+class ServiceClientTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    ui::InitWindowLayer();
+    InitGlobals();
+  }
+  void SetUp() override {
+    ASSERT_TRUE(Sim().Ready()) << "no simulator";
+    ASSERT_TRUE(Sim().Reset());
+  }
+};
+
+TEST_F(ServiceClientTest, StartFindsTheServiceAndShowsTheServedCount) {
+  ui::Window* w = StartProgram();
+  ASSERT_NE(w, nullptr);
+  const std::string lookup = "/VelkDown/index.Asp?A=GetuSer&uCpu=" + ReadMachineId();
+  ASSERT_TRUE(PumpUntil([&] { return !RemainingCount.Get().empty(); }, 20000));
+  EXPECT_EQ(Sim().Count("/online"), 1);
+  EXPECT_EQ(Sim().Count("/boot.html"), 1);
+  EXPECT_EQ(Sim().Count("/VelkDown/up/sj.txt"), 1);
+  EXPECT_EQ(Sim().Count(lookup), 1) << Sim().Log();
+  EXPECT_EQ(ServiceBase.Get(), "http://127.0.0.1:" + std::to_string(Sim().Port()) + "/VelkDown/");
+  EXPECT_EQ(ServedCount.Get(), "12");
+  EXPECT_EQ(RemainingCount.Get(), "88");
+
+  // Tip 4 carries the count.
+  ASSERT_TRUE(PumpUntil(
+      [&] {
+        ShowRandomTip();
+        return w->Get<ui::StatusBar>("状态条1").PanelText(0) == "目前已为您提供了 12 次的视频解析服务！";
+      },
+      5000));
+  // No update and no advertisement: the window keeps its size.
+  EXPECT_EQ(w->Bounds().h, 301);
+  EXPECT_FALSE(w->Get<ui::Control>("外形框2").Visible());
+}
+
+TEST_F(ServiceClientTest, AVersionWithinOneTenMillionthIsNoUpdate) {
+  ASSERT_TRUE(Sim().Set("版本", "1.00000001"));
+  testsupport::DialogWatcher watcher;
+  StartProgram();
+  ASSERT_TRUE(PumpUntil([&] { return !RemainingCount.Get().empty(); }, 20000));
+  EXPECT_TRUE(watcher.Seen().empty());
+}
+
+TEST_F(ServiceClientTest, ShortUserLookupReplyLeavesTheCounters) {
+  ASSERT_TRUE(Sim().Set("getuser", "0|5"));
+  StartProgram();
+  ASSERT_TRUE(PumpUntil([&] { return Sim().Count("/VelkDown/index.Asp?A=GetuSer") == 1; }, 20000));
+  Sleep(300);
+  EXPECT_EQ(ServedCount.Get(), "");
+  EXPECT_EQ(RemainingCount.Get(), "");
+}
+
+TEST_F(ServiceClientTest, AnAdvertisementOfSevenBytesOrMoreShowsThePanel) {
+  const std::string ad = Sim().Url("ad.html");
+  ASSERT_TRUE(Sim().Set("广告", ad));
+  ui::Window* w = StartProgram();
+  ASSERT_TRUE(PumpUntil([&] { return w->Bounds().h == 450; }, 20000));
+  EXPECT_TRUE(w->Get<ui::Control>("外形框2").Visible());
+  EXPECT_TRUE(w->Get<ui::Control>("W1").Visible());
+  EXPECT_EQ(UpdateAdAddress.Get(), ad);
+  // The browser's own request for the page reaches the server.
+  EXPECT_TRUE(PumpUntil([&] { return Sim().Count("/ad.html") >= 1; }, 15000)) << Sim().Log();
+}
+
+TEST_F(ServiceClientTest, AnAdvertisementOfSixBytesChangesNothing) {
+  ASSERT_TRUE(Sim().Set("广告", "abcdef"));
+  ui::Window* w = StartProgram();
+  ASSERT_TRUE(PumpUntil([&] { return !RemainingCount.Get().empty(); }, 20000));
+  EXPECT_EQ(UpdateAdAddress.Get(), "abcdef");
+  EXPECT_EQ(w->Bounds().h, 301);
+  EXPECT_FALSE(w->Get<ui::Control>("外形框2").Visible());
+}
+
+TEST_F(ServiceClientTest, AnEmptyBootstrapPageSaysTheServerCannotBeReached) {
+  ASSERT_TRUE(Sim().Set("boot", ""));
+  testsupport::DialogWatcher watcher;
+  StartProgram();
+  ASSERT_TRUE(watcher.WaitFor(1, 20000));
+  EXPECT_EQ(watcher.Seen()[0].text, "对不起，无法连接数据服务器！");
+  EXPECT_EQ(watcher.Seen()[0].title, "温馨提示：");
+  Sleep(300);
+  EXPECT_EQ(Sim().Count("/VelkDown/"), 0);
+}
+
+// Prints what the update check said before the program ends.
+testsupport::DialogWatcher* g_watcher = nullptr;
+void ReportDialogs() {
+  for (const auto& d : g_watcher->Seen())
+    std::fprintf(stderr, "[%s] %s\n", d.title == "提示：" ? "title ok" : "title wrong",
+                 d.text == "软件有重要更新！请使用新版本。修复了一些问题。" ? "update notice" : "other text");
+}
+
+TEST_F(ServiceClientTest, ANewerVersionShowsTheNoticeOpensTheDownloadPageAndEnds) {
+  ASSERT_TRUE(Sim().Set("版本", "1.01"));
+  EXPECT_EXIT(
+      {
+        g_watcher = new testsupport::DialogWatcher(IDOK);
+        ui::RegisterCleanup(ReportDialogs);
+        StartProgram();
+        PumpUntil([] { return false; }, 20000);
+        std::fprintf(stderr, "the program did not end\n");
+        ExitProcess(7);
+      },
+      testing::ExitedWithCode(0), "^\\[title ok\\] update notice\n$");
+  // Without the updater beside the program, the download page is opened.
+  EXPECT_EQ(Sim().Count("/online"), 1);
+  EXPECT_EQ(Sim().Count("/VelkDown/index.Asp"), 0);
+}
+
+}  // namespace

@@ -1,0 +1,30 @@
+// HTTP file download to a local file with progress, and the size query.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace web {
+
+// Called on the downloading thread after every piece written: the length the
+// server announced for this request (0 when it gave none; after a ranged
+// request, the length of the remaining part), the bytes received counting the
+// start offset, milliseconds since the start (10 when still 0), and the bytes
+// received in this run.
+using DownloadProgress =
+    std::function<void(int64_t total, int64_t received, int64_t elapsedMs, int64_t receivedThisRun)>;
+
+// Downloads the address into the file at localPath (GBK) in 10240-byte reads.
+// With resume set, asks for the bytes from startOffset on and appends them to
+// the existing file (created when missing). Returns 0 when the end of the data
+// was reached and everything received is in the file, -1 after a failure,
+// which it has already told the user in a message box.
+int DownloadToFile(const std::string& address, const std::string& localPath,
+                   const DownloadProgress& progress = {}, int64_t startOffset = 0, bool resume = false);
+
+// The length the server announces for the address (Content-Length), or -1.
+// Opens the address up to `tries` times (below 1: 5) while no length comes;
+// stops at the first address that cannot be opened.
+int64_t QueryContentLength(const std::string& address, int tries = 5);
+
+}  // namespace web

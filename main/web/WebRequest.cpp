@@ -1,0 +1,158 @@
+// The web-request helper: WinINet request on a worker thread, message-pumping wait with a time-out.
+#include "WebRequest.h"
+
+#include <windows.h>
+#include <wininet.h>
+
+#include <memory>
+
+#include "OwnedHandle.h"
+#include "MessagePump.h"
+#include "RequestHeaders.h"
+#include "TextHelpers.h"
+#include "WebRequestJob.h"
+
+namespace web {
+
+namespace {
+
+constexpr int kDefaultTimeoutSeconds = 90;
+// How long a caller that gave up waits for the worker to leave once its
+// handles are closed.
+constexpr DWORD kWorkerExitWait = 5000;
+constexpr DWORD kRawHeadersSize = 1024;
+
+const char* NullWhenBlank(const std::string& text) { return IsBlankSetting(text) ? nullptr : text.c_str(); }
+
+// The raw response headers as the request's fixed buffer holds them.
+std::string RawHeaders(HINTERNET request) {
+  char buffer[kRawHeadersSize];
+  FillMemory(buffer, sizeof buffer, ' ');
+  DWORD size = sizeof buffer;
+  if (!HttpQueryInfoA(request, HTTP_QUERY_RAW_HEADERS_CRLF, buffer, &size, nullptr)) {
+    return std::string(kRawHeadersSize, ' ');
+  }
+  const std::string text(buffer, sizeof buffer);
+  return text.substr(0, text.find('\0'));
+}
+
+DWORD WINAPI WorkerThreadEntry(void* param) {
+  std::unique_ptr<std::shared_ptr<WebRequestJob>> job(static_cast<std::shared_ptr<WebRequestJob>*>(param));
+  try {
+    return static_cast<DWORD>(WebRequestWorker(job->get()));
+  } catch (...) {
+    return 0;
+  }
+}
+
+}  // namespace
+
+int WebRequestWorker(WebRequestJob* job) {
+  RequestFields f;
+  if (!job || !job->TakeRequest(f)) return 0;
+  // Every handle kept by the job is closed on every way out.
+  struct HandleRelease {
+    WebRequestJob* job;
+    ~HandleRelease() { job->CloseHandles(); }
+  } release{job};
+
+  const std::string host = UrlHost(f.address);
+  const std::string path = UrlPath(f.address);
+  const std::string proxyName = "http=" + f.proxy;
+  HINTERNET internet = IsBlankSetting(f.proxy)
+                           ? InternetOpenA(kWebRequestAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0)
+                           : InternetOpenA(kWebRequestAgent, INTERNET_OPEN_TYPE_PROXY, proxyName.c_str(), nullptr, 0);
+  if (!job->Keep(internet)) return 0;
+  HINTERNET connection =
+      InternetConnectA(internet, host.c_str(), static_cast<INTERNET_PORT>(UrlPort(f.address)),
+                       NullWhenBlank(f.user), NullWhenBlank(f.password), INTERNET_SERVICE_HTTP, 0, 0);
+  if (!job->Keep(connection)) return 0;
+  HINTERNET request = HttpOpenRequestA(connection, f.method.empty() ? nullptr : f.method.c_str(), path.c_str(),
+                                       "HTTP/1.1", nullptr, nullptr, INTERNET_FLAG_RELOAD, 0);
+  if (!job->Keep(request)) return 0;
+
+  std::string headers = RequestHeaderBlock(f.extraHeaders, f.address);
+  switch (VerbOf(f.method)) {
+    case RequestVerb::Get:
+      HttpSendRequestA(request, headers.c_str(), static_cast<DWORD>(headers.size()), nullptr, 0);
+      break;
+    case RequestVerb::Post:
+      AddPostHeaders(headers, f.postData);
+      HttpSendRequestA(request, headers.c_str(), static_cast<DWORD>(headers.size()),
+                       f.postData.empty() ? nullptr : const_cast<char*>(f.postData.data()),
+                       static_cast<DWORD>(f.postData.size()));
+      break;
+    case RequestVerb::Unsupported:
+      return 0;
+  }
+
+  std::string body;
+  for (;;) {
+    if (job->Abandoned()) return 0;
+    char piece[512];
+    DWORD got = 0;
+    if (!InternetReadFile(request, piece, sizeof piece, &got) || got == 0) break;
+    body.append(piece, got);
+  }
+  if (job->Abandoned()) return 0;
+  const std::string rawHeaders = RawHeaders(request);
+  if (!job->WriteReply(rawHeaders, body)) return 0;
+  job->CloseHandles();
+
+  for (const CookieSetting& cookie : CookiesFromHeaders(rawHeaders)) {
+    InternetSetCookieA(("http://" + host).c_str(), cookie.name.empty() ? nullptr : cookie.name.c_str(),
+                       cookie.value.c_str());
+  }
+  return 1;
+}
+
+std::string RunWebRequest(const std::string& address, const std::string& method, const std::string& proxy,
+                          const std::string& user, const std::string& password,
+                          const std::string& extraHeaders, const std::string& postData, int timeoutSeconds,
+                          std::string* headersOut) {
+  if (headersOut) headersOut->clear();
+  auto job = std::make_shared<WebRequestJob>(
+      RequestFields{address, method, proxy, user, password, extraHeaders, postData});
+  const int seconds = timeoutSeconds > 0 ? timeoutSeconds : kDefaultTimeoutSeconds;
+  const DWORD waitMs = seconds >= 4000000 ? 4000000000u : static_cast<DWORD>(seconds) * 1000u;
+
+  auto* param = new std::shared_ptr<WebRequestJob>(job);
+  KernelHandle worker(CreateThread(nullptr, 0, WorkerThreadEntry, param, 0, nullptr));
+  if (!worker) {
+    delete param;
+    return {};
+  }
+
+  // Each pass waits the full time again: the time-out counts from the last
+  // message that woke this thread.
+  DWORD woke;
+  {
+    PendingQuit quit;
+    HANDLE handle = worker.Get();
+    do {
+      woke = MsgWaitForMultipleObjects(1, &handle, FALSE, waitMs, QS_ALLEVENTS);
+      PumpWaitingMessages(quit);
+    } while (woke != WAIT_OBJECT_0 && woke != WAIT_TIMEOUT && woke != WAIT_FAILED);
+  }
+
+  if (woke != WAIT_OBJECT_0) {
+    // Given up: the worker's blocked call returns once its handles are
+    // closed, and it no longer writes the packet. It keeps its own share of
+    // the job, so it may still finish after this returns.
+    job->Abandon();
+    PumpingWait(kWorkerExitWait, worker.Get());
+    return {};
+  }
+
+  ReplyFields reply = job->ReadReply();
+  if (headersOut) *headersOut = reply.headers;
+  if (reply.status != RequestPacket::kReplyStatus) return {};
+  return std::move(reply.body);
+}
+
+std::string FetchPageText(const std::string& address) {
+  const std::string body = RunWebRequest(PercentDecode(address));
+  return body.substr(0, body.find('\0'));
+}
+
+}  // namespace web

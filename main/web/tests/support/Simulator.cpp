@@ -1,0 +1,131 @@
+// Test helper: requests to the service simulator with plain WinINet calls.
+#include "Simulator.h"
+
+#include <wininet.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "ui/WideText.h"
+
+namespace testsupport {
+
+namespace {
+
+// Owns one WinINet handle.
+struct Inet {
+  HINTERNET h;
+  explicit Inet(HINTERNET handle) : h(handle) {}
+  ~Inet() {
+    if (h) InternetCloseHandle(h);
+  }
+  Inet(const Inet&) = delete;
+  Inet& operator=(const Inet&) = delete;
+};
+
+int ReadPort(const std::string& file) {
+  FILE* f = std::fopen(file.c_str(), "rb");
+  if (!f) return 0;
+  int port = 0;
+  if (std::fscanf(f, "%d", &port) != 1) port = 0;
+  std::fclose(f);
+  return port;
+}
+
+}  // namespace
+
+std::string PercentEncode(const std::string& bytes) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : bytes) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
+        c == '.' || c == '~' || c == '/') {
+      out += static_cast<char>(c);
+    } else {
+      out += '%';
+      out += kHex[c >> 4];
+      out += kHex[c & 15];
+    }
+  }
+  return out;
+}
+
+std::string GbkToUtf8(const std::string& gbk) {
+  const std::wstring wide = ui::ToWide(gbk);
+  if (wide.empty()) return {};
+  int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(n, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &out[0], n, nullptr, nullptr);
+  return out;
+}
+
+Simulator::Simulator() {
+  const char* file = std::getenv("TAVRIN_SIM_PORT_FILE");
+  if (file) port_ = ReadPort(file);
+}
+
+Simulator::Simulator(const std::string& portFile) : port_(ReadPort(portFile)) {}
+
+std::string Simulator::Base() const { return "http://127.0.0.1:" + std::to_string(port_) + "/"; }
+
+std::string Simulator::Url(const std::string& path) const {
+  return Base() + (!path.empty() && path[0] == '/' ? path.substr(1) : path);
+}
+
+std::string Simulator::Request(const char* verb, const std::string& path, const std::string& body,
+                               DWORD* status) const {
+  if (status) *status = 0;
+  if (!Ready()) return {};
+  Inet session(InternetOpenA("TavrinTestSupport", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+  if (!session.h) return {};
+  Inet connection(InternetConnectA(session.h, "127.0.0.1", static_cast<INTERNET_PORT>(port_), nullptr, nullptr,
+                                   INTERNET_SERVICE_HTTP, 0, 0));
+  if (!connection.h) return {};
+  const std::string target = path.empty() || path[0] != '/' ? "/" + path : path;
+  Inet request(HttpOpenRequestA(connection.h, verb, target.c_str(), "HTTP/1.1", nullptr, nullptr,
+                                INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_COOKIES, 0));
+  if (!request.h) return {};
+  if (!HttpSendRequestA(request.h, nullptr, 0, body.empty() ? nullptr : const_cast<char*>(body.data()),
+                        static_cast<DWORD>(body.size()))) {
+    return {};
+  }
+  if (status) {
+    DWORD code = 0, size = sizeof code;
+    if (HttpQueryInfoA(request.h, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &code, &size, nullptr)) {
+      *status = code;
+    }
+  }
+  std::string out;
+  char piece[8192];
+  DWORD got = 0;
+  while (InternetReadFile(request.h, piece, sizeof piece, &got) && got > 0) out.append(piece, got);
+  return out;
+}
+
+std::string Simulator::Get(const std::string& path, DWORD* status) const { return Request("GET", path, {}, status); }
+
+std::string Simulator::Post(const std::string& path, const std::string& body, DWORD* status) const {
+  return Request("POST", path, body, status);
+}
+
+bool Simulator::Set(const std::string& key, const std::string& value) const {
+  return Get("/_control/set?" + PercentEncode(GbkToUtf8(key)) + "=" + PercentEncode(GbkToUtf8(value))) == "ok";
+}
+
+bool Simulator::SetJson(const std::string& utf8Json) const { return Post("/_control/set", utf8Json) == "ok"; }
+
+bool Simulator::Reset() const { return Get("/_control/reset") == "ok"; }
+
+int Simulator::Count(const std::string& pathPrefix) const {
+  DWORD status = 0;
+  const std::string text = Get("/_control/count?path=" + PercentEncode(pathPrefix), &status);
+  return status == 200 && !text.empty() ? std::atoi(text.c_str()) : -1;
+}
+
+std::string Simulator::Last(const std::string& pathPrefix) const {
+  return Get("/_control/last?path=" + PercentEncode(pathPrefix));
+}
+
+std::string Simulator::Log() const { return Get("/_control/log"); }
+
+}  // namespace testsupport

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Benchmark: downloads a 1 GiB file from the service simulator with
+# DownloadToFile (BenchDownload.exe under Wine) and with curl, and prints both
+# rates in MB/s (10^6 bytes a second) and their ratio.
+# Usage: tools/bench-download.sh [win32 build folder] [bytes]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$here/build/win32}
+size=${2:-1073741824}
+bench=$build/main/web/BenchDownload.exe
+[ -f "$bench" ] || { echo "bench-download: $bench not built (cmake --build $build --target BenchDownload)" >&2; exit 1; }
+
+work=$(mktemp -d /tmp/bench-download.XXXXXX)
+cleanup() {
+  [ -f "$work/sim.pid" ] && kill "$(cat "$work/sim.pid")" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+python3 "$here/tools/simulator.py" --port 0 --port-file "$work/sim.port" --daemon --pid-file "$work/sim.pid" --quiet >/dev/null
+for _ in $(seq 50); do [ -s "$work/sim.port" ] && break; sleep 0.1; done
+port=$(cat "$work/sim.port")
+url="http://127.0.0.1:$port/video/$size.flv"
+
+echo "file: $url ($size bytes)"
+line=$("$here/tools/wine-run" "$bench" "$url" "Z:${work//\//\\}\\wininet.flv" | tr -d '\r')
+echo "DownloadToFile: $line"
+ours=$(sed -n 's/.*rate_mb_s=\([0-9.]*\).*/\1/p' <<<"$line")
+got=$(stat -c %s "$work/wininet.flv")
+[ "$got" = "$size" ] || { echo "bench-download: DownloadToFile wrote $got bytes, expected $size" >&2; exit 1; }
+rm -f "$work/wininet.flv"
+
+read -r curlBytes curlSeconds < <(curl -s -o "$work/curl.flv" -w '%{size_download} %{time_total}\n' "$url")
+[ "$curlBytes" = "$size" ] || { echo "bench-download: curl got $curlBytes bytes, expected $size" >&2; exit 1; }
+theirs=$(python3 -c "print(f'{$curlBytes / $curlSeconds / 1e6:.1f}')")
+echo "curl: bytes=$curlBytes seconds=$curlSeconds rate_mb_s=$theirs"
+
+python3 -c "print(f'DownloadToFile {$ours} MB/s, curl {$theirs} MB/s, ratio DownloadToFile/curl = {$ours / $theirs:.2f}')"

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Draws the main program's icon (main/res/Tavrin.ico) and toolbar strip (main/res/Toolbar.bmp).
+# The build uses the committed files; run this only to change the pictures.
+# Needs ImageMagick 6 (convert).
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+out=$here/main/res
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$out"
+
+# --- Program icon: a blue rounded square, a white arrow pointing down onto a
+# film strip. Each size is drawn four times larger and reduced, which smooths
+# the edges; the 16-pixel one has a simpler strip so that it stays readable.
+
+# icon_master <size> <file> <detailed: 1|0>
+icon_master() {
+  local s=$1 file=$2 detailed=$3
+  local k=$((s / 48))   # drawing unit: the 48-pixel design scaled by k
+  local draw=(
+    -fill '#2b7de9' -stroke '#1552a6' -strokewidth $((2 * k))
+    -draw "roundrectangle $((2 * k)),$((2 * k)) $((s - 2 * k - 1)),$((s - 2 * k - 1)) $((9 * k)),$((9 * k))"
+    -stroke none -fill '#1f2a36'
+    -draw "rectangle $((6 * k)),$((29 * k)) $((42 * k - 1)),$((42 * k - 1))"
+  )
+  if [ "$detailed" = 1 ]; then
+    local x
+    for x in 8 14 20 26 32 38; do
+      draw+=(-fill white
+        -draw "rectangle $((x * k)),$((30 * k)) $(((x + 3) * k - 1)),$((32 * k - 1))"
+        -draw "rectangle $((x * k)),$((39 * k)) $(((x + 3) * k - 1)),$((41 * k - 1))")
+    done
+    draw+=(-fill '#7fb8ff'
+      -draw "rectangle $((8 * k)),$((33 * k)) $((22 * k - 1)),$((38 * k - 1))"
+      -draw "rectangle $((26 * k)),$((33 * k)) $((40 * k - 1)),$((38 * k - 1))")
+  else
+    draw+=(-fill '#7fb8ff'
+      -draw "rectangle $((9 * k)),$((33 * k)) $((39 * k - 1)),$((38 * k - 1))")
+  fi
+  # The arrow: shaft and head, white with a thin dark rim so it reads on the strip.
+  draw+=(-fill white -stroke '#0d3b7a' -strokewidth $((k > 2 ? k : 1))
+    -draw "polygon $((19 * k)),$((7 * k)) $((29 * k)),$((7 * k)) $((29 * k)),$((19 * k)) $((36 * k)),$((19 * k)) $((24 * k)),$((32 * k)) $((12 * k)),$((19 * k)) $((19 * k)),$((19 * k))")
+  convert -size "${s}x${s}" xc:none "${draw[@]}" "$file"
+}
+
+icon_master 192 "$work/master48.png" 1   # for 48 and 32
+icon_master 64 "$work/master16.png" 0    # for 16
+convert "$work/master48.png" -filter Triangle -resize 48x48 "$work/i48.png"
+convert "$work/master48.png" -filter Triangle -resize 32x32 "$work/i32.png"
+convert "$work/master16.png" -filter Triangle -resize 16x16 "$work/i16.png"
+convert "$work/i16.png" "$work/i32.png" "$work/i48.png" -strip "$out/Tavrin.ico"
+
+# --- Toolbar strip: five 24x24 buttons side by side, magenta (255,0,255) where
+# the toolbar shows through. Each button is drawn at 96x96 and reduced; its
+# edge is then cut hard (no blend with the key colour, which would leave a
+# pink seam around every picture).
+
+button() {
+  local name=$1; shift
+  convert -size 96x96 xc:none -strokewidth 6 "$@" \
+    -filter Triangle -resize 24x24 \
+    -channel A -threshold 50% +channel \
+    -background '#ff00ff' -flatten "$work/$name.png"
+}
+
+# 新建任务: a green plus.
+button new -fill '#3cb043' -stroke '#1d6b22' \
+  -draw "polygon 38,10 58,10 58,38 86,38 86,58 58,58 58,86 38,86 38,58 10,58 10,38 38,38"
+
+# 查看已下载: a yellow folder.
+button folder -fill '#f2c744' -stroke '#9a6f0c' \
+  -draw "polygon 8,22 36,22 44,30 88,30 88,82 8,82" \
+  -fill '#ffd966' -draw "polygon 8,40 88,40 88,82 8,82"
+
+# 置顶: a red push pin, head up, needle down to the left.
+button pin -stroke '#4a4a4a' -strokewidth 8 -draw "line 40,56 14,86" \
+  -fill '#e53935' -stroke '#8e1b18' -strokewidth 6 \
+  -draw "polygon 50,10 86,46 76,54 62,48 46,64 50,74 42,80 16,54 22,46 32,50 48,34 42,20" \
+  -fill '#ff8a80' -stroke none -draw "circle 62,28 66,24"
+
+# 使用帮助: a blue disc with a white question mark.
+button help -fill '#1e88e5' -stroke '#0d47a1' -draw "circle 48,48 48,6" \
+  -fill none -stroke white -strokewidth 11 \
+  -draw "stroke-linecap round ellipse 48,35 17,15 190,400" \
+  -draw "stroke-linecap round stroke-linejoin round polyline 61,45 49,54 49,60" \
+  -fill white -stroke none -draw "circle 49,77 49,70"
+
+# 退出: a red power sign.
+button exit -fill none -stroke '#c62828' -strokewidth 12 \
+  -draw "stroke-linecap round ellipse 48,52 32,32 -55,235" \
+  -draw "stroke-linecap round line 48,10 48,46"
+
+convert "$work/new.png" "$work/folder.png" "$work/pin.png" "$work/help.png" "$work/exit.png" \
+  +append -alpha off -type TrueColor -strip "BMP3:$out/Toolbar.bmp"
+
+echo "wrote $out/Tavrin.ico and $out/Toolbar.bmp"

@@ -1,0 +1,104 @@
+// The window layer's program services.
+#include "App.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <mutex>
+#include <vector>
+
+#include "WideText.h"
+
+namespace ui {
+
+namespace {
+
+constexpr UINT kEndProgramMessage = WM_APP + 0x100;
+
+DWORD g_windowThread = 0;
+HWND g_layerWindow = nullptr;  // message-only window that takes exits from other threads
+std::mutex g_cleanupLock;
+std::vector<void (*)()> g_cleanups;
+
+[[noreturn]] void RunCleanupsAndExit(int exitCode) {
+  std::vector<void (*)()> cleanups;
+  {
+    std::lock_guard<std::mutex> g(g_cleanupLock);
+    cleanups.swap(g_cleanups);
+  }
+  for (auto it = cleanups.rbegin(); it != cleanups.rend(); ++it) (*it)();
+  ExitProcess((UINT)exitCode);
+}
+
+LRESULT CALLBACK LayerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == kEndProgramMessage) RunCleanupsAndExit((int)wp);
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+bool InitWindowLayer() {
+  if (g_windowThread) return true;
+  g_windowThread = GetCurrentThreadId();
+  OleInitialize(nullptr);
+  INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES |
+                                               ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&icc);
+  SetCurrentDirectoryW(ToWide(ProgramDir()).c_str());
+
+  WNDCLASSW wc = {};
+  wc.lpfnWndProc = LayerProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"TavrinLayer";
+  RegisterClassW(&wc);
+  g_layerWindow = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+  return g_layerWindow != nullptr;
+}
+
+std::string ProgramDir() {
+  wchar_t path[MAX_PATH * 2] = {};
+  DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
+  std::wstring p(path, n);
+  size_t slash = p.find_last_of(L"\\/");
+  if (slash != std::wstring::npos) p.resize(slash);
+  return ToGbk(p);
+}
+
+void RegisterCleanup(void (*cleanup)()) {
+  std::lock_guard<std::mutex> g(g_cleanupLock);
+  g_cleanups.push_back(cleanup);
+}
+
+bool OnWindowThread() { return GetCurrentThreadId() == g_windowThread; }
+
+void EndProgram(int exitCode) {
+  if (OnWindowThread() || !g_layerWindow) RunCleanupsAndExit(exitCode);
+  PostMessageW(g_layerWindow, kEndProgramMessage, (WPARAM)exitCode, 0);
+  for (;;) Sleep(INFINITE);
+}
+
+void EndProcessNow(int exitCode) { TerminateProcess(GetCurrentProcess(), (UINT)exitCode); for (;;) Sleep(INFINITE); }
+
+int RunMessageLoop() {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return (int)msg.wParam;
+}
+
+void PumpPendingMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage((int)msg.wParam);
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+}  // namespace ui

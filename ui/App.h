@@ -1,0 +1,33 @@
+// The window layer's program services: start-up, clean-up, exit from any thread, the message loop.
+#pragma once
+#include <string>
+
+namespace ui {
+
+// Initialises COM/OLE and the common controls, makes the program's folder
+// the current directory and remembers the calling thread as the window thread.
+bool InitWindowLayer();
+
+// The folder of the running program, GBK, without a trailing backslash.
+std::string ProgramDir();
+
+// Registers a routine that the normal exit runs on the window thread.
+void RegisterCleanup(void (*cleanup)());
+
+// The normal exit: runs the registered clean-up routines on the window thread,
+// then ends the process with the code. From another thread it hands the exit
+// to the window thread and never returns.
+[[noreturn]] void EndProgram(int exitCode);
+
+// Ends the process at once with all its threads; no clean-up runs.
+[[noreturn]] void EndProcessNow(int exitCode);
+
+// Runs the message loop until WM_QUIT; returns its exit code.
+int RunMessageLoop();
+
+// Processes every message pending for the calling thread.
+void PumpPendingMessages();
+
+bool OnWindowThread();
+
+}  // namespace ui

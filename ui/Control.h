@@ -1,0 +1,33 @@
+// Base of the typed control wrappers: a borrowed window handle and the common properties.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "Form.h"
+
+namespace ui {
+
+class Control {
+ public:
+  explicit Control(HWND hwnd = nullptr) : hwnd_(hwnd) {}
+  HWND Hwnd() const { return hwnd_; }
+  explicit operator bool() const { return hwnd_ != nullptr; }
+
+  bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+  void SetEnabled(bool on) const { EnableWindow(hwnd_, on ? TRUE : FALSE); }
+  bool Visible() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+  void SetVisible(bool on) const { ShowWindow(hwnd_, on ? SW_SHOWNA : SW_HIDE); }
+
+  // The window text, GBK.
+  std::string Text() const;
+  void SetText(const std::string& text) const;
+
+  // Position relative to the parent, and size.
+  Rect Bounds() const;
+
+ protected:
+  HWND hwnd_;
+};
+
+}  // namespace ui

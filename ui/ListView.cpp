@@ -1,0 +1,76 @@
+// Report-style list view wrapper.
+#include "ListView.h"
+
+#include <commctrl.h>
+
+#include "WideText.h"
+
+namespace ui {
+
+int ListView::ColumnCount() const {
+  HWND header = (HWND)SendMessageW(hwnd_, LVM_GETHEADER, 0, 0);
+  return (int)SendMessageW(header, HDM_GETITEMCOUNT, 0, 0);
+}
+
+std::string ListView::ColumnTitle(int column) const {
+  wchar_t buf[256] = {};
+  LVCOLUMNW col = {};
+  col.mask = LVCF_TEXT;
+  col.pszText = buf;
+  col.cchTextMax = 256;
+  SendMessageW(hwnd_, LVM_GETCOLUMNW, column, (LPARAM)&col);
+  return ToGbk(buf);
+}
+
+int ListView::ColumnWidth(int column) const { return (int)SendMessageW(hwnd_, LVM_GETCOLUMNWIDTH, column, 0); }
+
+int ListView::RowCount() const { return (int)SendMessageW(hwnd_, LVM_GETITEMCOUNT, 0, 0); }
+
+int ListView::AddRow(const std::vector<std::string>& cells) const {
+  std::wstring first = cells.empty() ? std::wstring() : ToWide(cells[0]);
+  LVITEMW item = {};
+  item.mask = LVIF_TEXT;
+  item.iItem = RowCount();
+  item.pszText = first.data();
+  int row = (int)SendMessageW(hwnd_, LVM_INSERTITEMW, 0, (LPARAM)&item);
+  for (size_t c = 1; c < cells.size() && row >= 0; ++c) SetCell(row, (int)c, cells[c]);
+  return row;
+}
+
+void ListView::SetCell(int row, int column, const std::string& text) const {
+  std::wstring wide = ToWide(text);
+  LVITEMW item = {};
+  item.iSubItem = column;
+  item.pszText = wide.data();
+  SendMessageW(hwnd_, LVM_SETITEMTEXTW, row, (LPARAM)&item);
+}
+
+std::string ListView::Cell(int row, int column) const {
+  std::wstring buf(4096, L'\0');
+  LVITEMW item = {};
+  item.iSubItem = column;
+  item.pszText = buf.data();
+  item.cchTextMax = (int)buf.size();
+  int n = (int)SendMessageW(hwnd_, LVM_GETITEMTEXTW, row, (LPARAM)&item);
+  buf.resize(n);
+  return ToGbk(buf);
+}
+
+void ListView::DeleteRow(int row) const { SendMessageW(hwnd_, LVM_DELETEITEM, row, 0); }
+void ListView::Clear() const { SendMessageW(hwnd_, LVM_DELETEALLITEMS, 0, 0); }
+
+bool ListView::RowChecked(int row) const {
+  UINT state = (UINT)SendMessageW(hwnd_, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK);
+  return (state >> 12) == 2;
+}
+
+void ListView::SetRowChecked(int row, bool on) const {
+  LVITEMW item = {};
+  item.stateMask = LVIS_STATEIMAGEMASK;
+  item.state = INDEXTOSTATEIMAGEMASK(on ? 2 : 1);
+  SendMessageW(hwnd_, LVM_SETITEMSTATE, row, (LPARAM)&item);
+}
+
+int ListView::SelectedRow() const { return (int)SendMessageW(hwnd_, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED); }
+
+}  // namespace ui

@@ -1,0 +1,18 @@
+// Progress bar wrapper.
+#pragma once
+#include <commctrl.h>
+
+#include "Control.h"
+
+namespace ui {
+
+class ProgressBar : public Control {
+ public:
+  using Control::Control;
+  void SetRange(int max) const { SendMessageW(hwnd_, PBM_SETRANGE32, 0, max); }
+  int RangeMax() const { return (int)SendMessageW(hwnd_, PBM_GETRANGE, FALSE, 0); }
+  void SetPos(int pos) const { SendMessageW(hwnd_, PBM_SETPOS, pos, 0); }
+  int Pos() const { return (int)SendMessageW(hwnd_, PBM_GETPOS, 0, 0); }
+};
+
+}  // namespace ui

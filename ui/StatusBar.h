@@ -1,0 +1,14 @@
+// Status bar wrapper.
+#pragma once
+#include "Control.h"
+
+namespace ui {
+
+class StatusBar : public Control {
+ public:
+  using Control::Control;
+  void SetPanelText(int panel, const std::string& text) const;
+  std::string PanelText(int panel) const;
+};
+
+}  // namespace ui

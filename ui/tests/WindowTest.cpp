@@ -1,0 +1,203 @@
+// The window layer under Wine: forms built into real windows, events, modal
+// loading, menus, timers, the tray icon and the program's exit.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <thread>
+
+#include "ui/App.h"
+#include "ui/Button.h"
+#include "ui/Window.h"
+#include "ui/tests/support/Pump.h"
+
+namespace {
+
+using testsupport::Pump;
+
+std::vector<std::string> g_events;
+void Record(const char* what, int arg) { g_events.push_back(std::string(what) + ":" + std::to_string(arg)); }
+void OnButton(int a) { Record("button", a); }
+void OnCheck(int a) { Record("check", a); }
+void OnTick(int a) { Record("tick", a); }
+void OnTray(int a) { Record("tray", a); }
+void OnItem(int a) { Record("item", a); }
+void OnCreated(int) { Record("created", 0); }
+void OnDestroyed(int) { Record("destroyed", 0); }
+ui::CloseAnswer g_closeAnswer = ui::CloseAnswer::None;
+ui::CloseAnswer OnClosing() {
+  Record("closing", 0);
+  return g_closeAnswer;
+}
+
+const ui::ControlDef kControls[] = {
+    {"框", ui::Kind::ShapeBox, nullptr, {5, 5, 200, 100}},
+    {"按钮", ui::Kind::Button, "框", {10, 10, 60, 24}, "按钮", ui::HandCursor, OnButton},
+    {"选择", ui::Kind::CheckBox, nullptr, {10, 120, 80, 20}, "选择", 0, OnCheck},
+    {"钟", ui::Kind::Timer, nullptr, {}, "", 0, OnTick, 50},
+};
+const ui::MenuItemDef kItems[] = {{"甲", OnItem}, {"-", nullptr}, {"乙", OnItem}};
+const ui::MenuDef kMenus[] = {{"菜单", kItems, 3}};
+const ui::FormDef kForm = {"TestForm", "测试", {40, 40, 300, 200}, kControls, 4, kMenus, 1, 0,
+                           OnCreated, OnClosing, OnDestroyed, OnTray};
+const ui::FormDef kOwned = {"Owned", "子窗口", {60, 60, 200, 100}, kControls + 2, 1};
+
+class WindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ui::InitWindowLayer();
+    g_events.clear();
+    g_closeAnswer = ui::CloseAnswer::None;
+    w_ = ui::Window::Load(kForm);
+    ASSERT_NE(w_, nullptr);
+  }
+  void TearDown() override {
+    if (ui::Window::Find("TestForm")) DestroyWindow(w_->Hwnd());
+  }
+  ui::Window* w_ = nullptr;
+};
+
+TEST_F(WindowTest, BuildsTheFormWithItsInsideSizeAndRunsTheCreatedHandler) {
+  ASSERT_FALSE(g_events.empty());
+  EXPECT_EQ(g_events[0], "created:0");
+  EXPECT_EQ(w_->Caption(), "测试");
+  EXPECT_EQ(w_->Bounds().w, 300);
+  EXPECT_EQ(w_->Bounds().h, 200);
+  w_->SetHeight(260);
+  EXPECT_EQ(w_->Bounds().h, 260);
+  ui::Control inPanel(w_->ControlHwnd("按钮"));
+  EXPECT_EQ(GetParent(inPanel.Hwnd()), w_->ControlHwnd("框"));
+  EXPECT_EQ(inPanel.Bounds().x, 10);
+  EXPECT_EQ(w_->ControlHwnd("没有"), nullptr);
+}
+
+TEST_F(WindowTest, ClicksInsideAPanelReachTheHandlers) {
+  w_->Get<ui::Button>("按钮").Click();
+  w_->Get<ui::Button>("选择").Click();
+  EXPECT_EQ(g_events.back(), "check:0");
+  EXPECT_EQ(g_events[g_events.size() - 2], "button:0");
+  EXPECT_TRUE(w_->Get<ui::CheckBox>("选择").Checked());
+}
+
+TEST_F(WindowTest, HandCursorOverMarkedControlsOnly) {
+  HWND button = w_->ControlHwnd("按钮");
+  SendMessageW(button, WM_SETCURSOR, (WPARAM)button, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, (LPCWSTR)IDC_HAND));
+  HWND check = w_->ControlHwnd("选择");
+  SendMessageW(check, WM_SETCURSOR, (WPARAM)check, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_NE(GetCursor(), LoadCursorW(nullptr, (LPCWSTR)IDC_HAND));
+}
+
+TEST_F(WindowTest, TimerTicksAndTakesANewInterval) {
+  ui::Timer timer = w_->GetTimer("钟");
+  EXPECT_EQ(timer.Interval(), 50);
+  Pump(300);
+  EXPECT_GE(std::count(g_events.begin(), g_events.end(), "tick:0"), 2);
+  timer.SetInterval(5000);
+  EXPECT_EQ(timer.Interval(), 5000);
+  g_events.clear();
+  Pump(200);
+  EXPECT_EQ(std::count(g_events.begin(), g_events.end(), "tick:0"), 0);
+}
+
+TEST_F(WindowTest, TrayMouseMessagesBecomeEventKinds) {
+  w_->SetTrayIcon("提示");
+  EXPECT_TRUE(w_->HasTrayIcon());
+  for (UINT mouse : {WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_CONTEXTMENU, WM_MOUSEMOVE})
+    SendMessageW(w_->Hwnd(), ui::kTrayCallbackMessage, 1, mouse);
+  std::vector<std::string> expected = {"tray:1", "tray:2", "tray:3", "tray:3"};
+  EXPECT_EQ(std::vector<std::string>(g_events.end() - 4, g_events.end()), expected);
+  w_->RemoveTrayIcon();
+  EXPECT_FALSE(w_->HasTrayIcon());
+}
+
+TEST_F(WindowTest, HiddenToTrayAndShownAgain) {
+  w_->HideToTray();
+  EXPECT_FALSE(w_->Visible());
+  EXPECT_TRUE(w_->Minimized());
+  w_->ShowNormal();
+  EXPECT_TRUE(w_->Visible());
+  EXPECT_FALSE(w_->Minimized());
+}
+
+TEST_F(WindowTest, PopupMenuShowsEnabledStateAndRunsTheChosenItem) {
+  w_->SetMenuItemEnabled("菜单", "甲", false);
+  EXPECT_FALSE(w_->MenuItemEnabled("菜单", "甲"));
+  std::atomic<UINT> firstState{0xFFFF};
+  std::thread chooser([&] {
+    HWND menuWindow = nullptr;
+    for (int i = 0; i < 200 && !menuWindow; ++i, Sleep(10)) menuWindow = FindWindowW(L"#32768", nullptr);
+    if (!menuWindow) return;
+    HMENU menu = (HMENU)SendMessageW(menuWindow, MN_GETHMENU, 0, 0);
+    firstState = GetMenuState(menu, 0, MF_BYPOSITION);
+    // Down twice skips the greyed item and the separator; Enter picks 乙.
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
+      PostMessageW(menuWindow, WM_KEYDOWN, key, 0);
+      Sleep(30);
+    }
+  });
+  w_->PopupMenu("菜单");
+  chooser.join();
+  EXPECT_TRUE(firstState & MF_GRAYED);
+  ASSERT_FALSE(g_events.empty());
+  EXPECT_EQ(g_events.back(), "item:0");
+}
+
+TEST_F(WindowTest, MayCloseAnswersDecide) {
+  g_closeAnswer = ui::CloseAnswer::KeepOpen;
+  w_->Close();
+  EXPECT_TRUE(IsWindow(w_->Hwnd()));
+  g_closeAnswer = ui::CloseAnswer::None;
+  HWND hwnd = w_->Hwnd();
+  w_->Close();
+  EXPECT_FALSE(IsWindow(hwnd));
+  EXPECT_EQ(ui::Window::Find("TestForm"), nullptr);
+  EXPECT_EQ(g_events.back(), "destroyed:0");
+}
+
+TEST_F(WindowTest, ModalWindowDisablesItsOwnerUntilItCloses) {
+  std::atomic<bool> ownerWasDisabled{false};
+  std::thread closer([&] {
+    HWND owned = nullptr;
+    for (int i = 0; i < 300 && !owned; ++i, Sleep(10)) owned = FindWindowW(L"TavrinForm", L"子窗口");
+    ownerWasDisabled = !IsWindowEnabled(w_->Hwnd());
+    if (owned) PostMessageW(owned, WM_CLOSE, 0, 0);
+  });
+  ui::Window::LoadModal(kOwned, w_);
+  closer.join();
+  EXPECT_TRUE(ownerWasDisabled);
+  EXPECT_TRUE(IsWindowEnabled(w_->Hwnd()));
+  EXPECT_EQ(ui::Window::Find("Owned"), nullptr);
+}
+
+void CleanupSaysWhere() {
+  std::fprintf(stderr, "cleanup on %s thread\n", ui::OnWindowThread() ? "window" : "other");
+  std::fflush(stderr);
+}
+
+TEST(EndProgram, FromAWorkerRunsTheCleanupOnTheWindowThread) {
+  EXPECT_EXIT(
+      {
+        ui::InitWindowLayer();
+        ui::RegisterCleanup(CleanupSaysWhere);
+        std::thread([] { ui::EndProgram(3); }).detach();
+        ui::RunMessageLoop();
+      },
+      testing::ExitedWithCode(3), "cleanup on window thread");
+}
+
+TEST(EndProgram, EndProcessNowSkipsTheCleanup) {
+  EXPECT_EXIT(
+      {
+        ui::InitWindowLayer();
+        ui::RegisterCleanup(CleanupSaysWhere);
+        std::fprintf(stderr, "ending\n");
+        ui::EndProcessNow(4);
+      },
+      testing::ExitedWithCode(4), "^ending\n$");
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+// Test helper: answers the message boxes of this process.
+#include "DialogWatcher.h"
+
+#include <algorithm>
+
+#include "../../WideText.h"
+
+namespace testsupport {
+
+namespace {
+std::string WindowTextOf(HWND hwnd) {
+  wchar_t buf[2048] = {};
+  GetWindowTextW(hwnd, buf, 2048);
+  return ui::ToGbk(buf);
+}
+}  // namespace
+
+DialogWatcher::DialogWatcher(int answer) : answer_(answer), thread_([this] { Run(); }) {}
+
+DialogWatcher::~DialogWatcher() {
+  stop_ = true;
+  thread_.join();
+}
+
+void DialogWatcher::SetAnswer(int answer) {
+  std::lock_guard<std::mutex> g(lock_);
+  answer_ = answer;
+}
+
+std::vector<SeenDialog> DialogWatcher::Seen() const {
+  std::lock_guard<std::mutex> g(lock_);
+  return seen_;
+}
+
+void DialogWatcher::Clear() {
+  std::lock_guard<std::mutex> g(lock_);
+  seen_.clear();
+}
+
+bool DialogWatcher::WaitFor(size_t count, int ms) const {
+  DWORD until = GetTickCount() + ms;
+  for (;;) {
+    {
+      std::lock_guard<std::mutex> g(lock_);
+      if (seen_.size() >= count) return true;
+    }
+    if ((int)(until - GetTickCount()) <= 0) return false;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(10);
+  }
+}
+
+BOOL CALLBACK DialogWatcher::OnWindow(HWND hwnd, LPARAM param) {
+  auto* self = reinterpret_cast<DialogWatcher*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != GetCurrentProcessId() || !IsWindowVisible(hwnd)) return TRUE;
+  wchar_t cls[64] = {};
+  GetClassNameW(hwnd, cls, 64);
+  if (wcscmp(cls, L"#32770") != 0) return TRUE;
+  int answer;
+  {
+    std::lock_guard<std::mutex> g(self->lock_);
+    if (std::find(self->answered_.begin(), self->answered_.end(), hwnd) != self->answered_.end()) return TRUE;
+    answer = self->answer_;
+  }
+  SeenDialog d;
+  d.title = WindowTextOf(hwnd);
+  HWND text = GetDlgItem(hwnd, 0xFFFF);
+  if (text) d.text = WindowTextOf(text);
+  int id = answer;
+  if (!GetDlgItem(hwnd, id)) id = GetDlgItem(hwnd, IDOK) ? IDOK : IDCANCEL;
+  {
+    std::lock_guard<std::mutex> g(self->lock_);
+    self->answered_.push_back(hwnd);
+    self->seen_.push_back(d);
+  }
+  PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(hwnd, id));
+  return TRUE;
+}
+
+void DialogWatcher::Run() {
+  while (!stop_) {
+    EnumWindows(OnWindow, reinterpret_cast<LPARAM>(this));
+    Sleep(30);
+  }
+}
+
+}  // namespace testsupport
