@@ -11,7 +11,9 @@ if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:$n
   for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
 fi
-wineserver -p >/dev/null 2>&1 </dev/null || true  # one already running is fine
+# A wineserver left from another display would put the windows on that one.
+wineserver -k >/dev/null 2>&1 || true
+wineserver -p >/dev/null 2>&1 </dev/null || true
 stop_display() {
   wineserver -k >/dev/null 2>&1 || true
   [ -n "$own_xvfb" ] && kill "$own_xvfb" 2>/dev/null || true

@@ -216,9 +216,9 @@ class SimulatorState:
                 if key == "files":
                     self._files.update(value)
                 elif key == "faults":
-                    for prefix, spec in value.items():
-                        if spec:
-                            self._faults[prefix.encode("gbk")] = spec
+                    for prefix, faults_text in value.items():
+                        if faults_text:
+                            self._faults[prefix.encode("gbk")] = faults_text
                         else:
                             self._faults.pop(prefix.encode("gbk"), None)
                 else:
@@ -236,8 +236,8 @@ class SimulatorState:
         with self._lock:
             matching = [(p, s) for p, s in self._faults.items() if target.startswith(p)]
         faults = {}
-        for _, spec in sorted(matching, key=lambda item: len(item[0])):   # longer prefixes win
-            faults.update(parse_faults(spec))
+        for _, faults_text in sorted(matching, key=lambda item: len(item[0])):   # longer prefixes win
+            faults.update(parse_faults(faults_text))
         return faults
 
     def record(self, entry):

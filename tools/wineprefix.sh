@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Creates (once) the 32-bit Wine prefix the programs run in: Chinese fonts,
-# no crash dialog, a virtual desktop for title bars, caption-button font.
+# no crash dialog, a virtual desktop for title bars, caption-button font,
+# a browser for the pages the programs open.
 set -euo pipefail
 prefix=$1
-stamp=$prefix/.tavrin-prefix-v1
+stamp=$prefix/.tavrin-prefix-v2
 [ -f "$stamp" ] && exit 0
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$prefix"
 echo "setup: creating the Wine prefix in $prefix"
 wineboot --init >/dev/null 2>&1 || true
-wineserver -w || true
 fonts=$prefix/drive_c/windows/Fonts
 mkdir -p "$fonts"
 cp -f /usr/share/wine/fonts/marlett.ttf "$fonts/" 2>/dev/null || true
@@ -21,6 +21,11 @@ text = r'''Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
+
+[HKEY_CURRENT_USER\Software\Wine\WineBrowser]
+; Web pages that the programs open go to the desktop's browser; on a
+; machine without one, curl fetches them so that the request is still made.
+"Browsers"="xdg-open,firefox,chromium,curl"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
 "Desktop"="Default"
@@ -46,6 +51,5 @@ with open(sys.argv[1], 'wb') as f:
     f.write(b'\xff\xfe' + text.replace('\n', '\r\n').encode('utf-16-le'))
 PY
 wine regedit /S "$reg" >/dev/null 2>&1 || true
-wineserver -w || true
 rm -f "$reg"
 touch "$stamp"

@@ -70,14 +70,20 @@ void Timer::SetEnabled(bool on) const {
 Window* Window::Load(const FormDef& form, Window* owner) {
   RegisterClasses(Proc, PanelProc);
   Window* w = new Window(form);
+  // While it is being built the window belongs to this function, also when
+  // the platform destroys it half-made.
   if (!w->Build(owner)) {
-    if (w->hwnd_) DestroyWindow(w->hwnd_);  // the window deletes itself
-    else delete w;
+    if (w->hwnd_) DestroyWindow(w->hwnd_);
+    delete w;
     return nullptr;
   }
+  w->building_ = false;
+  const HWND hwnd = w->hwnd_;
   if (form.onCreated) form.onCreated(0);
-  if (IsWindow(w->hwnd_)) ShowWindow(w->hwnd_, SW_SHOW);
-  return IsWindow(w->hwnd_) ? w : nullptr;
+  // The created handler may have closed the window, which deletes w.
+  if (!IsWindow(hwnd)) return nullptr;
+  ShowWindow(hwnd, SW_SHOW);
+  return w;
 }
 
 void Window::LoadModal(const FormDef& form, Window* owner) {
@@ -462,13 +468,16 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* w = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!w) return DefWindowProcW(hwnd, msg, wp, lp);
   if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     {
       std::lock_guard<std::mutex> g(g_liveLock);
       auto it = g_live.find(w->form_.name);
       if (it != g_live.end() && it->second == w) g_live.erase(it);
     }
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    if (w->font_) DeleteObject(w->font_);
+    if (w->building_) {
+      w->hwnd_ = nullptr;  // Load deletes the object
+      return DefWindowProcW(hwnd, msg, wp, lp);
+    }
     delete w;
     return DefWindowProcW(hwnd, msg, wp, lp);
   }

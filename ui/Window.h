@@ -87,6 +87,9 @@ class Window {
  private:
   friend class Timer;
   explicit Window(const FormDef& form) : form_(form) {}
+  ~Window() {
+    if (font_) DeleteObject(font_);
+  }
   bool Build(Window* owner);
   HWND CreateControl(const ControlDef& def, HWND parent);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
@@ -103,6 +106,7 @@ class Window {
   std::vector<int> timerIntervals_;  // by row index; 0 for rows that are no timer
   std::vector<bool> timerEnabled_;
   std::map<std::string, bool> menuDisabled_;  // "menu/item"
+  bool building_ = true;
   bool trayShown_ = false;
   std::string trayTip_;
 };

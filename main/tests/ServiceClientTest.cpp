@@ -140,7 +140,9 @@ TEST_F(ServiceClientTest, ANewerVersionShowsTheNoticeOpensTheDownloadPageAndEnds
         ExitProcess(7);
       },
       testing::ExitedWithCode(0), "^\\[title ok\\] update notice\n$");
-  // Without the updater beside the program, the download page is opened.
+  // Without the updater beside the program, the download page is opened
+  // (by the desktop's browser, which makes its own request); no user lookup.
+  EXPECT_TRUE(PumpUntil([] { return Sim().Count("/download.html") >= 1; }, 15000)) << Sim().Log();
   EXPECT_EQ(Sim().Count("/online"), 1);
   EXPECT_EQ(Sim().Count("/VelkDown/index.Asp"), 0);
 }

@@ -173,6 +173,21 @@ TEST_F(WindowTest, ModalWindowDisablesItsOwnerUntilItCloses) {
   EXPECT_EQ(ui::Window::Find("Owned"), nullptr);
 }
 
+const ui::ControlDef kOrphan[] = {{"孤儿", ui::Kind::Button, "没有这个框", {0, 0, 10, 10}, "x"}};
+const ui::FormDef kBroken = {"Broken", "坏", {0, 0, 100, 100}, kOrphan, 1};
+void CloseRightAway(int) { DestroyWindow(ui::Window::Find("Closing")->Hwnd()); }
+const ui::FormDef kClosing = {"Closing", "关", {0, 0, 100, 100}, kOrphan, 0, nullptr, 0, 0, CloseRightAway};
+
+TEST(WindowLoad, AFormThatCannotBeBuiltGivesNoWindow) {
+  ui::InitWindowLayer();
+  EXPECT_EQ(ui::Window::Load(kBroken), nullptr);
+  EXPECT_EQ(ui::Window::Find("Broken"), nullptr);
+  EXPECT_EQ(FindWindowW(L"TavrinForm", L"坏"), nullptr);
+  // A created handler that closes its window leaves nothing behind either.
+  EXPECT_EQ(ui::Window::Load(kClosing), nullptr);
+  EXPECT_EQ(ui::Window::Find("Closing"), nullptr);
+}
+
 void CleanupSaysWhere() {
   std::fprintf(stderr, "cleanup on %s thread\n", ui::OnWindowThread() ? "window" : "other");
   std::fflush(stderr);
