@@ -6,36 +6,10 @@
 #include <oleauto.h>
 #include <wbemidl.h>
 
+#include "ui/ComPtr.h"
 #include "ui/WideText.h"
 
 namespace {
-
-// One counted reference to a COM interface, released when it goes.
-template <class T>
-class ComRef {
- public:
-  ComRef() = default;
-  ~ComRef() { Reset(); }
-  ComRef(const ComRef&) = delete;
-  ComRef& operator=(const ComRef&) = delete;
-
-  T* Get() const { return ptr_; }
-  T* operator->() const { return ptr_; }
-  explicit operator bool() const { return ptr_ != nullptr; }
-  // Slot for a function that hands out a new reference.
-  T** Put() {
-    Reset();
-    return &ptr_;
-  }
-  void** PutVoid() { return reinterpret_cast<void**>(Put()); }
-  void Reset() {
-    if (ptr_) ptr_->Release();
-    ptr_ = nullptr;
-  }
-
- private:
-  T* ptr_ = nullptr;
-};
 
 // A VARIANT that is cleared when it goes.
 class Variant {
@@ -57,7 +31,7 @@ class Variant {
   }
   bool SetText(const std::wstring& text) { return SetText(text.data(), text.size()); }
   // Clears the old content first, for functions that fill the variant.
-  VARIANT* Put() {
+  VARIANT* Out() {
     VariantClear(&v_);
     return &v_;
   }
@@ -222,9 +196,9 @@ std::string ScriptProcessorId(const wchar_t* scriptProgId) {
 
   CLSID clsid;
   if (FAILED(CLSIDFromProgID(scriptProgId, &clsid))) return {};
-  ComRef<IDispatch> host;
+  ui::ComPtr<IDispatch> host;
   if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                              IID_IDispatch, host.PutVoid())))
+                              IID_IDispatch, host.OutVoid())))
     return {};
 
   Variant language;
@@ -236,7 +210,7 @@ std::string ScriptProcessorId(const wchar_t* scriptProgId) {
   if (!script.SetText(std::wstring(kProcessorIdScript.begin(), kProcessorIdScript.end())))
     return {};
   Variant ignored;
-  if (!CallByName(host.Get(), L"ExecuteStatement", script.Get(), 1, ignored.Put())) return {};
+  if (!CallByName(host.Get(), L"ExecuteStatement", script.Get(), 1, ignored.Out())) return {};
 
   Variant result;
   if (!RunProcedure(host.Get(), L"Getcpuid", result.Get())) return {};
@@ -246,34 +220,34 @@ std::string ScriptProcessorId(const wchar_t* scriptProgId) {
 std::string WmiProcessorId() {
   ComApartment apartment;
 
-  ComRef<IWbemLocator> locator;
+  ui::ComPtr<IWbemLocator> locator;
   if (FAILED(CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
-                              locator.PutVoid())))
+                              locator.OutVoid())))
     return {};
   Bstr space(L"ROOT\\CIMV2");
   if (!space) return {};
-  ComRef<IWbemServices> services;
+  ui::ComPtr<IWbemServices> services;
   if (FAILED(locator->ConnectServer(space.Get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr,
-                                    services.Put())))
+                                    services.Out())))
     return {};
   AllowImpersonation(services.Get());
 
   Bstr language(L"WQL");
   Bstr query(L"SELECT ProcessorId FROM Win32_Processor");
   if (!language || !query) return {};
-  ComRef<IEnumWbemClassObject> processors;
+  ui::ComPtr<IEnumWbemClassObject> processors;
   if (FAILED(services->ExecQuery(language.Get(), query.Get(),
                                  WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr,
-                                 processors.Put())))
+                                 processors.Out())))
     return {};
   AllowImpersonation(processors.Get());
 
-  ComRef<IWbemClassObject> first;
+  ui::ComPtr<IWbemClassObject> first;
   ULONG count = 0;
-  if (processors->Next(WBEM_INFINITE, 1, first.Put(), &count) != WBEM_S_NO_ERROR || count != 1)
+  if (processors->Next(WBEM_INFINITE, 1, first.Out(), &count) != WBEM_S_NO_ERROR || count != 1)
     return {};
   Variant id;
-  if (FAILED(first->Get(L"ProcessorId", 0, id.Put(), nullptr, nullptr))) return {};
+  if (FAILED(first->Get(L"ProcessorId", 0, id.Out(), nullptr, nullptr))) return {};
   return VariantText(id.Get());
 }
 

@@ -31,6 +31,7 @@ class ComPtr {
     Reset();
     return &p_;
   }
+  void** OutVoid() { return reinterpret_cast<void**>(Out()); }
   T* Get() const { return p_; }
   T* operator->() const { return p_; }
   explicit operator bool() const { return p_ != nullptr; }
