@@ -375,6 +375,17 @@ bool Window::MenuItemEnabled(const char* menuName, const char* item) const {
 
 // ---- messages ----
 
+// A status bar keeps its distance from the window's bottom edge when the
+// window's height changes, as status bars do.
+void Window::KeepStatusBarsAtTheBottom(int clientHeight) {
+  for (const auto& [hwnd, row] : rows_) {
+    if (row->kind != Kind::StatusBar || row->parent) continue;
+    const int margin = form_.rect.h - (row->rect.y + row->rect.h);
+    SetWindowPos(hwnd, nullptr, row->rect.x, clientHeight - margin - row->rect.h, row->rect.w, row->rect.h,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
 const ControlDef* Window::RowOf(HWND control) const {
   auto it = rows_.find(control);
   return it == rows_.end() ? nullptr : it->second;
@@ -445,6 +456,9 @@ LRESULT Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       if (form_.onTray) form_.onTray(kind);
       return 0;
     }
+    case WM_SIZE:
+      KeepStatusBarsAtTheBottom(HIWORD(lp));
+      break;
     case WM_CLOSE:
       if (form_.onClosing && form_.onClosing() == CloseAnswer::KeepOpen) return 0;
       DestroyWindow(hwnd_);

@@ -95,6 +95,7 @@ class Window {
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   const ControlDef* RowOf(HWND control) const;
   LRESULT OnNotify(const NMHDR* hdr);
+  void KeepStatusBarsAtTheBottom(int clientHeight);
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 

@@ -96,6 +96,11 @@ TEST_F(ServiceClientTest, AnAdvertisementOfSevenBytesOrMoreShowsThePanel) {
   EXPECT_TRUE(w->Get<ui::Control>("外形框2").Visible());
   EXPECT_TRUE(w->Get<ui::Control>("W1").Visible());
   EXPECT_EQ(UpdateAdAddress.Get(), ad);
+  // The status bar moves down with the bottom edge and stays clear of the panel.
+  const ui::Rect panel = w->Get<ui::Control>("外形框2").Bounds();
+  const ui::Rect status = w->Get<ui::Control>("状态条1").Bounds();
+  EXPECT_EQ(status.y + status.h, 450 - 12);
+  EXPECT_GE(status.y, panel.y + panel.h);
   // The browser's own request for the page reaches the server.
   EXPECT_TRUE(PumpUntil([&] { return Sim().Count("/ad.html") >= 1; }, 15000)) << Sim().Log();
 }

@@ -1,0 +1,119 @@
+#!/usr/bin/env python3
+"""Tavrin.exe itself under Wine against the service simulator on the port its
+build constants name: what it asks the service at start, the update notice,
+the advertisement panel. Screenshots are kept as artefacts."""
+
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
+import simulator  # noqa: E402
+
+ARGS = None
+
+
+def wait_for(condition, seconds):
+    until = time.monotonic() + seconds
+    while time.monotonic() < until:
+        if condition():
+            return True
+        time.sleep(0.1)
+    return condition()
+
+
+class ProgramStartTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.sim = simulator.start_simulator(port=ARGS.port)
+        os.makedirs(ARGS.shots, exist_ok=True)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.sim.stop()
+
+    def setUp(self):
+        self.sim.state.reset()
+        # A copy of the program's folder, so that every start is a first start.
+        self.folder = tempfile.mkdtemp(prefix="tavrin-start-")
+        shutil.copy(os.path.join(ARGS.program_dir, "Tavrin.exe"), self.folder)
+        self.program = None
+
+    def tearDown(self):
+        if self.program and self.program.poll() is None:
+            self.program.kill()
+            self.program.wait()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def start(self):
+        self.program = subprocess.Popen([ARGS.wine_run, os.path.join(self.folder, "Tavrin.exe")],
+                                        cwd=self.folder, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def count(self, prefix):
+        return len(self.sim.state.matching(prefix.encode("gbk")))
+
+    def shot(self, name):
+        subprocess.run(["import", "-window", "root", os.path.join(ARGS.shots, name)], check=False)
+
+    def uid(self):
+        with open(os.path.join(self.folder, "Config.ini"), "rb") as f:
+            text = f.read().decode("gbk")
+        return text.split("Uid=", 1)[1].split("\r\n", 1)[0]
+
+    def test_start_asks_the_service_with_the_machine_id(self):
+        self.start()
+        self.assertTrue(wait_for(lambda: self.count("/VelkDown/index.Asp?A=GetuSer") > 0, 40),
+                        self.sim.state.log_json())
+        order = [e.target.decode("latin-1") for e in self.sim.state.matching(b"/")]
+        self.assertEqual(order[:3], ["/online", "/boot.html", "/VelkDown/up/sj.txt"])
+        uid = self.uid()
+        self.assertTrue(uid)
+        self.assertEqual(order[3], "/VelkDown/index.Asp?A=GetuSer&uCpu=" + uid)
+        self.assertTrue(os.path.isdir(os.path.join(self.folder, "Down")))
+        time.sleep(1)
+        self.shot("start-window.png")
+        self.assertIsNone(self.program.poll(), "the program should keep running")
+
+    def test_a_newer_version_shows_the_notice_opens_the_page_and_ends(self):
+        self.sim.state.apply({"版本": "1.01"})
+        self.start()
+        self.assertTrue(wait_for(lambda: self.count("/VelkDown/up/sj.txt") > 0, 40))
+        time.sleep(1.5)
+        self.shot("update-notice.png")
+        # The user presses OK on the notice.
+        def answered():
+            subprocess.run(["xdotool", "key", "Return"], check=False)
+            return self.program.poll() is not None
+        self.assertTrue(wait_for(answered, 20), "the program did not end after the notice")
+        self.assertEqual(self.program.returncode, 0)
+        self.assertTrue(wait_for(lambda: self.count("/download.html") > 0, 15), self.sim.state.log_json())
+        self.assertEqual(self.count("/VelkDown/index.Asp"), 0)
+
+    def test_an_advertisement_grows_the_window_and_loads_the_page(self):
+        self.sim.state.apply({"广告": self.sim.url + "ad.html"})
+        self.start()
+        self.assertTrue(wait_for(lambda: self.count("/ad.html") > 0, 40), self.sim.state.log_json())
+        time.sleep(1)
+        self.shot("advertisement.png")
+        self.assertIsNone(self.program.poll())
+
+
+def main():
+    global ARGS
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program-dir", required=True)
+    parser.add_argument("--wine-run", required=True)
+    parser.add_argument("--port", type=int, required=True)
+    parser.add_argument("--shots", required=True)
+    ARGS, rest = parser.parse_known_args()
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+
+
+if __name__ == "__main__":
+    main()
