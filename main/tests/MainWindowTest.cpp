@@ -151,6 +151,28 @@ TEST_F(MainWindowTest, StartsWithCaptionTrayIconControlsAndTexts) {
   EXPECT_EQ(StartProgressBar->ColourStyle(), 4);
 }
 
+// The tip the toolbar's tooltip is given for an item, asked as the tooltip asks.
+std::string ToolbarTip(ui::Window* w, int index) {
+  HWND bar = w->ControlHwnd("工具条");
+  NMTTDISPINFOW info = {};
+  info.hdr.hwndFrom = (HWND)SendMessageW(bar, TB_GETTOOLTIPS, 0, 0);
+  info.hdr.idFrom = index;
+  info.hdr.code = TTN_GETDISPINFOW;
+  SendMessageW(w->Hwnd(), WM_NOTIFY, index, (LPARAM)&info);
+  return info.lpszText ? ui::ToGbk(info.lpszText) : "<none>";
+}
+
+TEST_F(MainWindowTest, ToolbarItemsHaveTheirTipsAndTheHandCursor) {
+  EXPECT_EQ(ToolbarTip(window_, 1), "新建一个可解析的视频网址");
+  EXPECT_EQ(ToolbarTip(window_, 2), "");
+  EXPECT_EQ(ToolbarTip(window_, 4), "窗口置顶");
+  EXPECT_EQ(ToolbarTip(window_, 5), "帮助");
+  EXPECT_EQ(ToolbarTip(window_, 7), "退出");
+  HWND bar = window_->ControlHwnd("工具条");
+  SendMessageW(bar, WM_SETCURSOR, (WPARAM)bar, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, (LPCWSTR)IDC_HAND));
+}
+
 TEST_F(MainWindowTest, TopmostTogglesWithItsTextAndNewTaskClearsIt) {
   auto bar = window_->Get<ui::Toolbar>("工具条");
   ASSERT_FALSE(window_->Topmost());
