@@ -15,6 +15,7 @@ namespace ui {
 namespace {
 
 constexpr UINT kEndProgramMessage = WM_APP + 0x100;
+constexpr UINT kRunWorkMessage = WM_APP + 0x101;
 
 DWORD g_windowThread = 0;
 HWND g_layerWindow = nullptr;  // message-only window that takes exits from other threads
@@ -33,6 +34,13 @@ std::vector<void (*)()> g_cleanups;
 
 LRESULT CALLBACK LayerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == kEndProgramMessage) RunCleanupsAndExit((int)wp);
+  if (msg == kRunWorkMessage) {
+    try {
+      (*reinterpret_cast<const std::function<void()>*>(lp))();
+    } catch (...) {
+    }
+    return 0;
+  }
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
@@ -76,6 +84,14 @@ void EndProgram(int exitCode) {
   if (OnWindowThread() || !g_layerWindow) RunCleanupsAndExit(exitCode);
   PostMessageW(g_layerWindow, kEndProgramMessage, (WPARAM)exitCode, 0);
   for (;;) Sleep(INFINITE);
+}
+
+void RunOnWindowThread(const std::function<void()>& work) {
+  if (OnWindowThread() || !g_layerWindow) {
+    work();
+    return;
+  }
+  SendMessageW(g_layerWindow, kRunWorkMessage, 0, reinterpret_cast<LPARAM>(&work));
 }
 
 void EndProcessNow(int exitCode) { TerminateProcess(GetCurrentProcess(), (UINT)exitCode); for (;;) Sleep(INFINITE); }

@@ -1,5 +1,6 @@
 // The window layer's program services: start-up, clean-up, exit from any thread, the message loop.
 #pragma once
+#include <functional>
 #include <string>
 
 namespace ui {
@@ -29,5 +30,10 @@ int RunMessageLoop();
 void PumpPendingMessages();
 
 bool OnWindowThread();
+
+// Runs the work on the window thread and returns when it is done; on the
+// window thread itself it runs at once. For what must not be done from a
+// worker thread, such as calling the window thread's COM objects.
+void RunOnWindowThread(const std::function<void()>& work);
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include <exdisp.h>
 #include <ole2.h>
 
+#include "App.h"
 #include "ComPtr.h"
 #include "WideText.h"
 
@@ -38,6 +39,12 @@ HWND WebBrowserBox::Create(HWND parent, const Rect& rect, bool visible) {
 bool WebBrowserBox::Navigate(const std::string& address) const {
   HMODULE atl = Atl();
   if (!atl || !hwnd_) return false;
+  // The browser object lives in the window thread's apartment: call it there.
+  if (GetWindowThreadProcessId(hwnd_, nullptr) != GetCurrentThreadId()) {
+    bool done = false;
+    RunOnWindowThread([&] { done = Navigate(address); });
+    return done;
+  }
   auto getControl = reinterpret_cast<AtlAxGetControlFn>(GetProcAddress(atl, "AtlAxGetControl"));
   ComPtr<IUnknown> control;
   if (!getControl || FAILED(getControl(hwnd_, control.Out())) || !control) return false;

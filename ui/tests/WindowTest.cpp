@@ -188,6 +188,20 @@ TEST(WindowLoad, AFormThatCannotBeBuiltGivesNoWindow) {
   EXPECT_EQ(ui::Window::Find("Closing"), nullptr);
 }
 
+TEST(RunOnWindowThread, RunsTheWorkThereAndWaitsForIt) {
+  ui::InitWindowLayer();
+  bool ranOnWindowThread = false;
+  std::atomic<bool> done{false};
+  std::thread worker([&] {
+    ui::RunOnWindowThread([&] { ranOnWindowThread = ui::OnWindowThread(); });
+    done = true;
+  });
+  // The window thread serves the request while it waits for the worker.
+  testsupport::PumpUntil([&] { return done.load(); }, 5000);
+  worker.join();
+  EXPECT_TRUE(ranOnWindowThread);
+}
+
 void CleanupSaysWhere() {
   std::fprintf(stderr, "cleanup on %s thread\n", ui::OnWindowThread() ? "window" : "other");
   std::fflush(stderr);
