@@ -33,10 +33,22 @@ std::string ReadConfigValue(const std::string& path, const std::string& section,
 
 bool WriteConfigValue(const std::string& path, const std::string& section, const std::string& key,
                       const std::string& value) {
-  std::string text = WithIniValue(ReadWholeFile(path), section, key, value);
-  web::KernelHandle f(CreateFileW(ui::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!f) return false;
-  DWORD written = 0;
-  return WriteFile(f.Get(), text.data(), (DWORD)text.size(), &written, nullptr) && written == text.size();
+  const std::string text = WithIniValue(ReadWholeFile(path), section, key, value);
+  // The new text goes to a file beside the settings and then takes its place,
+  // so that a failed write leaves the old settings whole.
+  const std::wstring target = ui::ToWide(path);
+  const std::wstring fresh = target + L".new";
+  {
+    web::KernelHandle f(CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                    nullptr));
+    DWORD written = 0;
+    if (!f || !WriteFile(f.Get(), text.data(), (DWORD)text.size(), &written, nullptr) || written != text.size()) {
+      f.Reset();
+      DeleteFileW(fresh.c_str());
+      return false;
+    }
+  }
+  if (MoveFileExW(fresh.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  DeleteFileW(fresh.c_str());
+  return false;
 }

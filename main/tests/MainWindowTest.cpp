@@ -10,6 +10,7 @@
 #include <set>
 #include <sstream>
 
+#include "main/ConfigFile.h"
 #include "main/Globals.h"
 #include "main/MachineId.h"
 #include "main/MainWindow.h"
@@ -114,6 +115,20 @@ TEST_F(MainWindowTest, MachineIdIsRewrittenOnlyWhenItDiffers) {
   LoadSettings();
   EXPECT_EQ(MachineId.Get(), id);
   EXPECT_EQ(ReadFile(ConfigFilePath()), "[软件标识]\r\nUid=" + id + "\r\n[视频下载]\r\nDown=D:\\v\r\n");
+}
+
+TEST_F(MainWindowTest, AFailedSettingsWriteLeavesTheOldFileWhole) {
+  const std::string before = "[软件标识]\r\nUid=A\r\n[视频下载]\r\nDown=D:\\v\r\n";
+  WriteFile(ConfigFilePath(), before);
+  // A folder in the way of the new file makes the write fail.
+  const std::wstring blocker = ui::ToWide(ConfigFilePath() + ".new");
+  ASSERT_TRUE(CreateDirectoryW(blocker.c_str(), nullptr));
+  EXPECT_FALSE(WriteConfigValue(ConfigFilePath(), "软件标识", "Uid", "B"));
+  RemoveDirectoryW(blocker.c_str());
+  EXPECT_EQ(ReadFile(ConfigFilePath()), before);
+  EXPECT_TRUE(WriteConfigValue(ConfigFilePath(), "软件标识", "Uid", "B"));
+  EXPECT_EQ(ReadConfigValue(ConfigFilePath(), "软件标识", "Uid"), "B");
+  EXPECT_FALSE(Exists(ConfigFilePath() + ".new"));
 }
 
 TEST_F(MainWindowTest, StartsWithCaptionTrayIconControlsAndTexts) {
