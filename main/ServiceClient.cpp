@@ -31,8 +31,6 @@ bool MachineIsOnline() {
   return static_cast<bool>(url);
 }
 
-std::string UpToZero(const std::string& bytes) { return bytes.substr(0, bytes.find('\0')); }
-
 void StartUpdater(const std::string& downloadPage) {
   const std::string updater = ui::ProgramDir() + "/Quenlo.exe";
   if (GetFileAttributesW(ui::ToWide(updater).c_str()) != INVALID_FILE_ATTRIBUTES) {
@@ -83,7 +81,7 @@ void Bootstrap() {
 }
 
 void CheckForUpdate() {
-  const std::string list = UpToZero(web::RunWebRequest(ServiceBase.Get() + "up/sj.txt"));
+  const std::string list = web::UpToFirstZero(web::RunWebRequest(ServiceBase.Get() + "up/sj.txt"));
   const std::string server = web::TextBetween(list, "版本=[", "]");
   const std::string notice = web::TextBetween(list, "更新信息=[", "]");
   const std::string page = web::TextBetween(list, "路径=[", "]");

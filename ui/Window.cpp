@@ -488,11 +488,10 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       auto it = g_live.find(w->form_.name);
       if (it != g_live.end() && it->second == w) g_live.erase(it);
     }
-    if (w->building_) {
+    if (w->building_)
       w->hwnd_ = nullptr;  // Load deletes the object
-      return DefWindowProcW(hwnd, msg, wp, lp);
-    }
-    delete w;
+    else
+      delete w;
     return DefWindowProcW(hwnd, msg, wp, lp);
   }
   try {

@@ -85,6 +85,8 @@ int32_t UrlPort(const std::string& address) {
   return static_cast<int32_t>(port);
 }
 
+std::string UpToFirstZero(const std::string& bytes) { return bytes.substr(0, bytes.find('\0')); }
+
 std::string PercentDecode(const std::string& text) {
   static const std::string kDigits = "0123456789ABCDEF";
   // Value of the digit at i: its place in the table, -2 when it is not a

@@ -35,6 +35,9 @@ std::string UrlPath(const std::string& address);
 // after ":" does not start with a digit.
 int32_t UrlPort(const std::string& address);
 
+// The bytes before the first zero byte (all of them when there is none).
+std::string UpToFirstZero(const std::string& bytes);
+
 // Every "%" together with the two bytes after it becomes one byte, whatever
 // those bytes are; a resulting zero byte is dropped.
 std::string PercentDecode(const std::string& text);

@@ -32,8 +32,7 @@ std::string RawHeaders(HINTERNET request) {
   if (!HttpQueryInfoA(request, HTTP_QUERY_RAW_HEADERS_CRLF, buffer, &size, nullptr)) {
     return std::string(kRawHeadersSize, ' ');
   }
-  const std::string text(buffer, sizeof buffer);
-  return text.substr(0, text.find('\0'));
+  return UpToFirstZero(std::string(buffer, sizeof buffer));
 }
 
 DWORD WINAPI WorkerThreadEntry(void* param) {
@@ -151,8 +150,7 @@ std::string RunWebRequest(const std::string& address, const std::string& method,
 }
 
 std::string FetchPageText(const std::string& address) {
-  const std::string body = RunWebRequest(PercentDecode(address));
-  return body.substr(0, body.find('\0'));
+  return UpToFirstZero(RunWebRequest(PercentDecode(address)));
 }
 
 }  // namespace web
