@@ -7,6 +7,7 @@
 
 #include "main/Globals.h"
 #include "main/MainWindow.h"
+#include "main/UpdaterLaunch.h"
 #include "main/Version.h"
 #include "main/web/OwnedHandle.h"
 #include "main/web/TextHelpers.h"
@@ -29,21 +30,6 @@ bool MachineIsOnline() {
   web::InternetHandle url(InternetOpenUrlA(internet.Get(), TAVRIN_ONLINE_CHECK_URL, nullptr, 0,
                                            INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0));
   return static_cast<bool>(url);
-}
-
-void StartUpdater(const std::string& downloadPage) {
-  const std::string updater = ui::ProgramDir() + "/Quenlo.exe";
-  if (GetFileAttributesW(ui::ToWide(updater).c_str()) != INVALID_FILE_ATTRIBUTES) {
-    std::wstring command = ui::ToWide("Quenlo.exe " + ServiceBase.Get() + "up/");
-    STARTUPINFOW si = {sizeof(si)};
-    PROCESS_INFORMATION pi = {};
-    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-      CloseHandle(pi.hThread);
-      CloseHandle(pi.hProcess);
-    }
-  } else {
-    ShellExecuteW(nullptr, L"open", ui::ToWide(downloadPage).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-  }
 }
 
 void ShowAdvertisement(const std::string& address) {
@@ -89,7 +75,7 @@ void CheckForUpdate() {
 
   if (IsNewerVersion(server, ProgramVersion.Get())) {
     ui::ShowMessage("软件有重要更新！请使用新版本。" + notice, "提示：", MB_OK);
-    StartUpdater(page);
+    LaunchUpdaterOrOpenPage(ui::ProgramDir(), ServiceBase.Get(), page);
     ui::EndProgram(0);
   }
   const std::string ad = UpdateAdAddress.Get();

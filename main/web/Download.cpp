@@ -68,15 +68,15 @@ bool WriteAll(const KernelHandle& file, const char* data, DWORD size) {
 }  // namespace
 
 int DownloadToFile(const std::string& address, const std::string& localPath, const DownloadProgress& progress,
-                   int64_t startOffset, bool resume) {
+                   int64_t startOffset, bool resume, const DownloadTexts& texts) {
   InternetHandle session = OpenSession();
   if (!session) {
-    Tell("Internet连接错误!");
+    Tell(texts.noInternet);
     return -1;
   }
   InternetHandle url = OpenAddress(session, address, DownloadHeaders(resume, startOffset));
   if (!url || IsErrorAnswer(url)) {
-    Tell("不能打开该URL!");
+    Tell(texts.cannotOpenAddress);
     return -1;
   }
   // A server that ignores the range sends the whole file again (200, not
@@ -87,7 +87,7 @@ int DownloadToFile(const std::string& address, const std::string& localPath, con
   }
   KernelHandle file = OpenLocalFile(localPath, resume);
   if (!file) {
-    Tell("不能打开本地的文件!");
+    Tell(texts.cannotOpenFile);
     return -1;
   }
   const int64_t announced = AnnouncedLength(url);
@@ -101,20 +101,20 @@ int DownloadToFile(const std::string& address, const std::string& localPath, con
   for (;;) {
     DWORD got = 0;
     if (!InternetReadFile(url.Get(), buffer, kReadSize, &got)) {
-      Tell("网络中断！");
+      Tell(texts.interrupted);
       return -1;
     }
     if (got == 0) {
       // A connection closed before the announced length arrived is an
       // interruption too, not the end of the data.
       if (arrived < total) {
-        Tell("网络中断！");
+        Tell(texts.interrupted);
         return -1;
       }
       return 0;
     }
     if (!WriteAll(file, buffer, got)) {
-      Tell("不能写入本地的文件!");
+      Tell(texts.cannotWrite);
       return -1;
     }
     received += got;

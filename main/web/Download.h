@@ -14,13 +14,24 @@ namespace web {
 using DownloadProgress =
     std::function<void(int64_t total, int64_t received, int64_t elapsedMs, int64_t receivedThisRun)>;
 
+// The messages the download shows (title "信息：", OK, no icon). The main
+// program's are the defaults; the updater gives its own.
+struct DownloadTexts {
+  const char* noInternet = "Internet连接错误!";
+  const char* cannotOpenAddress = "不能打开该URL!";  // also for an error answer (status 400 and above)
+  const char* cannotOpenFile = "不能打开本地的文件!";
+  const char* interrupted = "网络中断！";  // a failed read, or fewer bytes than announced
+  const char* cannotWrite = "不能写入本地的文件!";
+};
+
 // Downloads the address into the file at localPath (GBK) in 10240-byte reads.
 // With resume set, asks for the bytes from startOffset on and appends them to
 // the existing file (created when missing). Returns 0 when the end of the data
 // was reached and everything received is in the file, -1 after a failure,
 // which it has already told the user in a message box.
 int DownloadToFile(const std::string& address, const std::string& localPath,
-                   const DownloadProgress& progress = {}, int64_t startOffset = 0, bool resume = false);
+                   const DownloadProgress& progress = {}, int64_t startOffset = 0, bool resume = false,
+                   const DownloadTexts& texts = DownloadTexts());
 
 // The length the server announces for the address (Content-Length), or -1.
 // Opens the address up to `tries` times (below 1: 5) while no length comes;

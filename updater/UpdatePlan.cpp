@@ -1,0 +1,70 @@
+// What the updater does per listed file: its address, its place in the updater's folder, and whether it may be written.
+#include "updater/UpdatePlan.h"
+
+#include "main/web/TextHelpers.h"
+
+namespace updater {
+
+namespace {
+
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+// The parts of a path between separators; a byte of 0x80 or above starts a
+// two-byte character, whose second byte is never a separator.
+std::vector<std::string> PathParts(const std::string& name) {
+  std::vector<std::string> parts(1);
+  for (size_t i = 0; i < name.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(name[i]);
+    if (c >= 0x80 && i + 1 < name.size()) {
+      parts.back() += name.substr(i, 2);
+      ++i;
+    } else if (IsSeparator(name[i])) {
+      parts.emplace_back();
+    } else {
+      parts.back() += name[i];
+    }
+  }
+  return parts;
+}
+
+// The platform opens a device, not a file, for these names, with any
+// extension and trailing blanks or dots.
+bool IsDeviceName(const std::string& part) {
+  std::string stem = web::AsciiUpper(part.substr(0, part.find('.')));
+  while (!stem.empty() && (stem.back() == ' ' || stem.back() == '.')) stem.pop_back();
+  static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"};
+  for (const char* device : kDevices)
+    if (stem == device) return true;
+  return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
+         stem[3] >= '0' && stem[3] <= '9';
+}
+
+}  // namespace
+
+bool IsSafeUpdateName(const std::string& name) {
+  if (name.empty() || IsSeparator(name[0])) return false;
+  if (name.find(':') != std::string::npos || name.find("..") != std::string::npos) return false;
+  const std::vector<std::string> parts = PathParts(name);
+  if (parts.back().empty()) return false;  // names a folder, not a file
+  for (const std::string& part : parts)
+    if (IsDeviceName(part)) return false;
+  return true;
+}
+
+std::vector<UpdateItem> PlanUpdate(const UpdateList& list, const std::string& baseAddress,
+                                   const std::string& folder) {
+  std::vector<UpdateItem> items;
+  for (const std::string& name : list.names) {
+    UpdateItem item;
+    item.name = name;
+    item.address = baseAddress + name + list.suffix;
+    item.path = folder + "/" + name;
+    item.safe = IsSafeUpdateName(name);
+    items.push_back(item);
+  }
+  return items;
+}
+
+std::string TemporaryPath(const std::string& path) { return path + ".p2p"; }
+
+}  // namespace updater

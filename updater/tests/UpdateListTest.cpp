@@ -1,0 +1,53 @@
+// Tests of reading the update list and of planning the files: names, addresses, paths, the name-safety rule.
+#include "updater/UpdateList.h"
+
+#include <gtest/gtest.h>
+
+#include "updater/UpdatePlan.h"
+
+namespace updater {
+namespace {
+
+using Names = std::vector<std::string>;
+
+TEST(UpdateListTest, NameSplittingRules) {
+  EXPECT_EQ(ParseUpdateList("名称=[]后缀=[.upd]").names, Names{});
+  EXPECT_EQ(ParseUpdateList("版本=[1.1]").names, Names{});
+  EXPECT_EQ(ParseUpdateList("名称=[a||b]").names, (Names{"a", "", "b"}));
+  EXPECT_EQ(ParseUpdateList("名称=[a|b|]").names, (Names{"a", "b"}));
+  // 0x81 0x7C is one GBK character: its second byte is not a bar.
+  EXPECT_EQ(SplitFileNames("\x81|.dll|b"), (Names{"\x81|.dll", "b"}));
+}
+
+TEST(UpdateListTest, PlanOfTwoFiles) {
+  const UpdateList list = ParseUpdateList("广告=[]\r\n名称=[Tavrin.exe|Play.dll]\r\n后缀=[.upd]\r\n");
+  const std::vector<UpdateItem> items = PlanUpdate(list, "http://h/VelkDown/up/", "C:\\升级");
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[0].address, "http://h/VelkDown/up/Tavrin.exe.upd");
+  EXPECT_EQ(items[0].path, "C:\\升级/Tavrin.exe");
+  EXPECT_EQ(TemporaryPath(items[0].path), "C:\\升级/Tavrin.exe.p2p");
+  EXPECT_EQ(items[1].address, "http://h/VelkDown/up/Play.dll.upd");
+  EXPECT_TRUE(items[0].safe && items[1].safe);
+}
+
+TEST(UpdateListTest, EmptyNameIsCountedButNotWritten) {
+  const std::vector<UpdateItem> items = PlanUpdate(ParseUpdateList("名称=[a||b]"), "http://h/up/", "D:/u");
+  ASSERT_EQ(items.size(), 3u);
+  EXPECT_EQ(items[1].path, "D:/u/");
+  EXPECT_FALSE(items[1].safe);
+}
+
+TEST(UpdateListTest, NamesThatLeaveTheFolderAreUnsafe) {
+  for (const char* name : {"..\\evil.exe", "../evil.exe", "help/../../x", "a/..", "C:\\x.exe", "c:x.exe",
+                           "Tavrin.exe:stream", "\\x.exe", "/x.exe", "\\\\server\\share\\x", "con", "NUL.txt",
+                           "help/aux", "Com1.dll", "lpt9", "CON .txt", "conin$", "help/"}) {
+    EXPECT_FALSE(IsSafeUpdateName(name)) << name;
+  }
+  for (const char* name : {"Tavrin.exe", "help/help.html", "help\\help.html", "console.dll", "com10.dll",
+                           "\x81\\.dll", "帮助/说明.html", "a.b.c"}) {  // 0x81 0x5C is one character
+    EXPECT_TRUE(IsSafeUpdateName(name)) << name;
+  }
+}
+
+}  // namespace
+}  // namespace updater
