@@ -1,0 +1,183 @@
+// Tests of the updater's file work under Wine against the simulator: failed downloads, unsafe names, replacing a file in use.
+#include <winsock2.h>
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "main/web/tests/support/Simulator.h"
+#include "ui/WideText.h"
+#include "ui/tests/support/DialogWatcher.h"
+#include "updater/FileReplace.h"
+#include "updater/UpdateWorker.h"
+#include "updater/UpdaterDownload.h"
+
+namespace updater {
+namespace {
+
+// A port on 127.0.0.1 that nothing listens on.
+int ClosedPort() {
+  WSADATA wsa;
+  WSAStartup(MAKEWORD(2, 2), &wsa);
+  SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  sockaddr_in addr = {};
+  addr.sin_family = AF_INET;
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  int size = sizeof addr;
+  bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+  getsockname(s, reinterpret_cast<sockaddr*>(&addr), &size);
+  closesocket(s);
+  return ntohs(addr.sin_port);
+}
+
+std::string ReadAll(const std::string& path) {
+  HANDLE f = CreateFileW(ui::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return "<missing>";
+  std::string out;
+  char piece[65536];
+  DWORD got = 0;
+  while (ReadFile(f, piece, sizeof piece, &got, nullptr) && got > 0) out.append(piece, got);
+  CloseHandle(f);
+  return out;
+}
+
+void WriteAll(const std::string& path, const std::string& bytes) {
+  HANDLE f = CreateFileW(ui::ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(f, INVALID_HANDLE_VALUE) << path;
+  DWORD written = 0;
+  WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(f);
+}
+
+bool Exists(const std::string& path) {
+  return GetFileAttributesW(ui::ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// 30000 bytes with zero bytes and GBK text in them, as JSON (UTF-8) and as the GBK bytes served.
+struct Body {
+  std::string json, gbk;
+};
+Body NewBody() {
+  Body b;
+  for (int i = 0; i < 3000; ++i) {
+    b.json += "\\u0000新版本" + std::to_string(i % 10);
+    b.gbk += std::string(1, '\0') + "新版本" + std::to_string(i % 10);
+  }
+  return b;
+}
+
+class UpdaterFilesTest : public ::testing::Test {
+ protected:
+  // JSON written here in GBK, sent as UTF-8.
+  bool SetJson(const std::string& gbkJson) { return sim.SetJson(testsupport::GbkToUtf8(gbkJson)); }
+  void SetUp() override {
+    ASSERT_TRUE(sim.Ready()) << "simulator port file not found (TAVRIN_SIM_PORT_FILE)";
+    ASSERT_TRUE(sim.Reset());
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    parent = ui::ToGbk(temp) + "升级 测试" + std::to_string(GetCurrentProcessId());
+    folder = parent + "\\程序";
+    CreateDirectoryW(ui::ToWide(parent).c_str(), nullptr);
+    CreateDirectoryW(ui::ToWide(folder).c_str(), nullptr);
+  }
+  void TearDown() override {
+    for (const char* name : {"Play.dll", "Play.dll.p2p", "Tavrin.exe", "Tavrin.exe.p2p", "a.bin", "a.bin.p2p"})
+      DeleteFileW(ui::ToWide(folder + "\\" + name).c_str());
+    RemoveDirectoryW(ui::ToWide(folder).c_str());
+    RemoveDirectoryW(ui::ToWide(parent).c_str());
+  }
+  UpdateOutcome Update(const std::string& names, const std::string& base) {
+    const UpdateList list = ParseUpdateList("名称=[" + names + "]后缀=[.upd]");
+    StopSignal stop;
+    return UpdateWorker(PlanUpdate(list, base, folder), stop, {}, {});
+  }
+
+  testsupport::Simulator sim;
+  std::string parent, folder;
+};
+
+TEST_F(UpdaterFilesTest, FailedDownloadsLeaveTheOldFileAndTheWorkerGoesOn) {
+  const Body body = NewBody();
+  ASSERT_TRUE(SetJson("{\"名称\":\"Play.dll\",\"后缀\":\".upd\",\"files\":{\"Play.dll\":\"" + body.json +
+                          "\"},\"faults\":{\"/VelkDown/up/Play.dll.upd\":\"cut=20000\"}}"));
+  const std::string base = sim.Url("VelkDown/up/");
+  const std::string unopenable = "http://127.0.0.1:" + std::to_string(ClosedPort()) + "/VelkDown/up/";
+  struct Case {
+    const char* what;
+    std::string names, base, message;
+  } cases[] = {{"404", "Tavrin.exe", base, "不能打开该URL!"},
+               {"cut body", "Play.dll", base, kUpdaterInterrupted},
+               {"unopenable address", "Play.dll", unopenable, "不能打开该URL!"}};
+  for (const Case& c : cases) {
+    testsupport::DialogWatcher watcher(IDOK);
+    WriteAll(folder + "\\" + c.names, "old");
+    const UpdateOutcome out = Update(c.names + "|a.bin", c.base);
+    EXPECT_EQ(out.failed, 2) << c.what;  // a.bin is not listed: 404
+    EXPECT_EQ(out.replaced, 0) << c.what;
+    EXPECT_EQ(ReadAll(folder + "\\" + c.names), "old") << c.what;
+    ASSERT_TRUE(watcher.WaitFor(2, 5000)) << c.what;
+    EXPECT_EQ(watcher.Seen()[0].text, c.message) << c.what;
+    EXPECT_EQ(watcher.Seen()[0].title, "信息：") << c.what;
+  }
+}
+
+TEST_F(UpdaterFilesTest, NamesOutsideTheFolderWriteNothingAndListedFilesArriveIntact) {
+  const Body body = NewBody();
+  ASSERT_TRUE(SetJson("{\"名称\":\"..\\\\evil.exe|C:\\\\x.exe|Play.dll\",\"后缀\":\".upd\",\"files\":{"
+                          "\"Play.dll\":\"" + body.json + "\",\"..\\\\evil.exe\":\"evil\",\"C:\\\\x.exe\":\"x\"}}"));
+  ASSERT_FALSE(Exists("C:\\x.exe"));
+  WriteAll(folder + "\\Play.dll", "old");
+  testsupport::DialogWatcher watcher(IDOK);
+  int64_t lastTotal = -1, lastReceived = -1;
+  const UpdateList list = ParseUpdateList(sim.Get("VelkDown/up/sj.txt"));
+  ASSERT_EQ(list.names.size(), 3u);
+  StopSignal stop;
+  const UpdateOutcome out = UpdateWorker(PlanUpdate(list, sim.Url("VelkDown/up/"), folder), stop,
+                                         [&](int64_t total, int64_t received, int64_t, int64_t) {
+                                           lastTotal = total;
+                                           lastReceived = received;
+                                         },
+                                         {});
+  EXPECT_EQ(out.skipped, 2);
+  EXPECT_EQ(out.replaced, 1);
+  EXPECT_FALSE(out.programFound);
+  EXPECT_TRUE(ReadAll(folder + "\\Play.dll") == body.gbk) << "Play.dll differs from what was served";
+  EXPECT_FALSE(Exists(folder + "\\Play.dll.p2p"));
+  EXPECT_EQ(lastTotal, static_cast<int64_t>(body.gbk.size()));
+  EXPECT_EQ(lastReceived, lastTotal);
+  for (const char* outside : {"\\evil.exe", "\\evil.exe.p2p"}) EXPECT_FALSE(Exists(parent + outside)) << outside;
+  EXPECT_FALSE(Exists("C:\\x.exe"));
+  EXPECT_FALSE(Exists("C:\\x.exe.p2p"));
+  EXPECT_EQ(sim.Count("/VelkDown/up/Play.dll.upd"), 1);
+  EXPECT_EQ(sim.Count("/VelkDown/evil"), 0);
+  EXPECT_TRUE(watcher.Seen().empty());
+}
+
+TEST_F(UpdaterFilesTest, TargetInUseIsReplacedOnceReleasedWithinTheRetryTime) {
+  const std::string target = folder + "\\Tavrin.exe", temporary = target + ".p2p";
+  WriteAll(target, "old");
+  WriteAll(temporary, "new");
+  HANDLE held = CreateFileW(ui::ToWide(target).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+  StopSignal stop;
+  EXPECT_FALSE(PutFileInPlace(temporary, target, stop, 300));  // still held when the time is up
+  EXPECT_TRUE(Exists(temporary));
+
+  std::thread release([held] {
+    Sleep(800);
+    CloseHandle(held);
+  });
+  const DWORD start = GetTickCount();
+  EXPECT_TRUE(PutFileInPlace(temporary, target, stop, 5000));
+  const DWORD took = GetTickCount() - start;
+  release.join();
+  EXPECT_GE(took, 500u);
+  EXPECT_EQ(ReadAll(target), "new");
+  EXPECT_FALSE(Exists(temporary));
+}
+
+}  // namespace
+}  // namespace updater

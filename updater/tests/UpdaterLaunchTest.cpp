@@ -1,0 +1,73 @@
+// Tests that the updater and the updated program are started with their paths quoted, from a folder with blanks.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "main/UpdaterLaunch.h"
+#include "ui/WideText.h"
+#include "updater/CommandLine.h"
+#include "updater/Processes.h"
+
+namespace updater {
+namespace {
+
+// The command line the test program saw, once it has written it (GBK); "<none>" after 10 s.
+std::string EchoedCommandLine(const std::string& program) {
+  const std::wstring file = ui::ToWide(program + ".args");
+  for (int i = 0; i < 100; ++i, Sleep(100)) {
+    HANDLE f = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) continue;
+    std::wstring line(4096, L'\0');
+    DWORD got = 0;
+    ReadFile(f, line.data(), static_cast<DWORD>(line.size() * sizeof(wchar_t)), &got, nullptr);
+    CloseHandle(f);
+    if (got == 0) continue;
+    line.resize(got / sizeof(wchar_t));
+    return ui::ToGbk(line);
+  }
+  return "<none>";
+}
+
+class UpdaterLaunchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    folder = ui::ToGbk(temp) + "启动 测试 " + std::to_string(GetCurrentProcessId());
+    CreateDirectoryW(ui::ToWide(folder).c_str(), nullptr);
+  }
+  void TearDown() override {
+    for (const std::string& f : made) DeleteFileW(ui::ToWide(f).c_str());
+    RemoveDirectoryW(ui::ToWide(folder).c_str());
+  }
+  std::string Place(const std::string& name) {
+    const std::string path = folder + "/" + name;
+    EXPECT_TRUE(CopyFileW(ui::ToWide(ARG_ECHO_EXE).c_str(), ui::ToWide(path).c_str(), FALSE));
+    made.push_back(path);
+    made.push_back(path + ".args");
+    return path;
+  }
+  std::string folder;
+  std::vector<std::string> made;
+};
+
+TEST_F(UpdaterLaunchTest, MainProgramStartsTheUpdaterWithTheUpdateFolder) {
+  const std::string updater = Place("Quenlo.exe");
+  ASSERT_EQ(LaunchUpdaterOrOpenPage(folder, "http://127.0.0.1:1/VelkDown/", "http://unused/"),
+            UpdaterLaunch::Started);
+  const std::string line = EchoedCommandLine(updater);
+  const std::vector<std::string> pieces = SplitCommandLine(line);
+  ASSERT_EQ(pieces.size(), 2u) << line;
+  EXPECT_EQ(pieces[0], updater);
+  EXPECT_EQ(pieces[1], "http://127.0.0.1:1/VelkDown/up/");
+}
+
+TEST_F(UpdaterLaunchTest, UpdatedProgramIsStartedWithItsPathQuoted) {
+  const std::string program = Place("新 程序.exe");
+  ASSERT_TRUE(StartUpdatedProgram(program));
+  EXPECT_EQ(EchoedCommandLine(program), "\"" + program + "\"");
+  EXPECT_FALSE(StartUpdatedProgram(folder + "/missing.exe"));
+}
+
+}  // namespace
+}  // namespace updater
