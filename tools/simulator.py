@@ -34,7 +34,7 @@ NOT_FOUND_PAGE = "<html>404 页面不存在</html>"
 
 UPDATE_KEYS = ("版本", "更新信息", "路径", "广告", "名称", "后缀")
 TEXT_KEYS = UPDATE_KEYS + ("boot", "sjraw", "getuser", "getdown")
-MAP_KEYS = ("faults", "files")
+MAP_KEYS = ("faults", "files", "sources")
 
 QVOD_PAGE = ('<html><head><meta http-equiv="Content-Type" content="text/html; charset=gbk">'
              "<title>影片播放</title></head><body>\r\n"
@@ -198,6 +198,7 @@ class SimulatorState:
             self._values = self.defaults()
             self._faults = {}
             self._files = {}
+            self._sources = {}
             self._log.clear()
 
     def apply(self, updates):
@@ -215,6 +216,8 @@ class SimulatorState:
             for key, value in updates.items():
                 if key == "files":
                     self._files.update(value)
+                elif key == "sources":
+                    self._sources.update(value)
                 elif key == "faults":
                     for prefix, faults_text in value.items():
                         if faults_text:
@@ -231,6 +234,25 @@ class SimulatorState:
     def file_text(self, name):
         with self._lock:
             return self._files.get(name, "FILE:" + name)
+
+    # -- update files served from local files --
+
+    def file_source(self, name):
+        """The local file whose bytes are served for an update file, or None."""
+        with self._lock:
+            return self._sources.get(name)
+
+    def file_bytes(self, name):
+        """An update file's body: the bytes of its local source file when one is
+        set (so real programs can be served), else its text in GBK."""
+        source = self.file_source(name)
+        if source:
+            try:
+                with open(source, "rb") as data:
+                    return data.read()
+            except OSError:
+                return None
+        return self.file_text(name).encode("gbk")
 
     def faults_for(self, target):
         with self._lock:
@@ -305,7 +327,8 @@ def update_file(state, name_bytes):
     suffix = state.value("后缀")
     for name in state.value("名称").split("|"):
         if name and (name + suffix).encode("gbk") == name_bytes:
-            return Reply(state.file_text(name).encode("gbk"), ctype="application/octet-stream")
+            body = state.file_bytes(name)
+            return not_found() if body is None else Reply(body, ctype="application/octet-stream")
     return not_found()
 
 

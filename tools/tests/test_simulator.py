@@ -151,6 +151,23 @@ class RouteTest(SimulatorCase):
         self.assertEqual((status, body), (200, request))
 
 
+    def test_update_files_from_local_sources_with_faults(self):
+        data = bytes(range(256)) * 100
+        with tempfile.TemporaryDirectory() as folder:
+            source = os.path.join(folder, "新.exe")
+            with open(source, "wb") as out:
+                out.write(data)
+            self.set({"名称": "Tavrin.exe|Play.dll", "后缀": ".upd",
+                      "sources": {"Tavrin.exe": source, "Play.dll": os.path.join(folder, "missing")}})
+            self.assertEqual(self.status_body("/VelkDown/up/Tavrin.exe.upd"), (200, data))
+            self.assertEqual(self.get("/VelkDown/up/Play.dll.upd")[0], 404)
+            self.set({"faults": {"/VelkDown/up/Tavrin.exe": "cut=1000"}})
+            status, headers, body = raw_get(self.port, "/VelkDown/up/Tavrin.exe.upd")
+            self.assertEqual((dict(headers)["Content-Length"], body), (str(len(data)), data[:1000] + b"<RST>"))
+            self.set({"faults": {"/VelkDown/up/Tavrin.exe": "status=404"}})
+            self.assertEqual(self.get("/VelkDown/up/Tavrin.exe.upd")[0], 404)
+
+
 class FaultTest(SimulatorCase):
     def test_nolength_and_cut(self):
         status, headers, body = raw_get(self.port, "/video/5000.flv?nolength=1")
