@@ -1,5 +1,4 @@
 // Tests of the updater's file work under Wine against the simulator: failed downloads, unsafe names, replacing a file in use.
-#include <winsock2.h>
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,21 +14,6 @@
 
 namespace updater {
 namespace {
-
-// A port on 127.0.0.1 that nothing listens on.
-int ClosedPort() {
-  WSADATA wsa;
-  WSAStartup(MAKEWORD(2, 2), &wsa);
-  SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-  sockaddr_in addr = {};
-  addr.sin_family = AF_INET;
-  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  int size = sizeof addr;
-  bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-  getsockname(s, reinterpret_cast<sockaddr*>(&addr), &size);
-  closesocket(s);
-  return ntohs(addr.sin_port);
-}
 
 std::string ReadAll(const std::string& path) {
   HANDLE f = CreateFileW(ui::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -103,7 +87,7 @@ TEST_F(UpdaterFilesTest, FailedDownloadsLeaveTheOldFileAndTheWorkerGoesOn) {
   ASSERT_TRUE(SetJson("{\"名称\":\"Play.dll\",\"后缀\":\".upd\",\"files\":{\"Play.dll\":\"" + body.json +
                           "\"},\"faults\":{\"/VelkDown/up/Play.dll.upd\":\"cut=20000\"}}"));
   const std::string base = sim.Url("VelkDown/up/");
-  const std::string unopenable = "http://127.0.0.1:" + std::to_string(ClosedPort()) + "/VelkDown/up/";
+  const std::string unopenable = "http://127.0.0.1:" + std::to_string(testsupport::ClosedPort()) + "/VelkDown/up/";
   struct Case {
     const char* what;
     std::string names, base, message;

@@ -1,7 +1,6 @@
 // Tests of the file download and the size query against the service simulator.
 #include "main/web/Download.h"
 
-#include <winsock2.h>
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -34,21 +33,6 @@ bool AsksRangeFrom(const std::string& request, const std::string& from) {
 struct Progress {
   int64_t total, received, elapsedMs, receivedThisRun;
 };
-
-// A port on 127.0.0.1 that nothing listens on.
-int ClosedPort() {
-  WSADATA wsa;
-  WSAStartup(MAKEWORD(2, 2), &wsa);
-  SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-  sockaddr_in addr = {};
-  addr.sin_family = AF_INET;
-  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  int size = sizeof addr;
-  bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-  getsockname(s, reinterpret_cast<sockaddr*>(&addr), &size);
-  closesocket(s);
-  return ntohs(addr.sin_port);
-}
 
 class DownloadTest : public ::testing::Test {
  protected:
@@ -190,7 +174,7 @@ TEST_F(DownloadTest, ResumeAsksForTheRestAndAppendsIt) {
 TEST_F(DownloadTest, UnopenableAddressIsReportedAndTheProgramGoesOn) {
   testsupport::DialogWatcher watcher(IDOK);
   const std::string path = LocalFile("never.flv");
-  EXPECT_EQ(DownloadToFile("http://127.0.0.1:" + std::to_string(ClosedPort()) + "/x.flv", path, Recorder()), -1);
+  EXPECT_EQ(DownloadToFile("http://127.0.0.1:" + std::to_string(testsupport::ClosedPort()) + "/x.flv", path, Recorder()), -1);
   ASSERT_TRUE(watcher.WaitFor(1, 5000));
   EXPECT_EQ(watcher.Seen()[0].text, "不能打开该URL!");
   EXPECT_EQ(watcher.Seen()[0].title, "信息：");
@@ -271,7 +255,7 @@ TEST_F(DownloadTest, SizeQueryTriesAgainOnlyWhileNoLengthComes) {
   }
   // An address that cannot be opened ends the query at once.
   const DWORD start = GetTickCount();
-  EXPECT_EQ(QueryContentLength("http://127.0.0.1:" + std::to_string(ClosedPort()) + "/x.flv", 5), -1);
+  EXPECT_EQ(QueryContentLength("http://127.0.0.1:" + std::to_string(testsupport::ClosedPort()) + "/x.flv", 5), -1);
   EXPECT_LT(GetTickCount() - start, 10000u);
 }
 

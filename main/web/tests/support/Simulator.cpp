@@ -1,6 +1,7 @@
 // Test helper: requests to the service simulator with plain WinINet calls.
 #include "Simulator.h"
 
+#include <winsock2.h>
 #include <wininet.h>
 
 #include <cstdio>
@@ -127,5 +128,19 @@ std::string Simulator::Last(const std::string& pathPrefix) const {
 }
 
 std::string Simulator::Log() const { return Get("/_control/log"); }
+
+int ClosedPort() {
+  WSADATA wsa;
+  WSAStartup(MAKEWORD(2, 2), &wsa);
+  SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  sockaddr_in addr = {};
+  addr.sin_family = AF_INET;
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  int size = sizeof addr;
+  bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+  getsockname(s, reinterpret_cast<sockaddr*>(&addr), &size);
+  closesocket(s);
+  return ntohs(addr.sin_port);
+}
 
 }  // namespace testsupport

@@ -46,6 +46,9 @@ class Simulator {
   int port_ = 0;
 };
 
+// A port on 127.0.0.1 that nothing listens on (for an address that cannot be opened).
+int ClosedPort();
+
 // Percent-encodes every byte outside the unreserved characters.
 std::string PercentEncode(const std::string& bytes);
 // GBK text to UTF-8.
