@@ -57,10 +57,10 @@ std::string DocumentTitle(IDispatch* document) { return ui::DispatchGetText(docu
 
 std::string ElementHtmlAtPoint(IDispatch* document, int x, int y) {
   ui::Variant vx, vy, found;
-  ui::SetInt(vx, x);
-  ui::SetInt(vy, y);
-  if (!ui::DispatchCall(document, L"elementFromPoint", {&vx.Get(), &vy.Get()}, found)) return {};
-  ui::ComPtr<IDispatch> element = ui::VariantObject(found.Get());
+  vx.SetInt(x);
+  vy.SetInt(y);
+  if (!ui::DispatchCall(document, L"elementFromPoint", {vx.Get(), vy.Get()}, found)) return {};
+  ui::ComPtr<IDispatch> element = ui::VariantObject(found.Value());
   return ui::DispatchGetText(element.Get(), L"outerHTML");
 }
 

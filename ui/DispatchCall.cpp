@@ -39,18 +39,6 @@ bool Invoke(IDispatch* object, DISPID id, WORD kind, std::initializer_list<const
 
 }  // namespace
 
-void SetText(Variant& v, const std::wstring& text) {
-  VARIANT* out = v.Out();
-  out->vt = VT_BSTR;
-  out->bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-}
-
-void SetInt(Variant& v, int32_t value) {
-  VARIANT* out = v.Out();
-  out->vt = VT_I4;
-  out->lVal = value;
-}
-
 bool DispatchGet(IDispatch* object, const wchar_t* name, Variant& result) {
   DISPID id;
   if (!LookUp(object, name, &id)) return false;
@@ -77,7 +65,7 @@ bool DispatchPut(IDispatch* object, const wchar_t* name, const VARIANT& value) {
 std::string VariantText(const VARIANT& value) {
   Variant text;
   if (FAILED(VariantChangeType(text.Out(), const_cast<VARIANT*>(&value), VARIANT_ALPHABOOL, VT_BSTR))) return {};
-  const BSTR b = text.Get().bstrVal;
+  const BSTR b = text.Value().bstrVal;
   return b ? ToGbk(std::wstring(b, SysStringLen(b))) : std::string();
 }
 
@@ -92,7 +80,7 @@ ComPtr<IDispatch> VariantObject(const VARIANT& value) {
 
 std::string DispatchGetText(IDispatch* object, const wchar_t* name) {
   Variant value;
-  return DispatchGet(object, name, value) ? VariantText(value.Get()) : std::string();
+  return DispatchGet(object, name, value) ? VariantText(value.Value()) : std::string();
 }
 
 }  // namespace ui

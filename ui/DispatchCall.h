@@ -7,31 +7,9 @@
 #include <string>
 
 #include "ui/ComPtr.h"
+#include "ui/Variant.h"
 
 namespace ui {
-
-// An owned VARIANT, cleared when it goes out of scope.
-class Variant {
- public:
-  Variant() { VariantInit(&v_); }
-  ~Variant() { VariantClear(&v_); }
-  Variant(const Variant&) = delete;
-  Variant& operator=(const Variant&) = delete;
-
-  VARIANT* Out() {
-    VariantClear(&v_);
-    return &v_;
-  }
-  const VARIANT& Get() const { return v_; }
-
- private:
-  VARIANT v_;
-};
-
-// A text argument for the calls below (a BSTR owned by the Variant).
-void SetText(Variant& v, const std::wstring& text);
-// A 32-bit integer argument.
-void SetInt(Variant& v, int32_t value);
 
 // Reads the property `name` (looked up with the user's default locale); when
 // the object has no such property, calls the method of that name without
