@@ -11,6 +11,7 @@ SharedText RemainingCount;
 SharedText UpdateAdAddress;
 SharedText TipTexts;
 SharedText DownloadingFlag;
+SharedText PageTitle;
 
 std::atomic<HANDLE> WorkerThreadHandle{nullptr};
 

@@ -22,6 +22,7 @@ extern SharedText RemainingCount;   // parses left today
 extern SharedText UpdateAdAddress;  // advertisement page of the update list
 extern SharedText TipTexts;         // the tips joined by "|"
 extern SharedText DownloadingFlag;  // "1" while the download queue runs
+extern SharedText PageTitle;        // the title the link finder last picked up (file names)
 
 // The most recently started download or size-probe thread.
 extern std::atomic<HANDLE> WorkerThreadHandle;

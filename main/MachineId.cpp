@@ -7,38 +7,12 @@
 #include <wbemidl.h>
 
 #include "ui/ComPtr.h"
+#include "ui/Variant.h"
 #include "ui/WideText.h"
 
 namespace {
 
-// A VARIANT that is cleared when it goes.
-class Variant {
- public:
-  Variant() { VariantInit(&v_); }
-  ~Variant() { VariantClear(&v_); }
-  Variant(const Variant&) = delete;
-  Variant& operator=(const Variant&) = delete;
-
-  VARIANT* Get() { return &v_; }
-  // Holds a copy of the text; false when there is no memory for it.
-  bool SetText(const wchar_t* text, size_t length) {
-    VariantClear(&v_);
-    BSTR b = SysAllocStringLen(text, static_cast<UINT>(length));
-    if (!b) return false;
-    V_VT(&v_) = VT_BSTR;
-    V_BSTR(&v_) = b;
-    return true;
-  }
-  bool SetText(const std::wstring& text) { return SetText(text.data(), text.size()); }
-  // Clears the old content first, for functions that fill the variant.
-  VARIANT* Out() {
-    VariantClear(&v_);
-    return &v_;
-  }
-
- private:
-  VARIANT v_;
-};
+using ui::Variant;
 
 // A BSTR that is freed when it goes.
 class Bstr {

@@ -3,3 +3,4 @@
 
 #define IDI_TAVRIN 101
 #define IDB_TOOLBAR 102
+#define IDC_FINDER 103

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Draws the main program's icon (main/res/Tavrin.ico) and toolbar strip (main/res/Toolbar.bmp).
+# Draws the main program's icon (main/res/Tavrin.ico), toolbar strip (main/res/Toolbar.bmp) and finder cursor (main/res/Finder.cur).
 # The build uses the committed files; run this only to change the pictures.
 # Needs ImageMagick 6 (convert).
 set -euo pipefail
@@ -93,4 +93,27 @@ button exit -fill none -stroke '#c62828' -strokewidth 12 \
 convert "$work/new.png" "$work/folder.png" "$work/pin.png" "$work/help.png" "$work/exit.png" \
   +append -alpha off -type TrueColor -strip "BMP3:$out/Toolbar.bmp"
 
-echo "wrote $out/Tavrin.ico and $out/Toolbar.bmp"
+# --- Finder cursor (main/res/Finder.cur): a cross-hair, two crossing lines
+# with a circle round the centre and a small ring at the hot spot (15, 15),
+# black with a white rim so it shows on dark and light pages. Drawn at 32x32
+# without smoothing, written as an icon and turned into a cursor by setting
+# the file type and the hot spot in the directory entry.
+convert -size 32x32 xc:none +antialias -fill none \
+  -stroke white -strokewidth 3 \
+  -draw "line 15,1 15,29" -draw "line 1,15 29,15" -draw "circle 15,15 15,5" \
+  -stroke black -strokewidth 1 \
+  -draw "line 15,2 15,12" -draw "line 15,18 15,28" -draw "line 2,15 12,15" -draw "line 18,15 28,15" \
+  -draw "circle 15,15 15,5" -draw "circle 15,15 15,13" \
+  -type TrueColorAlpha "$work/finder.png"
+convert "$work/finder.png" -strip "$work/finder.ico"
+python3 - "$work/finder.ico" "$out/Finder.cur" <<'PY'
+import struct, sys
+data = bytearray(open(sys.argv[1], "rb").read())
+reserved, kind, count = struct.unpack_from("<HHH", data, 0)
+assert kind == 1 and count == 1, "one icon image expected"
+struct.pack_into("<H", data, 2, 2)            # type 2: cursor
+struct.pack_into("<HH", data, 6 + 4, 15, 15)  # planes, bit count -> hot spot x, y
+open(sys.argv[2], "wb").write(data)
+PY
+
+echo "wrote $out/Tavrin.ico, $out/Toolbar.bmp and $out/Finder.cur"

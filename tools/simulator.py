@@ -120,7 +120,7 @@ FAULTS = {
     "nolength": _flag, "cut": _count(MAX_VIDEO), "stall": _seconds, "trickle": _positive,
     "status": _status, "garbage": _flag, "longheaders": _count(1 << 24),
     "setcookie": _count(100000), "announce": _count(MAX_VIDEO), "zero": _flag,
-    "norange": _flag,
+    "norange": _flag, "failfirst": _count(1000),
 }
 
 
@@ -199,6 +199,7 @@ class SimulatorState:
             self._faults = {}
             self._files = {}
             self._sources = {}
+            self._failed = collections.Counter()
             self._log.clear()
 
     def apply(self, updates):
@@ -261,6 +262,12 @@ class SimulatorState:
         for _, faults_text in sorted(matching, key=lambda item: len(item[0])):   # longer prefixes win
             faults.update(parse_faults(faults_text))
         return faults
+
+    def fails_now(self, target, first):
+        """True for the first `first` requests of this exact target (failfirst)."""
+        with self._lock:
+            self._failed[target] += 1
+            return self._failed[target] <= first
 
     def record(self, entry):
         with self._lock:
@@ -341,8 +348,26 @@ def service_reply(state, query):
     if action == "GetuSer":
         return text_reply(state.value("getuser"), TEXT_HTML)
     if action == "GetDown":
-        return text_reply(state.value("getdown"), TEXT_HTML)
+        return text_reply(with_base(state, state.value("getdown")), TEXT_HTML)
     return not_found()
+
+
+# --- parse road: lists that name the simulator, sizes that fail first --------
+
+BASE_MARK = "{base}"
+
+
+def with_base(state, text):
+    """The text with every "{base}" replaced by the simulator's own address
+    (http://127.0.0.1:port), so a test can set a reply list without the port."""
+    return text.replace(BASE_MARK, f"http://{HOST}:{state.port}")
+
+
+def failing_first(state, target, faults):
+    """The failfirst fault: the first N requests of a target are answered with
+    503, later ones as usual (a size that fails first and succeeds later)."""
+    first = faults.pop("failfirst", 0)
+    return first > 0 and state.fails_now(target, first)
 
 
 RANGE_FROM = re.compile(r"bytes\s*=\s*(\d+)\s*-\s*$")
@@ -488,6 +513,8 @@ class SimulatorHandler(BaseHTTPRequestHandler):
         if faults.get("norange"):  # a server that does not know ranges
             headers = [(name, value) for name, value in headers if name.lower() != "range"]
         reply = route(state, self.command, urllib.parse.unquote_to_bytes(path), query, headers, raw)
+        if failing_first(state, target, faults):
+            reply = text_reply("服务暂不可用", TEXT_HTML, 503)
         self.deliver(reply, faults)
 
     def read_body(self):

@@ -315,5 +315,28 @@ class CommandLineTest(unittest.TestCase):
             self.fail("the daemon still listens")
 
 
+class ParseRoadTest(SimulatorCase):
+    def test_reply_list_names_the_simulator_and_keeps_its_placeholders(self):
+        self.set({"getdown": "{base}/video/2000.flv?p=00_00&amp;q=1$${base}/video/300_00_00.mp4$$"})
+        body = self.get("/VelkDown/index.Asp?A=GetDown&uLei=0&uLei1=1&uUrl=v.cn/a&uCpu=X")[2].decode("gbk")
+        self.assertEqual(body, f"{self.base}/video/2000.flv?p=00_00&amp;q=1$${self.base}/video/300_00_00.mp4$$")
+
+    def test_failfirst_fails_the_first_requests_of_each_address_only(self):
+        self.set({"faults": {"/video/": "failfirst=2"}})
+        statuses = [self.get("/video/4000.flv")[0] for _ in range(3)]
+        self.assertEqual(statuses, [503, 503, 200])
+        self.assertEqual(self.get("/video/5000.flv")[0], 503)  # counted per address
+        status, resp, body = self.get("/video/5000.flv?failfirst=0")
+        self.assertEqual((status, len(body)), (200, 5000))
+        self.get("/_control/reset")
+        self.assertEqual(self.get("/video/4000.flv")[0], 200)
+
+    def test_five_gib_announced_and_cut(self):
+        data = exchange(self.port, b"GET /video/5368709120.flv?cut=3000 HTTP/1.1\r\nHost: x\r\n\r\n")
+        status, headers, body = split_response(data.replace(b"<RST>", b""))
+        self.assertEqual((status, dict(headers)["Content-Length"]), (200, "5368709120"))
+        self.assertEqual(body, pattern(0, 3000))
+
+
 if __name__ == "__main__":
     unittest.main()
