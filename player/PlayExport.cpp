@@ -1,0 +1,26 @@
+// The entry point of Play.dll and its one export, named by GBK text through Play.def.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "player/PlayLibrary.h"
+
+// Exported as "启动播放" (GBK bytes C6 F4 B6 AF B2 A5 B7 C5), ordinal 1.
+extern "C" int32_t __stdcall StartPlaybackExport(const char* title, const char* address, int32_t tag) {
+  try {
+    return player::StartPlayback(title, address, tag);
+  } catch (...) {
+    return 0;  // nothing may unwind into the caller
+  }
+}
+
+// Nothing runs under the loader lock but the clean-up of an explicit unload;
+// at process end the objects are left to the system.
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    DisableThreadLibraryCalls(instance);
+  } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+    player::LibraryCleanUp();
+  }
+  return TRUE;
+}
