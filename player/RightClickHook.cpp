@@ -1,8 +1,6 @@
 // The right-click hook and its table of subclassed windows.
 #include "player/RightClickHook.h"
 
-#include <windowsx.h>
-
 #include <memory>
 #include <vector>
 
@@ -38,7 +36,7 @@ LRESULT CALLBACK HookedWindowProc(HWND window, UINT message, WPARAM wp, LPARAM l
   const RightClickHookEntry entry = *found;  // the table may change during the calls below
   switch (message) {
     case WM_RBUTTONDOWN:
-      if (entry.callback) entry.callback(GET_X_LPARAM(lp), GET_Y_LPARAM(lp), 0);
+      if (entry.callback) entry.callback(static_cast<int16_t>(LOWORD(lp)), static_cast<int16_t>(HIWORD(lp)), 0);
       return 0;
     case WM_RBUTTONUP:
       return 0;

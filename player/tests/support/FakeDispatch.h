@@ -23,7 +23,7 @@ struct FakeCall {
   std::vector<std::string> args;  // texts as GBK, numbers as written by the system
 };
 
-class FakeDispatch : public IDispatch {
+class FakeDispatch final : public IDispatch {
  public:
   // Starts with one reference, held by the caller.
   static FakeDispatch* Create(const std::vector<FakeMember>& members);
