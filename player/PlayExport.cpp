@@ -14,13 +14,6 @@ extern "C" int32_t __stdcall StartPlaybackExport(const char* title, const char* 
   }
 }
 
-// Nothing runs under the loader lock but the clean-up of an explicit unload;
-// at process end the objects are left to the system.
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    DisableThreadLibraryCalls(instance);
-  } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
-    player::LibraryCleanUp();
-  }
-  return TRUE;
-}
+// Nothing runs under the loader lock: the library starts at the export's first
+// call, and its clean-up is run by the window layer's exit, not at detach.
+BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }

@@ -6,6 +6,8 @@
 #include "player/PlayerWindows.h"
 #include "player/QvodPage.h"
 #include "player/RightClickHook.h"
+#include "ui/App.h"
+#include "ui/MessageBox.h"
 
 namespace player {
 
@@ -21,6 +23,7 @@ bool LibraryStart() {
   if (!InitAtlHosting()) return false;
   InitPlayerGlobals();  // its Flash control registers the "AtlAxWin" class
   CreateHookTable();
+  ui::RegisterCleanup(LibraryCleanUp);
   g_started = true;
   return true;
 }
@@ -47,7 +50,11 @@ int32_t StartPlayback(const char* title, const char* address, int32_t tag) {
   if (g_windowOpen) return 0;
   const std::string titleCopy = title ? title : "";
   const std::string addressCopy = address ? address : "";
-  if (!LibraryStart()) return 0;
+  if (!LibraryStart()) {
+    // Without atl.dll no window of the library can host its control.
+    ui::ShowMessage("无法找到指定DLL库文件“atl.dll”中的输出命令“AtlAxWinInit”");
+    ui::EndProcessNow(1);
+  }
   struct OpenWindowMark {
     OpenWindowMark() { g_windowOpen = true; }
     ~OpenWindowMark() { g_windowOpen = false; }

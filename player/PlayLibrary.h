@@ -7,12 +7,12 @@ namespace player {
 
 // Runs once, at the first call of the export rather than while the library is
 // loaded (it loads atl.dll, which must not happen under the loader lock):
-// the module variables and the empty right-click hook table. False when the
-// control host (atl.dll) is missing.
+// the module variables, the empty right-click hook table and the clean-up
+// registered with the window layer. False when the control host (atl.dll) is missing.
 bool LibraryStart();
 
-// Frees the module variables and the hook table; for an unload before the
-// process ends (at process end nothing is released).
+// Frees the module variables and the hook table; run by the window layer's
+// normal exit on the window thread, never under the loader lock.
 void LibraryCleanUp();
 
 // Stores the title, address and tag and shows the QVOD page window when the
@@ -22,7 +22,8 @@ void OpenPlayerWindow(const std::string& title, const std::string& address, int3
 // The export's steps: null texts count as empty, the caller's texts are copied
 // before anything else. A call made while the window of an earlier call is
 // still open returns at once and changes nothing. Returns 1 when a window was
-// shown, 0 otherwise.
+// shown, 0 otherwise. Without atl.dll it shows the platform's fatal message
+// and ends the process.
 int32_t StartPlayback(const char* title, const char* address, int32_t tag);
 
 }  // namespace player

@@ -35,8 +35,7 @@ class PageWriterTest : public ::testing::Test {
     RegisterClassW(&wc);
     document = FakeDispatch::Create({{L"open", DISPATCH_METHOD, 0},
                                      {L"write", DISPATCH_METHOD, 1},
-                                     {L"Close", DISPATCH_METHOD, 0},
-                                     {L"title", DISPATCH_PROPERTYGET, 0}});
+                                     {L"Close", DISPATCH_METHOD, 0}});
     document->extraInterface = kIidHtmlDocument;
     g_document = document;
     top = Make(L"STATIC", nullptr, WS_OVERLAPPEDWINDOW);
@@ -92,17 +91,6 @@ TEST_F(PageWriterTest, NoAnsweringServerMeansNothingIsWritten) {
   writer.WritePage("x");
   EXPECT_FALSE(writer.Attach(nullptr, Make(L"STATIC", top)));  // no server below
   EXPECT_TRUE(document->calls.empty());
-}
-
-TEST_F(PageWriterTest, ReadsATextPropertyOfTheDocument) {
-  document->answer = [](const playertest::FakeCall&, VARIANT* result) {
-    playertest::SetTextResult(result, "标题");
-    return S_OK;
-  };
-  player::HtmlDocumentWriter writer;
-  ASSERT_TRUE(writer.Attach(document, nullptr));
-  EXPECT_EQ(writer.Read("title"), "标题");
-  EXPECT_EQ(writer.Read("outerHTML"), "");  // this document has no element
 }
 
 }  // namespace
