@@ -1,0 +1,19 @@
+// Hosting an ActiveX control in an "AtlAxWin" child window, with atl.dll loaded by name.
+#pragma once
+#include <windows.h>
+
+#include "ui/ComPtr.h"
+
+namespace player {
+
+// Loads atl.dll and registers the "AtlAxWin" window class (AtlAxWinInit).
+// False when atl.dll or the function is missing or the class cannot be registered.
+bool InitAtlHosting();
+
+// Creates a visible "AtlAxWin" child of `parent` whose window text names the
+// control to create, with control id `id`; `control` receives the hosted
+// control's IUnknown, or stays empty when no control could be created.
+HWND CreateHostedControl(HWND parent, const wchar_t* controlName, int x, int y, int width, int height, int id,
+                         ui::ComPtr<IUnknown>& control);
+
+}  // namespace player

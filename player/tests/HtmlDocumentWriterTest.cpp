@@ -1,0 +1,96 @@
+// The page writer against test "Internet Explorer_Server" windows that hand
+// out a fake document through "WM_HTML_GETOBJECT".
+#include "player/HtmlDocumentWriter.h"
+
+#include <gtest/gtest.h>
+#include <ole2.h>
+#include <oleacc.h>
+
+#include "player/QvodPage.h"
+#include "player/tests/support/FakeDispatch.h"
+
+namespace {
+
+using playertest::FakeDispatch;
+
+constexpr IID kIidHtmlDocument = {0x626FC520, 0xA41E, 0x11CF, {0xA7, 0x31, 0x00, 0xA0, 0xC9, 0x08, 0x26, 0x37}};
+
+FakeDispatch* g_document = nullptr;  // what the answering windows hand out
+
+LRESULT CALLBACK ServerProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+  static const UINT getObject = RegisterWindowMessageW(L"WM_HTML_GETOBJECT");
+  if (message == getObject && g_document && GetWindowLongPtrW(window, GWLP_USERDATA) == 0) {
+    return LresultFromObject(kIidHtmlDocument, wp, g_document);
+  }
+  return DefWindowProcW(window, message, wp, lp);
+}
+
+class PageWriterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    OleInitialize(nullptr);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ServerProc;
+    wc.lpszClassName = L"Internet Explorer_Server";
+    RegisterClassW(&wc);
+    document = FakeDispatch::Create({{L"open", DISPATCH_METHOD, 0},
+                                     {L"write", DISPATCH_METHOD, 1},
+                                     {L"Close", DISPATCH_METHOD, 0}});
+    document->extraInterface = kIidHtmlDocument;
+    g_document = document;
+    top = Make(L"STATIC", nullptr, WS_OVERLAPPEDWINDOW);
+  }
+  void TearDown() override {
+    DestroyWindow(top);
+    g_document = nullptr;
+    document->Release();
+  }
+  HWND Make(const wchar_t* cls, HWND parent, DWORD style = WS_CHILD) {
+    return CreateWindowExW(0, cls, L"", style, 0, 0, 100, 100, parent, nullptr, nullptr, nullptr);
+  }
+
+  FakeDispatch* document = nullptr;
+  HWND top = nullptr;
+};
+
+TEST_F(PageWriterTest, FindsTheServerDepthFirst) {
+  EXPECT_EQ(player::HtmlDocumentWriter::FindIeServer(top), nullptr);  // no children at all
+  HWND branch = Make(L"STATIC", top);
+  HWND deep = Make(L"Internet Explorer_Server", Make(L"STATIC", branch));
+  HWND shallow = Make(L"Internet Explorer_Server", top);
+  SetWindowPos(branch, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  ASSERT_EQ(FindWindowExW(top, nullptr, nullptr, nullptr), branch);
+  EXPECT_EQ(player::HtmlDocumentWriter::FindIeServer(top), deep);
+  SetWindowPos(shallow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  EXPECT_EQ(player::HtmlDocumentWriter::FindIeServer(top), shallow);
+}
+
+TEST_F(PageWriterTest, WritesThePageThroughOpenWriteClose) {
+  Make(L"Internet Explorer_Server", Make(L"STATIC", top));
+  player::HtmlDocumentWriter writer;
+  ASSERT_TRUE(writer.Attach(nullptr, top));
+  const std::string page = player::QvodPageHtml("qvod://1|AB|电影.rmvb|");
+  writer.WritePage(page);
+  ASSERT_EQ(document->calls.size(), 3u);
+  EXPECT_EQ(document->calls[0].member, "open");
+  EXPECT_EQ(document->calls[1].member, "write");
+  EXPECT_EQ(document->calls[1].args, std::vector<std::string>{page});
+  EXPECT_EQ(document->calls[2].member, "Close");
+
+  // Neither a document nor a window: false, and the document stays.
+  EXPECT_FALSE(writer.Attach(nullptr, nullptr));
+  writer.WritePage("x");
+  EXPECT_EQ(document->calls.size(), 6u);
+}
+
+TEST_F(PageWriterTest, NoAnsweringServerMeansNothingIsWritten) {
+  HWND silent = Make(L"Internet Explorer_Server", top);
+  SetWindowLongPtrW(silent, GWLP_USERDATA, 1);
+  player::HtmlDocumentWriter writer;
+  EXPECT_FALSE(writer.Attach(nullptr, top));
+  writer.WritePage("x");
+  EXPECT_FALSE(writer.Attach(nullptr, Make(L"STATIC", top)));  // no server below
+  EXPECT_TRUE(document->calls.empty());
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+// The export's steps: which window opens, the copied texts, the nested-call guard.
+#include "player/PlayLibrary.h"
+
+#include <gtest/gtest.h>
+#include <ole2.h>
+
+#include <cstring>
+#include <functional>
+
+#include "player/PlayerGlobals.h"
+#include "player/PlayerWindows.h"
+
+namespace {
+
+std::string g_opened;
+std::function<void()> g_whileOpen;
+
+void Opened(const char* which) {
+  g_opened = which;
+  if (g_whileOpen) g_whileOpen();
+}
+
+class PlayLibrary : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    OleInitialize(nullptr);
+    g_opened.clear();
+    g_whileOpen = nullptr;
+  }
+  void TearDown() override { g_whileOpen = nullptr; }
+};
+
+TEST_F(PlayLibrary, QvodLinksAnywhereOpenThePageWindow) {
+  EXPECT_EQ(player::StartPlayback("t", "http://a/b.flv", 0), 1);
+  EXPECT_EQ(g_opened, "player");
+  player::StartPlayback("t", "QVOD://1|2|x.rmvb|", 0);
+  EXPECT_EQ(g_opened, "player");
+  player::StartPlayback("t", "xqvod://1|2|x.rmvb|", 0);
+  EXPECT_EQ(g_opened, "qvod");
+  EXPECT_EQ(player::PlayUrl, "xqvod://1|2|x.rmvb|");
+  ASSERT_TRUE(player::Player);
+  ASSERT_TRUE(player::PageWriter);
+}
+
+TEST_F(PlayLibrary, NullTextsAreEmptyAndCallerBuffersAreCopied) {
+  player::StartPlayback(nullptr, nullptr, 9);
+  EXPECT_EQ(g_opened, "player");
+  EXPECT_EQ(player::PlayTitle, "");
+  EXPECT_EQ(player::PlayUrl, "");
+  EXPECT_EQ(player::PlayTag, 9);
+
+  char title[] = "电影";
+  char address[] = "c:\\a.flv";
+  g_whileOpen = [&] {
+    std::memset(title, 'x', sizeof title - 1);
+    std::memset(address, 'y', sizeof address - 1);
+  };
+  player::StartPlayback(title, address, 0);
+  EXPECT_EQ(player::PlayTitle, "电影");
+  EXPECT_EQ(player::PlayUrl, "c:\\a.flv");
+}
+
+TEST_F(PlayLibrary, NestedCallWhileTheWindowIsOpenChangesNothing) {
+  int nested = -1;
+  g_whileOpen = [&] {
+    g_whileOpen = nullptr;
+    nested = player::StartPlayback("other", "qvod://other", 5);
+  };
+  EXPECT_EQ(player::StartPlayback("first", "http://a/b.flv", 1), 1);
+  EXPECT_EQ(nested, 0);
+  EXPECT_EQ(g_opened, "player");
+  EXPECT_EQ(player::PlayTitle, "first");
+  EXPECT_EQ(player::PlayUrl, "http://a/b.flv");
+  EXPECT_EQ(player::PlayTag, 1);
+  // Once the window is closed the next call goes through.
+  EXPECT_EQ(player::StartPlayback("second", "qvod://x", 2), 1);
+  EXPECT_EQ(g_opened, "qvod");
+}
+
+}  // namespace
+
+namespace player {
+void ShowPlayerWindow() { Opened("player"); }
+void ShowQvodPageWindow() { Opened("qvod"); }
+}  // namespace player
