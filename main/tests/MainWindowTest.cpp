@@ -162,8 +162,8 @@ TEST_F(MainWindowTest, StartsWithCaptionTrayIconControlsAndTexts) {
   EXPECT_FALSE(window_->Get<ui::Control>("W1").Visible());
   EXPECT_EQ(window_->GetTimer("解析限制时钟").Interval(), 1000);
   ASSERT_TRUE(StartProgressBar);
-  EXPECT_EQ(StartProgressBar->Window(), window_->ControlHwnd("进度条1"));
-  EXPECT_EQ(StartProgressBar->ColourStyle(), 4);
+  EXPECT_EQ(StartProgressBar->Handle(), window_->ControlHwnd("进度条1"));
+  EXPECT_EQ(StartProgressBar->GetColourStyle(), 4);
 }
 
 // The tip the toolbar's tooltip is given for an item, asked as the tooltip asks.
