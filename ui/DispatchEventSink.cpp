@@ -1,30 +1,15 @@
 // The event sink: an IDispatch whose Invoke hands each event to a callback.
 #include "DispatchEventSink.h"
 
+#include "SimpleComObject.h"
+
 namespace ui {
 
 namespace {
 
-class DispatchEventSink final : public IDispatch {
+class DispatchEventSink final : public SimpleComObject<IDispatch> {
  public:
   DispatchEventSink(REFIID events, DispatchEventHandler handler) : events_(events), handler_(std::move(handler)) {}
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == events_) {
-      *out = static_cast<IDispatch*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&refs_);
-    if (left == 0) delete this;
-    return left;
-  }
 
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     if (!count) return E_POINTER;
@@ -54,7 +39,8 @@ class DispatchEventSink final : public IDispatch {
   }
 
  private:
-  LONG refs_ = 1;
+  bool Answers(REFIID iid) const override { return iid == IID_IDispatch || iid == events_; }
+
   IID events_;
   DispatchEventHandler handler_;
 };

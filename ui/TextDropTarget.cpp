@@ -1,6 +1,7 @@
 // The text drop target: an IDropTarget that accepts CF_UNICODETEXT or CF_TEXT.
 #include "TextDropTarget.h"
 
+#include "SimpleComObject.h"
 #include "WideText.h"
 
 namespace ui {
@@ -33,26 +34,9 @@ bool MediumText(IDataObject* data, CLIPFORMAT format, std::basic_string<Char>& t
   return got;
 }
 
-class TextDropTarget final : public IDropTarget {
+class TextDropTarget final : public SimpleComObject<IDropTarget> {
  public:
   explicit TextDropTarget(TextDropHandler onDrop) : onDrop_(std::move(onDrop)) {}
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDropTarget) {
-      *out = static_cast<IDropTarget*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&refs_);
-    if (left == 0) delete this;
-    return left;
-  }
 
   HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
     accepting_ = Offers(data, CF_UNICODETEXT) || Offers(data, CF_TEXT);
@@ -81,13 +65,13 @@ class TextDropTarget final : public IDropTarget {
   }
 
  private:
+  bool Answers(REFIID iid) const override { return iid == IID_IDropTarget; }
   HRESULT Answer(DWORD* effect) const {
     if (!effect) return E_INVALIDARG;
     *effect = accepting_ ? DROPEFFECT_COPY : DROPEFFECT_NONE;
     return S_OK;
   }
 
-  LONG refs_ = 1;
   bool accepting_ = false;
   TextDropHandler onDrop_;
 };
