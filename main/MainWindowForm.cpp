@@ -8,13 +8,13 @@ namespace {
 
 const ToolItem kToolItems[] = {
     {nullptr, nullptr, 0},
-    {"新建任务", "新建一个可解析的视频网址", 0},
-    {"查看已下载 ", nullptr, 1},
+    {"新建任务", "新建一个可解析的视频网址", 0, OnNewTaskItem},
+    {"查看已下载 ", nullptr, 1, OnViewDownloadsItem},
     {nullptr, nullptr, 0},
-    {"置顶", "窗口置顶", 2},
-    {"使用帮助", "帮助", 3},
+    {"置顶", "窗口置顶", 2, OnTopmostItem},
+    {"使用帮助", "帮助", 3, OnHelpItem},
     {nullptr, nullptr, 0},
-    {"退出", "退出", 4},
+    {"退出", "退出", 4, OnExitItem},
 };
 
 const Column kListColumns[] = {
@@ -22,7 +22,7 @@ const Column kListColumns[] = {
 };
 
 const ControlDef kControls[] = {
-    {"工具条", Kind::Toolbar, nullptr, {8, 8, 600, 45}, "", HandCursor, OnToolbarClick, IDB_TOOLBAR, kToolItems,
+    {"工具条", Kind::Toolbar, nullptr, {8, 8, 600, 45}, "", HandCursor, nullptr, IDB_TOOLBAR, kToolItems,
      CountOf(kToolItems)},
     {"外形框1", Kind::ShapeBox, nullptr, {5, 51, 481, 189}},
     {"L1", Kind::ListView, "外形框1", {6, 5, 467, 96}, "", Disabled | RowCheckBoxes, nullptr, 0, nullptr, 0,
@@ -34,16 +34,16 @@ const ControlDef kControls[] = {
     {"下载按钮", Kind::Button, "外形框1", {417, 129, 57, 48}, "下载", Disabled | HandCursor},
     {"选择框1", Kind::CheckBox, nullptr, {359, 199, 49, 15}, "全选", Disabled | HandCursor},
     {"状态条1", Kind::StatusBar, nullptr, {0, 259, 422, 30}, "欢迎使用Tavrin！"},
-    {"状态时钟", Kind::Timer, nullptr, {}, "", 0, ShowRandomTip, 3000},
+    {"状态时钟", Kind::Timer, nullptr, {}, "", 0, OnTipTimer, 3000},
     {"解析限制时钟", Kind::Timer, nullptr, {}, "", 0, nullptr, 1000},
     {"外形框2", Kind::ShapeBox, nullptr, {6, 248, 480, 144}, "", Hidden},
     {"W1", Kind::WebBrowser, "外形框2", {1, 1, 478, 142}, "", Hidden},
 };
 
 const MenuItemDef kTrayMenu[] = {
-    {"显示隐藏", ToggleWindowVisible},
+    {"显示隐藏", OnShowHideItem},
     {"-", nullptr},
-    {"注销退出", ExitProgram},
+    {"注销退出", OnLogOffItem},
 };
 
 const MenuItemDef kListMenu[] = {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Control.h"
+#include "ControlKind.h"
 
 namespace ui {
 

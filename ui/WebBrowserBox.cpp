@@ -6,6 +6,7 @@
 
 #include "App.h"
 #include "ComPtr.h"
+#include "Module.h"
 #include "WideText.h"
 
 namespace ui {
@@ -33,7 +34,7 @@ HWND WebBrowserBox::Create(HWND parent, const Rect& rect, bool visible) {
   if (!Atl()) return nullptr;
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | (visible ? WS_VISIBLE : 0);
   return CreateWindowExW(0, L"AtlAxWin", L"Shell.Explorer.2", style, rect.x, rect.y, rect.w, rect.h, parent, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
+                         ModuleInstance(), nullptr);
 }
 
 bool WebBrowserBox::Navigate(const std::string& address) const {
@@ -41,8 +42,12 @@ bool WebBrowserBox::Navigate(const std::string& address) const {
   if (!atl || !hwnd_) return false;
   // The browser object lives in the window thread's apartment: call it there.
   if (GetWindowThreadProcessId(hwnd_, nullptr) != GetCurrentThreadId()) {
+    // When the window thread cannot be reached the work runs here, on the
+    // wrong thread again: then there is nothing to navigate.
     bool done = false;
-    RunOnWindowThread([&] { done = Navigate(address); });
+    RunOnWindowThread([&] {
+      if (GetWindowThreadProcessId(hwnd_, nullptr) == GetCurrentThreadId()) done = Navigate(address);
+    });
     return done;
   }
   auto getControl = reinterpret_cast<AtlAxGetControlFn>(GetProcAddress(atl, "AtlAxGetControl"));

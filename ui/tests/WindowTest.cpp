@@ -11,6 +11,7 @@
 
 #include "ui/App.h"
 #include "ui/Button.h"
+#include "ui/CheckBox.h"
 #include "ui/Window.h"
 #include "ui/tests/support/Pump.h"
 
@@ -20,15 +21,15 @@ using testsupport::Pump;
 
 std::vector<std::string> g_events;
 void Record(const char* what, int arg) { g_events.push_back(std::string(what) + ":" + std::to_string(arg)); }
-void OnButton(int a) { Record("button", a); }
-void OnCheck(int a) { Record("check", a); }
-void OnTick(int a) { Record("tick", a); }
-void OnTray(int a) { Record("tray", a); }
-void OnItem(int a) { Record("item", a); }
-void OnCreated(int) { Record("created", 0); }
-void OnDestroyed(int) { Record("destroyed", 0); }
+void OnButton(ui::Window&, ui::Event& e) { Record("button", e.arg); }
+void OnCheck(ui::Window&, ui::Event& e) { Record("check", e.arg); }
+void OnTick(ui::Window&, ui::Event& e) { Record("tick", e.arg); }
+void OnTray(ui::Window&, ui::Event& e) { Record("tray", e.arg); }
+void OnItem(ui::Window&, ui::Event& e) { Record("item", e.arg); }
+void OnCreated(ui::Window&, ui::Event&) { Record("created", 0); }
+void OnDestroyed(ui::Window&, ui::Event&) { Record("destroyed", 0); }
 ui::CloseAnswer g_closeAnswer = ui::CloseAnswer::None;
-ui::CloseAnswer OnClosing() {
+ui::CloseAnswer OnClosing(ui::Window&) {
   Record("closing", 0);
   return g_closeAnswer;
 }
@@ -56,6 +57,7 @@ class WindowTest : public testing::Test {
   }
   void TearDown() override {
     if (ui::Window::Find("TestForm")) DestroyWindow(w_->Hwnd());
+    testsupport::DropQuit();
   }
   ui::Window* w_ = nullptr;
 };
@@ -77,7 +79,7 @@ TEST_F(WindowTest, BuildsTheFormWithItsInsideSizeAndRunsTheCreatedHandler) {
 TEST_F(WindowTest, ClicksInsideAPanelReachTheHandlers) {
   w_->Get<ui::Button>("按钮").Click();
   w_->Get<ui::Button>("选择").Click();
-  EXPECT_EQ(g_events.back(), "check:0");
+  EXPECT_EQ(g_events.back(), "check:1");
   EXPECT_EQ(g_events[g_events.size() - 2], "button:0");
   EXPECT_TRUE(w_->Get<ui::CheckBox>("选择").Checked());
 }
@@ -108,7 +110,9 @@ TEST_F(WindowTest, TrayMouseMessagesBecomeEventKinds) {
   EXPECT_TRUE(w_->HasTrayIcon());
   for (UINT mouse : {WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_CONTEXTMENU, WM_MOUSEMOVE})
     SendMessageW(w_->Hwnd(), ui::kTrayCallbackMessage, 1, mouse);
-  std::vector<std::string> expected = {"tray:1", "tray:2", "tray:3", "tray:3"};
+  std::vector<std::string> expected = {"tray:" + std::to_string(ui::TrayClick),
+                                       "tray:" + std::to_string(ui::TrayDoubleClick),
+                                       "tray:" + std::to_string(ui::TrayMenu), "tray:" + std::to_string(ui::TrayMenu)};
   EXPECT_EQ(std::vector<std::string>(g_events.end() - 4, g_events.end()), expected);
   w_->RemoveTrayIcon();
   EXPECT_FALSE(w_->HasTrayIcon());
@@ -143,7 +147,7 @@ TEST_F(WindowTest, PopupMenuShowsEnabledStateAndRunsTheChosenItem) {
   chooser.join();
   EXPECT_TRUE(firstState & MF_GRAYED);
   ASSERT_FALSE(g_events.empty());
-  EXPECT_EQ(g_events.back(), "item:0");
+  EXPECT_EQ(g_events.back(), "item:2");
 }
 
 TEST_F(WindowTest, MayCloseAnswersDecide) {
@@ -162,7 +166,7 @@ TEST_F(WindowTest, ModalWindowDisablesItsOwnerUntilItCloses) {
   std::atomic<bool> ownerWasDisabled{false};
   std::thread closer([&] {
     HWND owned = nullptr;
-    for (int i = 0; i < 300 && !owned; ++i, Sleep(10)) owned = FindWindowW(L"TavrinForm", L"子窗口");
+    for (int i = 0; i < 300 && !owned; ++i, Sleep(10)) owned = FindWindowW(ui::Window::ClassName(), L"子窗口");
     ownerWasDisabled = !IsWindowEnabled(w_->Hwnd());
     if (owned) PostMessageW(owned, WM_CLOSE, 0, 0);
   });
@@ -175,14 +179,14 @@ TEST_F(WindowTest, ModalWindowDisablesItsOwnerUntilItCloses) {
 
 const ui::ControlDef kOrphan[] = {{"孤儿", ui::Kind::Button, "没有这个框", {0, 0, 10, 10}, "x"}};
 const ui::FormDef kBroken = {"Broken", "坏", {0, 0, 100, 100}, kOrphan, 1};
-void CloseRightAway(int) { DestroyWindow(ui::Window::Find("Closing")->Hwnd()); }
+void CloseRightAway(ui::Window& w, ui::Event&) { DestroyWindow(w.Hwnd()); }
 const ui::FormDef kClosing = {"Closing", "关", {0, 0, 100, 100}, kOrphan, 0, nullptr, 0, 0, CloseRightAway};
 
 TEST(WindowLoad, AFormThatCannotBeBuiltGivesNoWindow) {
   ui::InitWindowLayer();
   EXPECT_EQ(ui::Window::Load(kBroken), nullptr);
   EXPECT_EQ(ui::Window::Find("Broken"), nullptr);
-  EXPECT_EQ(FindWindowW(L"TavrinForm", L"坏"), nullptr);
+  EXPECT_EQ(FindWindowW(ui::Window::ClassName(), L"坏"), nullptr);
   // A created handler that closes its window leaves nothing behind either.
   EXPECT_EQ(ui::Window::Load(kClosing), nullptr);
   EXPECT_EQ(ui::Window::Find("Closing"), nullptr);
