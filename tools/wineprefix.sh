@@ -4,7 +4,7 @@
 # a browser for the pages the programs open.
 set -euo pipefail
 prefix=$1
-stamp=$prefix/.tavrin-prefix-v2
+stamp=$prefix/.tavrin-prefix-v3
 [ -f "$stamp" ] && exit 0
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$prefix"
@@ -15,7 +15,11 @@ mkdir -p "$fonts"
 cp -f /usr/share/wine/fonts/marlett.ttf "$fonts/" 2>/dev/null || true
 cp -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$fonts/" 2>/dev/null || true
 reg=$(mktemp --suffix=.reg)
-python3 - "$reg" <<'PY'
+# Desktop browsers refuse to run as root (and would take the page from curl
+# without fetching it); root, as in CI, gets curl alone.
+browsers="xdg-open,firefox,chromium,curl"
+[ "$(id -u)" = 0 ] && browsers=curl
+python3 - "$reg" "$browsers" <<'PY'
 import sys
 text = r'''Windows Registry Editor Version 5.00
 
@@ -25,7 +29,7 @@ text = r'''Windows Registry Editor Version 5.00
 [HKEY_CURRENT_USER\Software\Wine\WineBrowser]
 ; Web pages that the programs open go to the desktop's browser; on a
 ; machine without one, curl fetches them so that the request is still made.
-"Browsers"="xdg-open,firefox,chromium,curl"
+"Browsers"="BROWSERS"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
 "Desktop"="Default"
@@ -47,6 +51,7 @@ text = r'''Windows Registry Editor Version 5.00
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]
 "Tahoma"=hex(7):77,00,71,00,79,00,2d,00,6d,00,69,00,63,00,72,00,6f,00,68,00,65,00,69,00,2e,00,74,00,74,00,63,00,00,00,00,00
 '''
+text = text.replace('BROWSERS', sys.argv[2])
 with open(sys.argv[1], 'wb') as f:
     f.write(b'\xff\xfe' + text.replace('\n', '\r\n').encode('utf-16-le'))
 PY
