@@ -8,7 +8,8 @@ prefix=${WINEPREFIX:-$here/build/wineprefix}
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 pkgs=(g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth imagemagick fonts-wqy-microhei
-      fonts-wine locales googletest cmake clang libclang-rt-14-dev libboost1.81-dev python3 curl x11-utils xdotool)
+      fonts-wine locales googletest cmake clang libclang-rt-14-dev libboost1.81-dev python3 curl x11-utils xdotool
+      zlib1g-dev)
 for p in "${pkgs[@]}"; do have "$p" || need+=("$p"); done
 if [ ${#need[@]} -gt 0 ]; then
   echo "setup: installing ${need[*]}"
