@@ -60,15 +60,34 @@ int ListView::ColumnWidth(int column) const { return (int)SendMessageW(hwnd_, LV
 
 int ListView::RowCount() const { return (int)SendMessageW(hwnd_, LVM_GETITEMCOUNT, 0, 0); }
 
-int ListView::AddRow(const std::vector<std::string>& cells) const {
+int ListView::AddRow(const std::vector<std::string>& cells, std::intptr_t id) const {
+  return InsertRow(RowCount(), cells, id);
+}
+
+int ListView::InsertRow(int at, const std::vector<std::string>& cells, std::intptr_t id) const {
   std::wstring first = cells.empty() ? std::wstring() : ToWide(cells[0]);
   LVITEMW item = {};
-  item.mask = LVIF_TEXT;
-  item.iItem = RowCount();
+  item.mask = LVIF_TEXT | LVIF_PARAM;
+  item.iItem = at;
   item.pszText = first.data();
+  item.lParam = (LPARAM)id;
   int row = (int)SendMessageW(hwnd_, LVM_INSERTITEMW, 0, (LPARAM)&item);
   for (size_t c = 1; c < cells.size() && row >= 0; ++c) SetCell(row, (int)c, cells[c]);
   return row;
+}
+
+std::intptr_t ListView::RowId(int row) const {
+  LVITEMW item = {};
+  item.mask = LVIF_PARAM;
+  item.iItem = row;
+  return SendMessageW(hwnd_, LVM_GETITEMW, 0, (LPARAM)&item) ? (std::intptr_t)item.lParam : 0;
+}
+
+int ListView::FindRow(std::intptr_t id) const {
+  LVFINDINFOW find = {};
+  find.flags = LVFI_PARAM;
+  find.lParam = (LPARAM)id;
+  return (int)SendMessageW(hwnd_, LVM_FINDITEMW, (WPARAM)-1, (LPARAM)&find);
 }
 
 void ListView::SetCell(int row, int column, const std::string& text) const {
