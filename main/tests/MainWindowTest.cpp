@@ -135,6 +135,8 @@ class MainWindowTest : public testing::Test {
   }
   void SetUp() override {
     DownloadingFlag.Set("");
+    // Each test's start window gets a bar object of its own to attach to.
+    StartProgressBar = std::make_unique<skin::CrystalProgressBar>();
     window_ = ui::Window::Load(MainWindowForm);
     ASSERT_NE(window_, nullptr);
     ASSERT_EQ(MainWin(), window_);
@@ -315,6 +317,7 @@ TEST_F(MainWindowTest, HidingAndRestoringLeaksNoGdiOrUserObjects) {
   EXPECT_EQ(last.gdi, first.gdi);
   EXPECT_EQ(last.user, first.user);
   EXPECT_TRUE(window_->Visible());
+
 }
 
 TEST_F(MainWindowTest, ClosingWhileDownloadingAsksAndNoKeepsTheWindow) {
