@@ -51,17 +51,17 @@ ui::ComPtr<IDispatch> GetIeDocument(HWND window) {
   return document;
 }
 
-std::string DocumentUrl(IDispatch* document) { return ui::DispatchGetText(document, L"url"); }
+std::string DocumentUrl(IDispatch* document) { return ui::CallByName(document, L"url", ui::AccessKind::Read).ToText(); }
 
-std::string DocumentTitle(IDispatch* document) { return ui::DispatchGetText(document, L"title"); }
+std::string DocumentTitle(IDispatch* document) {
+  return ui::CallByName(document, L"title", ui::AccessKind::Read).ToText();
+}
 
 std::string ElementHtmlAtPoint(IDispatch* document, int x, int y) {
-  ui::Variant vx, vy, found;
-  vx.SetInt(x);
-  vy.SetInt(y);
-  if (!ui::DispatchCall(document, L"elementFromPoint", {vx.Get(), vy.Get()}, found)) return {};
-  ui::ComPtr<IDispatch> element = ui::VariantObject(found.Value());
-  return ui::DispatchGetText(element.Get(), L"outerHTML");
+  const auto point = ui::Arguments(ui::Variant::FromInt(x), ui::Variant::FromInt(y));
+  ui::ComPtr<IDispatch> element =
+      ui::CallByName(document, L"elementFromPoint", ui::AccessKind::Method, point).ToObject();
+  return ui::CallByName(element.Get(), L"outerHTML", ui::AccessKind::Read).ToText();
 }
 
 FinderHit FindPageAt(POINT screen, ui::ComPtr<IDispatch>& document) {

@@ -7,11 +7,11 @@
 #include <wbemidl.h>
 
 #include "ui/ComPtr.h"
-#include "ui/Variant.h"
-#include "ui/WideText.h"
+#include "ui/DispatchCall.h"
 
 namespace {
 
+using ui::AccessKind;
 using ui::Variant;
 
 // A BSTR that is freed when it goes.
@@ -65,97 +65,22 @@ class EmptyVariantArray {
   SAFEARRAY* array_ = nullptr;
 };
 
-// The exception record an Invoke may fill; its texts are freed here.
-struct ExceptionRecord : EXCEPINFO {
-  ExceptionRecord() : EXCEPINFO{} {}
-  ~ExceptionRecord() {
-    SysFreeString(bstrSource);
-    SysFreeString(bstrDescription);
-    SysFreeString(bstrHelpFile);
-  }
-  ExceptionRecord(const ExceptionRecord&) = delete;
-  ExceptionRecord& operator=(const ExceptionRecord&) = delete;
-};
-
-// Arguments are given last first, as DISPPARAMS holds them.
-HRESULT InvokeAs(IDispatch* object, DISPID id, WORD kind, VARIANT* arguments, UINT count,
-                 VARIANT* result) {
-  DISPID named = DISPID_PROPERTYPUT;
-  DISPPARAMS params{};
-  params.rgvarg = arguments;
-  params.cArgs = count;
-  if (kind & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
-    params.rgdispidNamedArgs = &named;
-    params.cNamedArgs = 1;
-  }
-  ExceptionRecord exception;
-  UINT badArgument = 0;
-  return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &params, result, &exception,
-                        &badArgument);
-}
-
-DISPID FindMember(IDispatch* object, const wchar_t* name) {
-  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-  DISPID id = DISPID_UNKNOWN;
-  if (FAILED(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id)))
-    return DISPID_UNKNOWN;
-  return id;
-}
-
-// Writes a property by name: property put, then put-by-reference, then a
-// method of that name, whichever the member supports first.
-bool SetByName(IDispatch* object, const wchar_t* name, VARIANT* value) {
-  DISPID id = FindMember(object, name);
-  if (id == DISPID_UNKNOWN) return false;
-  HRESULT hr = E_FAIL;
-  for (WORD kind : {DISPATCH_PROPERTYPUT, DISPATCH_PROPERTYPUTREF, DISPATCH_METHOD}) {
-    hr = InvokeAs(object, id, kind, value, 1, nullptr);
-    if (hr != DISP_E_MEMBERNOTFOUND) break;
-  }
-  return SUCCEEDED(hr);
-}
-
-// Calls a method by name (arguments last first); a member that is no method
-// is read as a property instead.
-bool CallByName(IDispatch* object, const wchar_t* name, VARIANT* arguments, UINT count,
-                VARIANT* result) {
-  DISPID id = FindMember(object, name);
-  if (id == DISPID_UNKNOWN) return false;
-  HRESULT hr = InvokeAs(object, id, DISPATCH_METHOD, arguments, count, result);
-  if (hr == DISP_E_MEMBERNOTFOUND)
-    hr = InvokeAs(object, id, DISPATCH_PROPERTYGET, arguments, count, result);
-  return SUCCEEDED(hr);
-}
-
 // Runs a script procedure that takes no arguments. Run's parameters are a
 // ParamArray: the host's own dispatcher takes them as one array passed by
 // reference, while the usual late-bound convention passes them one by one
 // after the name (none here). The array form comes first; the other is
 // tried when the host refuses it.
-bool RunProcedure(IDispatch* host, const wchar_t* procedure, VARIANT* result) {
-  Variant name;
-  if (!name.SetText(procedure)) return false;
+bool RunProcedure(IDispatch* host, const std::string& procedure, Variant* result) {
   EmptyVariantArray none;
   if (none) {
-    VARIANT arguments[2];
-    VariantInit(&arguments[0]);
-    V_VT(&arguments[0]) = VT_ARRAY | VT_VARIANT | VT_BYREF;
-    V_ARRAYREF(&arguments[0]) = none.Address();
-    arguments[1] = *name.Get();  // borrowed: name still owns the text
-    VariantClear(result);
-    if (CallByName(host, L"Run", arguments, 2, result)) return true;
+    Variant array;  // borrows the array: clearing a by-reference variant leaves what it points to
+    V_VT(array.Get()) = VT_ARRAY | VT_VARIANT | VT_BYREF;
+    V_ARRAYREF(array.Get()) = none.Address();
+    if (ui::CallByName(host, L"Run", AccessKind::Method, ui::Arguments(Variant::FromText(procedure), std::move(array)),
+                       result))
+      return true;
   }
-  VariantClear(result);
-  return CallByName(host, L"Run", name.Get(), 1, result);
-}
-
-// The variant as GBK text; empty when it has no text form (Empty, Null, objects).
-std::string VariantText(VARIANT* value) {
-  Variant text;
-  if (FAILED(VariantChangeType(text.Get(), value, 0, VT_BSTR))) return {};
-  BSTR b = V_BSTR(text.Get());
-  if (!b) return {};
-  return ui::ToGbk(std::wstring(b, SysStringLen(b)));
+  return ui::CallByName(host, L"Run", AccessKind::Method, ui::Arguments(Variant::FromText(procedure)), result);
 }
 
 // Asks for the security a WMI proxy needs to read another process's data;
@@ -175,20 +100,17 @@ std::string ScriptProcessorId(const wchar_t* scriptProgId) {
                               IID_IDispatch, host.OutVoid())))
     return {};
 
-  Variant language;
-  if (!language.SetText(L"VBScript") || !SetByName(host.Get(), L"Language", language.Get()))
+  if (!ui::CallByName(host.Get(), L"Language", AccessKind::Write, ui::Arguments(Variant::FromText("VBScript")),
+                      nullptr))
     return {};
-
-  // The script is ASCII, so widening byte by byte is exact.
-  Variant script;
-  if (!script.SetText(std::wstring(kProcessorIdScript.begin(), kProcessorIdScript.end())))
+  const std::string script(kProcessorIdScript);
+  if (!ui::CallByName(host.Get(), L"ExecuteStatement", AccessKind::Method, ui::Arguments(Variant::FromText(script)),
+                      nullptr))
     return {};
-  Variant ignored;
-  if (!CallByName(host.Get(), L"ExecuteStatement", script.Get(), 1, ignored.Out())) return {};
 
   Variant result;
-  if (!RunProcedure(host.Get(), L"Getcpuid", result.Get())) return {};
-  return VariantText(result.Get());
+  if (!RunProcedure(host.Get(), "Getcpuid", &result)) return {};
+  return result.ToText();
 }
 
 std::string WmiProcessorId() {
@@ -222,7 +144,7 @@ std::string WmiProcessorId() {
     return {};
   Variant id;
   if (FAILED(first->Get(L"ProcessorId", 0, id.Out(), nullptr, nullptr))) return {};
-  return VariantText(id.Get());
+  return id.ToText();
 }
 
 }  // namespace

@@ -5,11 +5,14 @@
 #include <vector>
 
 #include "player/AtlHost.h"
-#include "player/DispatchCall.h"
+#include "ui/DispatchCall.h"
 
 namespace player {
 
 namespace {
+
+using ui::AccessKind;
+using ui::Variant;
 
 constexpr wchar_t kFlashClassId[] = L"{D27CDB6E-AE6D-11cf-96B8-444553540000}";
 constexpr int kHostControlId = 1;
@@ -21,16 +24,13 @@ Variant ToVariant(flash::Bool value) { return Variant::FromBool(value); }
 // The argument list of a by-name call, in written order.
 template <typename... Values>
 std::vector<Variant> Arguments(const Values&... values) {
-  std::vector<Variant> list;
-  (list.push_back(ToVariant(values)), ...);
-  return list;
+  return ui::Arguments(ToVariant(values)...);
 }
 
 // One call of a member, its result converted to the accessor's type.
 template <typename Type>
 Type Call(IUnknown* control, const wchar_t* member, AccessKind kind, std::vector<Variant> args) {
-  Variant result;
-  CallByName(control, member, kind, args, &result);
+  const Variant result = ui::CallByName(control, member, kind, args);
   if constexpr (std::is_same_v<Type, flash::Int>) {
     return result.ToInt();
   } else if constexpr (std::is_same_v<Type, flash::Bool>) {

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "player/DispatchCall.h"
+#include "ui/DispatchCall.h"
 #include "ui/WideText.h"
 
 namespace player {
@@ -32,13 +32,12 @@ bool IsIeServer(HWND window) {
   return wcscmp(name, kIeServerClass) == 0;
 }
 
+using ui::AccessKind;
+using ui::Variant;
+
 // A member without arguments, or with one text argument.
 Variant CallMember(IUnknown* object, const wchar_t* name, AccessKind kind, const std::string* text = nullptr) {
-  std::vector<Variant> args;
-  if (text) args.push_back(Variant::FromText(*text));
-  Variant result;
-  CallByName(object, name, kind, args, &result);
-  return result;
+  return ui::CallByName(object, name, kind, text ? ui::Arguments(Variant::FromText(*text)) : ui::Arguments());
 }
 
 }  // namespace
@@ -91,9 +90,9 @@ void HtmlDocumentWriter::OpenUrl(const std::string& address) {
 
 std::string HtmlDocumentWriter::Read(const std::string& what) {
   if (what == "outerHTML" || what == "innerText") {
-    Variant element = CallMember(document_.Get(), L"documentElement", AccessKind::Read);
-    if (V_VT(element.Get()) != VT_DISPATCH) return {};
-    return CallMember(V_DISPATCH(element.Get()), ui::ToWide(what).c_str(), AccessKind::Read).ToText();
+    ui::ComPtr<IDispatch> element = CallMember(document_.Get(), L"documentElement", AccessKind::Read).ToObject();
+    if (!element) return {};
+    return CallMember(element.Get(), ui::ToWide(what).c_str(), AccessKind::Read).ToText();
   }
   return CallMember(document_.Get(), ui::ToWide(what).c_str(), AccessKind::Read).ToText();
 }

@@ -1,38 +1,44 @@
-// Calls on COM objects by member name through IDispatch: property reads and writes and method calls.
+// Calling a COM object's member by name through IDispatch, the member looked
+// up in the object's type information with the user's default locale.
 #pragma once
 #include <windows.h>
 #include <oaidl.h>
 
-#include <initializer_list>
-#include <string>
+#include <utility>
+#include <vector>
 
-#include "ui/ComPtr.h"
 #include "ui/Variant.h"
 
 namespace ui {
 
-// Reads the property `name` (looked up with the user's default locale); when
-// the object has no such property, calls the method of that name without
-// arguments. False when the lookup or both invocations fail.
-bool DispatchGet(IDispatch* object, const wchar_t* name, Variant& result);
+// How a member is reached. Each kind tries the invocations in its order and
+// uses the first one the member supports:
+//   Read:   property get, then a method of that name;
+//   Write:  property put, then put-by-reference, then a method of that name;
+//   Method: method call, then a property get of that name.
+// When the type information cannot find the name (an object without it, a
+// proxy to another apartment), the object's own GetIDsOfNames finds it; when
+// nothing describes the member, the kind's invocations are tried in order
+// while the object answers that the member does not support the one tried.
+enum class AccessKind { Read, Write, Method };
 
-// Calls the method `name` with the arguments in their written order; when the
-// object has no such method, reads the property of that name.
-bool DispatchCall(IDispatch* object, const wchar_t* name, std::initializer_list<const VARIANT*> args,
-                  Variant& result);
+// Calls the member `name` of `object` with the arguments (in their written
+// order) and puts the result in `result` (may be null); false when the object
+// is empty, has no such member or the call fails (the result is then empty).
+bool CallByName(IUnknown* object, const wchar_t* name, AccessKind kind, const std::vector<Variant>& args,
+                Variant* result);
 
-// Writes the property `name`: property put, then put by reference, then a
-// method of that name with the value as its argument, whichever works first.
-bool DispatchPut(IDispatch* object, const wchar_t* name, const VARIANT& value);
+// The same call for its result alone: empty when the call fails.
+Variant CallByName(IUnknown* object, const wchar_t* name, AccessKind kind, const std::vector<Variant>& args = {});
 
-// A result as GBK text (converted as VariantChangeType converts to a
-// string); empty when it cannot be converted.
-std::string VariantText(const VARIANT& value);
-
-// A result as an IDispatch reference; empty when it holds no object.
-ComPtr<IDispatch> VariantObject(const VARIANT& value);
-
-// The text of the property `name`; empty on any failure.
-std::string DispatchGetText(IDispatch* object, const wchar_t* name);
+// The arguments of a call in their written order (a braced list cannot hold
+// move-only variants).
+template <typename... Values>
+std::vector<Variant> Arguments(Values&&... values) {
+  std::vector<Variant> list;
+  list.reserve(sizeof...(values));
+  (list.push_back(std::forward<Values>(values)), ...);
+  return list;
+}
 
 }  // namespace ui

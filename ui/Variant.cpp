@@ -1,11 +1,11 @@
-// A VARIANT that is cleared when it goes, with the conversions the by-name calls need.
-#include "player/Variant.h"
+// Owned VARIANT and its conversions to and from the program's values.
+#include "ui/Variant.h"
 
 #include <cmath>
 
 #include "ui/WideText.h"
 
-namespace player {
+namespace ui {
 
 Variant& Variant::operator=(Variant&& other) noexcept {
   if (this != &other) {
@@ -18,7 +18,7 @@ Variant& Variant::operator=(Variant&& other) noexcept {
 
 Variant Variant::FromText(const std::string& gbk) {
   Variant v;
-  const std::wstring wide = ui::ToWide(gbk);
+  const std::wstring wide = ToWide(gbk);
   BSTR b = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
   if (b) {
     V_VT(&v.v_) = VT_BSTR;
@@ -71,11 +71,20 @@ bool Variant::ToBool() const {
 std::string Variant::ToText() const {
   if (V_VT(&v_) == VT_BSTR) {
     BSTR b = V_BSTR(&v_);
-    return b ? ui::ToGbk(std::wstring(b, SysStringLen(b))) : std::string();
+    return b ? ToGbk(std::wstring(b, SysStringLen(b))) : std::string();
   }
   Variant text;
   if (FAILED(VariantChangeType(text.Get(), const_cast<VARIANT*>(&v_), 0, VT_BSTR))) return {};
   return text.ToText();
 }
 
-}  // namespace player
+ComPtr<IDispatch> Variant::ToObject() const {
+  ComPtr<IDispatch> object;
+  IUnknown* unknown = nullptr;
+  if (V_VT(&v_) == VT_DISPATCH) unknown = V_DISPATCH(&v_);
+  if (V_VT(&v_) == VT_UNKNOWN) unknown = V_UNKNOWN(&v_);
+  if (unknown) unknown->QueryInterface(IID_IDispatch, object.OutVoid());
+  return object;
+}
+
+}  // namespace ui
