@@ -17,8 +17,8 @@ namespace web {
 namespace {
 
 constexpr int kDefaultTimeoutSeconds = 90;
-// How long a caller that gave up waits for the worker to leave once its
-// handles are closed.
+// How long a caller that gave up waits for the worker to leave; the worker's
+// handles are its own, so the caller cannot cut a blocked call short.
 constexpr DWORD kWorkerExitWait = 5000;
 constexpr DWORD kRawHeadersSize = 1024;
 
@@ -49,35 +49,32 @@ DWORD WINAPI WorkerThreadEntry(void* param) {
 int WebRequestWorker(WebRequestJob* job) {
   RequestFields f;
   if (!job || !job->TakeRequest(f)) return 0;
-  // Every handle kept by the job is closed on every way out.
-  struct HandleRelease {
-    WebRequestJob* job;
-    ~HandleRelease() { job->CloseHandles(); }
-  } release{job};
 
+  // The three handles are this thread's alone: opened, used and closed here
+  // (the request first, the Internet handle last) on every way out.
   const std::string host = UrlHost(f.address);
   const std::string path = UrlPath(f.address);
   const std::string proxyName = "http=" + f.proxy;
-  HINTERNET internet = IsBlankSetting(f.proxy)
-                           ? InternetOpenA(kWebRequestAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0)
-                           : InternetOpenA(kWebRequestAgent, INTERNET_OPEN_TYPE_PROXY, proxyName.c_str(), nullptr, 0);
-  if (!job->Keep(internet)) return 0;
-  HINTERNET connection =
-      InternetConnectA(internet, host.c_str(), static_cast<INTERNET_PORT>(UrlPort(f.address)),
-                       NullWhenBlank(f.user), NullWhenBlank(f.password), INTERNET_SERVICE_HTTP, 0, 0);
-  if (!job->Keep(connection)) return 0;
-  HINTERNET request = HttpOpenRequestA(connection, f.method.empty() ? nullptr : f.method.c_str(), path.c_str(),
-                                       "HTTP/1.1", nullptr, nullptr, INTERNET_FLAG_RELOAD, 0);
-  if (!job->Keep(request)) return 0;
+  InternetHandle internet(IsBlankSetting(f.proxy)
+                              ? InternetOpenA(kWebRequestAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0)
+                              : InternetOpenA(kWebRequestAgent, INTERNET_OPEN_TYPE_PROXY, proxyName.c_str(), nullptr, 0));
+  if (!internet) return 0;
+  InternetHandle connection(InternetConnectA(internet.Get(), host.c_str(), static_cast<INTERNET_PORT>(UrlPort(f.address)),
+                                             NullWhenBlank(f.user), NullWhenBlank(f.password), INTERNET_SERVICE_HTTP, 0, 0));
+  if (!connection) return 0;
+  InternetHandle request(HttpOpenRequestA(connection.Get(), f.method.empty() ? nullptr : f.method.c_str(), path.c_str(),
+                                          "HTTP/1.1", nullptr, nullptr, INTERNET_FLAG_RELOAD, 0));
+  if (!request) return 0;
 
   std::string headers = RequestHeaderBlock(f.extraHeaders, f.address);
+  if (job->Abandoned()) return 0;
   switch (VerbOf(f.method)) {
     case RequestVerb::Get:
-      HttpSendRequestA(request, headers.c_str(), static_cast<DWORD>(headers.size()), nullptr, 0);
+      HttpSendRequestA(request.Get(), headers.c_str(), static_cast<DWORD>(headers.size()), nullptr, 0);
       break;
     case RequestVerb::Post:
       AddPostHeaders(headers, f.postData);
-      HttpSendRequestA(request, headers.c_str(), static_cast<DWORD>(headers.size()),
+      HttpSendRequestA(request.Get(), headers.c_str(), static_cast<DWORD>(headers.size()),
                        f.postData.empty() ? nullptr : const_cast<char*>(f.postData.data()),
                        static_cast<DWORD>(f.postData.size()));
       break;
@@ -90,19 +87,24 @@ int WebRequestWorker(WebRequestJob* job) {
     if (job->Abandoned()) return 0;
     char piece[512];
     DWORD got = 0;
-    if (!InternetReadFile(request, piece, sizeof piece, &got) || got == 0) break;
+    if (!InternetReadFile(request.Get(), piece, sizeof piece, &got) || got == 0) break;
     body.append(piece, got);
   }
-  if (job->Abandoned()) return 0;
-  const std::string rawHeaders = RawHeaders(request);
-  if (!job->WriteReply(rawHeaders, body)) return 0;
-  job->CloseHandles();
+  const std::string rawHeaders = RawHeaders(request.Get());
+  request.Reset();
+  connection.Reset();
+  internet.Reset();
 
-  for (const CookieSetting& cookie : CookiesFromHeaders(rawHeaders)) {
-    InternetSetCookieA(("http://" + host).c_str(), cookie.name.empty() ? nullptr : cookie.name.c_str(),
-                       cookie.value.c_str());
-  }
-  return 1;
+  // The reply and the cookies go out together, or not at all once the caller
+  // has given up.
+  const bool published = job->Publish([&](RequestPacket& packet) {
+    packet.WriteReply(rawHeaders, body);
+    for (const CookieSetting& cookie : CookiesFromHeaders(rawHeaders)) {
+      InternetSetCookieA(("http://" + host).c_str(), cookie.name.empty() ? nullptr : cookie.name.c_str(),
+                         cookie.value.c_str());
+    }
+  });
+  return published ? 1 : 0;
 }
 
 std::string RunWebRequest(const std::string& address, const std::string& method, const std::string& proxy,
@@ -135,8 +137,8 @@ std::string RunWebRequest(const std::string& address, const std::string& method,
   }
 
   if (woke != WAIT_OBJECT_0) {
-    // Given up: the worker's blocked call returns once its handles are
-    // closed, and it no longer writes the packet. It keeps its own share of
+    // Given up: from here the worker publishes nothing, and it closes its
+    // own handles when its current call returns. It keeps its own share of
     // the job, so it may still finish after this returns.
     job->Abandon();
     PumpingWait(kWorkerExitWait, worker.Get());

@@ -10,45 +10,21 @@ bool WebRequestJob::TakeRequest(RequestFields& request) {
   return true;
 }
 
-bool WebRequestJob::Keep(HINTERNET handle) {
-  if (!handle) return false;
-  std::lock_guard<std::mutex> guard(lock_);
-  if (abandoned_ || handleCount_ == 3) {
-    InternetCloseHandle(handle);
-    return false;
-  }
-  handles_[handleCount_++] = handle;
-  return true;
-}
-
 bool WebRequestJob::Abandoned() const {
   std::lock_guard<std::mutex> guard(lock_);
   return abandoned_;
 }
 
-bool WebRequestJob::WriteReply(const std::string& headers, const std::string& body) {
+bool WebRequestJob::Publish(const std::function<void(RequestPacket&)>& publish) {
   std::lock_guard<std::mutex> guard(lock_);
   if (abandoned_) return false;
-  packet_.WriteReply(headers, body);
+  publish(packet_);
   return true;
-}
-
-void WebRequestJob::CloseHandlesLocked() {
-  while (handleCount_ > 0) {
-    InternetCloseHandle(handles_[--handleCount_]);
-    handles_[handleCount_] = nullptr;
-  }
-}
-
-void WebRequestJob::CloseHandles() {
-  std::lock_guard<std::mutex> guard(lock_);
-  CloseHandlesLocked();
 }
 
 void WebRequestJob::Abandon() {
   std::lock_guard<std::mutex> guard(lock_);
   abandoned_ = true;
-  CloseHandlesLocked();
 }
 
 ReplyFields WebRequestJob::ReadReply() {

@@ -1,8 +1,6 @@
-// What the caller of one web request and its worker thread share: the packet, the worker's WinINet handles and the caller's give-up.
+// What the caller of one web request and its worker thread share: the packet and the caller's give-up.
 #pragma once
-#include <windows.h>
-#include <wininet.h>
-
+#include <functional>
 #include <mutex>
 
 #include "RequestPacket.h"
@@ -11,29 +9,27 @@ namespace web {
 
 // Owned jointly (shared_ptr) by the caller and the worker, so either may end
 // first. The caller writes the request before the worker starts and reads the
-// reply only after the worker has ended; when it gives up instead (Abandon),
-// it closes the worker's WinINet handles so that a blocked call returns, and
-// from then on the worker writes nothing into the packet.
+// reply only after the worker has ended. The worker alone opens, uses and
+// closes its WinINet handles; a caller that gives up (Abandon) only says so,
+// because a handle closed by another thread can be reused for another
+// object while the worker still holds its value. From Abandon on, the worker
+// publishes nothing: no reply in the packet, no cookie in the store.
 class WebRequestJob {
  public:
   explicit WebRequestJob(const RequestFields& request) { packet_.WriteRequest(request); }
   WebRequestJob(const WebRequestJob&) = delete;
   WebRequestJob& operator=(const WebRequestJob&) = delete;
-  ~WebRequestJob() { CloseHandles(); }
 
   // Worker: reads the request; when it carries the marker, empties the
   // packet and returns true. Otherwise the packet is left as it is.
   bool TakeRequest(RequestFields& request);
-  // Worker: takes a WinINet handle into the job's care. False for a null
-  // handle, and (closing it at once) when the caller has given up.
-  bool Keep(HINTERNET handle);
   bool Abandoned() const;
-  // Worker: writes the reply unless the caller has given up; true when written.
-  bool WriteReply(const std::string& headers, const std::string& body);
-  // Closes the kept handles, the newest first. Safe from either side and twice.
-  void CloseHandles();
+  // Worker: runs `publish` with the packet under the job's lock unless the
+  // caller has given up, so a give-up never falls in the middle of it; true
+  // when it ran.
+  bool Publish(const std::function<void(RequestPacket&)>& publish);
 
-  // Caller: gives up on the worker and closes its handles.
+  // Caller: gives up; once this returns, no Publish runs any more.
   void Abandon();
   // Caller, once the worker has ended: the reply as written (empty fields when none).
   ReplyFields ReadReply();
@@ -42,13 +38,9 @@ class WebRequestJob {
   std::string PacketBytes() const;
 
  private:
-  void CloseHandlesLocked();
-
   mutable std::mutex lock_;
   RequestPacket packet_;
   bool abandoned_ = false;
-  HINTERNET handles_[3] = {};  // Internet handle, connection, request
-  int handleCount_ = 0;
 };
 
 }  // namespace web

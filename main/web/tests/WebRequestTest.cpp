@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <mutex>
+#include <vector>
+
 #include "main/web/WebRequestJob.h"
 #include "main/web/tests/support/Simulator.h"
 
@@ -146,17 +149,103 @@ TEST_F(WebRequestTest, StalledServerTimesOutEmptyAndLeavesNoWorker) {
   EXPECT_LE(ThreadsOfThisProcess(), threadsBefore);
 }
 
-TEST_F(WebRequestTest, GivenUpJobTakesNoReplyAndNoHandles) {
+TEST_F(WebRequestTest, GivenUpJobPublishesNothing) {
   WebRequestJob job(RequestFields{"http://h/", "", "", "", "", "", ""});
   RequestFields request;
   ASSERT_TRUE(job.TakeRequest(request));
   job.Abandon();
-  EXPECT_FALSE(job.WriteReply("HTTP/1.1 200 OK\r\n\r\n", "late"));
+  bool ran = false;
+  EXPECT_FALSE(job.Publish([&](RequestPacket& packet) {
+    ran = true;
+    packet.WriteReply("HTTP/1.1 200 OK\r\n\r\n", "late");
+  }));
+  EXPECT_FALSE(ran);
   EXPECT_EQ(job.PacketBytes(), "");
-  HINTERNET session = InternetOpenA("t", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
-  ASSERT_NE(session, nullptr);
-  EXPECT_FALSE(job.Keep(session));  // closed at once
-  EXPECT_FALSE(InternetCloseHandle(session));
+}
+
+// Who closes, and who stores cookies: the program's own calls to WinINet go
+// through its import table, which the test points at recorders.
+struct WinInetCall {
+  DWORD thread;
+  HINTERNET handle;
+};
+std::mutex g_callsLock;
+std::vector<WinInetCall> g_closes;
+int g_cookieCalls = 0;
+BOOL(WINAPI* g_realClose)(HINTERNET) = nullptr;
+BOOL(WINAPI* g_realSetCookie)(LPCSTR, LPCSTR, LPCSTR) = nullptr;
+
+BOOL WINAPI RecordClose(HINTERNET handle) {
+  {
+    std::lock_guard<std::mutex> guard(g_callsLock);
+    g_closes.push_back({GetCurrentThreadId(), handle});
+  }
+  return g_realClose(handle);
+}
+BOOL WINAPI RecordSetCookie(LPCSTR url, LPCSTR name, LPCSTR value) {
+  {
+    std::lock_guard<std::mutex> guard(g_callsLock);
+    ++g_cookieCalls;
+  }
+  return g_realSetCookie(url, name, value);
+}
+
+// Points this program's import of wininet.dll's `name`, now leading to
+// `current` (the function itself when not given), at `hook`; returns the
+// previous target (null when the program does not import it).
+void* HookImport(const char* name, void* hook, void* current = nullptr) {
+  auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+  auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
+  auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  void* real = current ? current : reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"wininet.dll"), name));
+  for (auto* imp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); imp->Name; ++imp) {
+    for (auto* thunk = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->FirstThunk); thunk->u1.Function; ++thunk) {
+      if (reinterpret_cast<void*>(thunk->u1.Function) != real) continue;
+      void* previous = reinterpret_cast<void*>(thunk->u1.Function);
+      DWORD old = 0;
+      VirtualProtect(&thunk->u1.Function, sizeof(void*), PAGE_READWRITE, &old);
+      thunk->u1.Function = reinterpret_cast<ULONG_PTR>(hook);
+      VirtualProtect(&thunk->u1.Function, sizeof(void*), old, &old);
+      return previous;
+    }
+  }
+  return nullptr;
+}
+
+TEST_F(WebRequestTest, GivenUpWorkerClosesItsOwnHandlesAndStoresNoCookie) {
+  g_realClose = reinterpret_cast<decltype(g_realClose)>(HookImport("InternetCloseHandle", reinterpret_cast<void*>(RecordClose)));
+  g_realSetCookie = reinterpret_cast<decltype(g_realSetCookie)>(
+      HookImport("InternetSetCookieA", reinterpret_cast<void*>(RecordSetCookie)));
+  ASSERT_NE(g_realClose, nullptr);
+  ASSERT_NE(g_realSetCookie, nullptr);
+  {
+    std::lock_guard<std::mutex> guard(g_callsLock);
+    g_closes.clear();
+    g_cookieCalls = 0;
+  }
+  // The server answers, with a cookie, only after the caller has given up.
+  EXPECT_EQ(RunWebRequest(sim.Url("echo?t=late&stall=3&setcookie=1"), "", "", "", "", "", "", 1), "");
+  const DWORD caller = GetCurrentThreadId();
+  const DWORD until = GetTickCount() + 8000;
+  for (;;) {
+    {
+      std::lock_guard<std::mutex> guard(g_callsLock);
+      if (g_closes.size() >= 3 || (int)(until - GetTickCount()) <= 0) break;
+    }
+    Sleep(20);
+  }
+  HookImport("InternetCloseHandle", reinterpret_cast<void*>(g_realClose), reinterpret_cast<void*>(RecordClose));
+  HookImport("InternetSetCookieA", reinterpret_cast<void*>(g_realSetCookie), reinterpret_cast<void*>(RecordSetCookie));
+  ForgetCookies("http://127.0.0.1");
+
+  std::lock_guard<std::mutex> guard(g_callsLock);
+  ASSERT_EQ(g_closes.size(), 3u);
+  for (const WinInetCall& close : g_closes) {
+    EXPECT_NE(close.thread, caller) << "the caller closed a handle the worker may still use";
+    EXPECT_EQ(close.thread, g_closes[0].thread);
+  }
+  EXPECT_EQ(g_cookieCalls, 0);
 }
 
 int timerTicks = 0;
