@@ -112,7 +112,7 @@ class FormKindsTest : public testing::Test {
   ui::Window* w_ = nullptr;
 };
 
-TEST_F(FormKindsTest, EveryControlHasItsOwnIdAndTheHookSawIt) {
+TEST_F(FormKindsTest, EveryControlHasTheIdOfItsRow) {
   for (int i = 0; i < ui::CountOf(kControls); ++i)
     EXPECT_EQ(GetDlgCtrlID(C(kControls[i].name)), ui::kFirstControlId + i) << kControls[i].name;
 }
