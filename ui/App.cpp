@@ -75,10 +75,13 @@ bool StartLayer() {
 }
 
 bool InitWindowLayer() {
-  if (g_windowThread) return g_layerWindow != nullptr;
-  SetProgramMode();
-  OleInitialize(nullptr);
-  SetCurrentDirectoryW(ToWide(ProgramDir()).c_str());
+  static bool programStarted = false;
+  if (!programStarted) {
+    programStarted = true;
+    SetProgramMode();
+    OleInitialize(nullptr);
+    SetCurrentDirectoryW(ToWide(ProgramDir()).c_str());
+  }
   return StartLayer();
 }
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
 #include "ui/Label.h"
+#include "ui/ListView.h"
 #include "ui/PictureBox.h"
 #include "ui/RadioButton.h"
 #include "ui/Slider.h"
@@ -32,6 +34,7 @@ const char* TypeName(ui::EventType t) {
     case ui::EventType::Click: return "click";
     case ui::EventType::Change: return "change";
     case ui::EventType::Focus: return "focus";
+    case ui::EventType::RightClick: return "rclick";
     case ui::EventType::Draw: return "draw";
     case ui::EventType::MouseDown: return "down";
     case ui::EventType::MouseUp: return "up";
@@ -112,7 +115,7 @@ class FormKindsTest : public testing::Test {
   ui::Window* w_ = nullptr;
 };
 
-TEST_F(FormKindsTest, EveryControlHasItsOwnIdAndTheHookSawIt) {
+TEST_F(FormKindsTest, EveryControlHasTheIdOfItsRow) {
   for (int i = 0; i < ui::CountOf(kControls); ++i)
     EXPECT_EQ(GetDlgCtrlID(C(kControls[i].name)), ui::kFirstControlId + i) << kControls[i].name;
 }
@@ -143,6 +146,16 @@ TEST_F(FormKindsTest, UserActionsReachTheirHandlersWithControlAndValue) {
   SendMessageW(C("图片"), WM_LBUTTONUP, 0, MAKELPARAM(5, 6));
   std::vector<std::string> mouse(g_events.end() - 3, g_events.end());
   EXPECT_EQ(mouse, (std::vector<std::string>{"图片 down 3 4", "图片 move -20 40", "图片 up 5 6"}));
+  // List view: a right click on its first row.
+  ui::ListView list = w_->Get<ui::ListView>("列表");
+  list.AddRow({"甲"});
+  RECT row = {LVIR_BOUNDS};
+  SendMessageW(C("列表"), LVM_GETITEMRECT, 0, (LPARAM)&row);
+  const LPARAM at = MAKELPARAM(row.left + 10, (row.top + row.bottom) / 2);
+  PostMessageW(C("列表"), WM_RBUTTONUP, 0, at);
+  SendMessageW(C("列表"), WM_RBUTTONDOWN, MK_RBUTTON, at);
+  Pump(30);
+  EXPECT_NE(std::find(g_events.begin(), g_events.end(), "列表 rclick 0 0"), g_events.end());
   // Edit box: getting the focus.
   SetFocus(C("编辑"));
   EXPECT_EQ(g_events.back(), "编辑 focus 0 0");

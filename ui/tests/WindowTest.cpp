@@ -11,6 +11,7 @@
 
 #include "ui/App.h"
 #include "ui/Button.h"
+#include "ui/WebBrowserBox.h"
 #include "ui/CheckBox.h"
 #include "ui/Window.h"
 #include "ui/tests/support/Pump.h"
@@ -231,6 +232,49 @@ TEST(EndProgram, EndProcessNowSkipsTheCleanup) {
         ui::EndProcessNow(4);
       },
       testing::ExitedWithCode(4), "^ending\n$");
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string> g_created;
+void SeeControl(ui::Window& w, const ui::ControlDef& row, HWND control) {
+  g_created.push_back(std::string(row.name) + (GetParent(control) ? " made" : " orphan") +
+                      (w.ControlHwnd(row.name) ? " early" : ""));
+}
+
+TEST(ControlCreatedHook, RunsForEachControlAsItIsMade) {
+  ui::InitWindowLayer();
+  g_created.clear();
+  ui::SetControlCreatedHook(SeeControl);
+  ui::Window* w = ui::Window::Load(kOwned);
+  ui::SetControlCreatedHook(nullptr);
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(g_created, std::vector<std::string>{"选择 made early"});
+  DestroyWindow(w->Hwnd());
+  testsupport::DropQuit();
+}
+
+// A browser box asked from another thread while the layer has no window to
+// reach its own thread: the answer is no, not an endless recursion.
+TEST(WebBrowserBox, NavigateWithoutTheLayerSaysNo) {
+  EXPECT_EXIT(
+      {
+        std::atomic<HWND> other{nullptr};
+        std::atomic<bool> done{false};
+        std::thread owner([&] {
+          other = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+          while (!done) Sleep(5);
+        });
+        while (!other) Sleep(5);
+        const bool navigated = ui::WebBrowserBox(other.load()).Navigate("http://127.0.0.1/");
+        done = true;
+        owner.join();
+        std::fprintf(stderr, "navigated: %d\n", navigated);
+        std::exit(0);
+      },
+      testing::ExitedWithCode(0), "^navigated: 0\n$");
 }
 
 }  // namespace
