@@ -21,6 +21,14 @@ bool HasDot(const std::string& text) { return text.find('.') != std::string::npo
 
 void SetHint(ui::Window& w, const char* text) { w.Get<ui::Label>("操作提示").SetText(text); }
 
+// The window's size counts its frame and caption: at 202 pixels the group of
+// credentials lies below the visible part, at 260 it shows.
+constexpr int kOuterWidth = 399, kShortHeight = 202, kTallHeight = 260;
+
+void SetOuterHeight(ui::Window& w, int height) {
+  SetWindowPos(w.Hwnd(), nullptr, 0, 0, kOuterWidth, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 void ShowParseWindow(ui::Window* owner) { ui::Window::LoadModal(ParseWindowForm, owner); }
@@ -31,6 +39,7 @@ ui::Window* ParseWinOfOpening(std::uint32_t opening) { return opening == Opening
 
 void OnParseWindowCreated(ui::Window& w, ui::Event&) {
   ++Opening;
+  SetOuterHeight(w, kShortHeight);
   ui::ComboBox types = w.Get<ui::ComboBox>("组合框1");
   for (int i = 0; i < types.ItemCount(); ++i)
     if (types.ItemText(i).rfind("普通视频解析", 0) == 0) {
@@ -72,9 +81,9 @@ void OnSiteTypeChanged(ui::Window& w, ui::Event& e) {
   if (value == 1 || value == 2) {
     w.Get<ui::Control>("透明标签2").SetVisible(value == 2);
     w.Get<ui::Control>("用户名").SetVisible(value == 2);
-    w.SetHeight(260);
+    SetOuterHeight(w, kTallHeight);
   } else {
-    w.SetHeight(202);
+    SetOuterHeight(w, kShortHeight);
   }
 }
 
