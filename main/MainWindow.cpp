@@ -7,6 +7,7 @@
 #include <random>
 
 #include "main/Globals.h"
+#include "main/ParseWindow.h"
 #include "main/ServiceClient.h"
 #include "main/Settings.h"
 #include "main/web/TextSplit.h"
@@ -75,7 +76,10 @@ void OnStartWindowDestroyed(ui::Window& w, ui::Event&) { EndWithStartWindow(w); 
 void ExitProgram() { ui::EndProgram(0); }
 void OnLogOffItem(ui::Window&, ui::Event&) { ExitProgram(); }
 
-void OnNewTaskItem(ui::Window& w, ui::Event&) { ClearTopmost(w); }
+void OnNewTaskItem(ui::Window& w, ui::Event&) {
+  ClearTopmost(w);
+  ShowParseWindow(&w);
+}
 
 void OnViewDownloadsItem(ui::Window& w, ui::Event&) { ShellOpen(w.Get<ui::Control>("编辑框2").Text()); }
 

@@ -1,5 +1,6 @@
 // The start window's form: controls, toolbar items, list columns, menus.
 #include "main/MainWindow.h"
+#include "main/ParseWindow.h"
 #include "main/Resource.h"
 
 using namespace ui;
@@ -35,7 +36,7 @@ const ControlDef kControls[] = {
     {"选择框1", Kind::CheckBox, nullptr, {359, 199, 49, 15}, "全选", Disabled | HandCursor},
     {"状态条1", Kind::StatusBar, nullptr, {0, 259, 422, 30}, "欢迎使用Tavrin！"},
     {"状态时钟", Kind::Timer, nullptr, {}, "", 0, OnTipTimer, 3000},
-    {"解析限制时钟", Kind::Timer, nullptr, {}, "", 0, nullptr, 1000},
+    {"解析限制时钟", Kind::Timer, nullptr, {}, "", 0, OnParseLimitTick, 1000},
     {"外形框2", Kind::ShapeBox, nullptr, {6, 248, 480, 144}, "", Hidden},
     {"W1", Kind::WebBrowser, "外形框2", {1, 1, 478, 142}, "", Hidden},
 };

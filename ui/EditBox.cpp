@@ -8,7 +8,10 @@ namespace {
 HWND CreateEditBox(const CreateArgs& a) {
   DWORD style = ES_AUTOHSCROLL | WS_TABSTOP;
   if (a.def.flags & MultiLine) style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
-  return CreateChild(a, L"EDIT", style, WS_EX_CLIENTEDGE);
+  if (a.def.flags & Password) style |= ES_PASSWORD;
+  HWND hwnd = CreateChild(a, L"EDIT", style, WS_EX_CLIENTEDGE);
+  if (hwnd && (a.def.flags & Password)) SendMessageW(hwnd, EM_SETPASSWORDCHAR, L'*', 0);
+  return hwnd;
 }
 
 bool DecodeEditBox(const Notification& n, Event& e) {

@@ -46,6 +46,7 @@ enum : unsigned {
   OwnerDrawn = 1u << 5,     // button: the handler paints it (Draw event)
   NewGroup = 1u << 6,       // radio button: starts a new group
   MultiLine = 1u << 7,      // edit box
+  Password = 1u << 8,       // edit box: shows "*" for every character
 };
 
 // Window styles of a form.

@@ -15,6 +15,7 @@
 #include "main/Globals.h"
 #include "main/MachineId.h"
 #include "main/MainWindow.h"
+#include "main/ParseWindow.h"
 #include "main/Program.h"
 #include "main/Settings.h"
 #include "ui/App.h"
@@ -225,7 +226,16 @@ TEST_F(MainWindowTest, TopmostTogglesWithItsTextAndNewTaskClearsIt) {
 
   ClickToolbarItem(window_, 4);
   ASSERT_TRUE(window_->Topmost());
+  // 新建任务 opens the new-task window modally; it is closed from inside its loop.
+  bool sawNewTask = false;
+  ui::PostToWindowThread([&] {
+    if (ui::Window* task = ParseWin()) {
+      sawNewTask = !window_->Topmost() && IsWindowEnabled(window_->Hwnd()) == FALSE;
+      task->Close();
+    }
+  });
   ClickToolbarItem(window_, 1);
+  EXPECT_TRUE(sawNewTask);
   EXPECT_FALSE(window_->Topmost());
   EXPECT_EQ(bar.ItemText(4), "置顶");
 
