@@ -152,7 +152,8 @@ TEST_F(DownloadQueueTest, ACutDownloadIsMarkedFailedAndTakenAgainByTheNextRun) {
   const std::string tag = Tag();
   const std::string good = "/video/150000.flv?" + tag;
   AddRow("好.flv", "video/150000.flv?" + tag, true);
-  AddRow("断.flv", "video/400000.flv?cut=100000&" + tag, true);
+  // The server ends the answer after 400000 of the 600000 bytes it announced.
+  AddRow("断.flv", "video/400000.flv?announce=600000&" + tag, true);
   // Without a separator at its end the file still lands inside the folder.
   window_->Get<ui::Control>("编辑框2").SetText(folder_.substr(0, folder_.size() - 1));
   watcher.SetAnswer(IDYES);
@@ -197,11 +198,11 @@ TEST_F(DownloadQueueTest, AQvodRowStopsTheRunWithItsTextAndNoEndBox) {
 }
 
 TEST_F(DownloadQueueTest, FiveGibibytesAnnouncedShowTheRightMegabytes) {
-  AddRow("大.flv", "video/5368709120.flv?cut=3145728&" + Tag(), true);
+  AddRow("大.flv", "video/3145728.flv?announce=5368709120&" + Tag(), true);
   PressDownload();
   ASSERT_TRUE(watcher.WaitFor(3, 60000));
   ASSERT_TRUE(WaitForEnd());
-  // The connection is cut after 3 MB: the last report stays shown.
+  // The answer ends after 3 MB: the last report stays shown.
   EXPECT_EQ(StatusText(), "视频大小:5120MB  已下载:3MB  ");
   EXPECT_EQ(window_->Get<ui::ProgressBar>("进度条1").Pos(), 0);
   EXPECT_EQ(List().Cell(0, 4), kDownloadFailedText);

@@ -211,7 +211,8 @@ TEST_F(FileListCommandsTest, EachFocusOnTheFolderBoxGivesOneDialogAndAChoiceIsRe
   {
     WindowDriver cancel(L"#32770", [](HWND dialog) { Press(dialog, IDCANCEL); });
     SetFocus(box.Hwnd());
-    Pump(1500);
+    PumpUntil([&] { return cancel.Count() == 1; }, 15000);
+    Pump(1000);
     EXPECT_EQ(cancel.Count(), 1);
   }
   EXPECT_EQ(box.Text(), "C:\\旧\\");
@@ -220,12 +221,16 @@ TEST_F(FileListCommandsTest, EachFocusOnTheFolderBoxGivesOneDialogAndAChoiceIsRe
   const std::wstring folder = ChineseFolder(L"存放视频");
   {
     WindowDriver choose(L"#32770", [&](HWND dialog) {
-      SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
-      Sleep(200);
+      // Selected again once the tree has settled.
+      for (int i = 0; i < 2; ++i) {
+        SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
+        Sleep(300);
+      }
       Press(dialog, IDOK);
     });
     SetFocus(box.Hwnd());
-    Pump(1500);
+    PumpUntil([&] { return choose.Count() == 1 && box.Text() != "C:\\旧\\"; }, 15000);
+    Pump(500);
     // The window coming back to the front gives no second dialog.
     SetForegroundWindow(GetDesktopWindow());
     SetForegroundWindow(window_->Hwnd());
@@ -238,7 +243,7 @@ TEST_F(FileListCommandsTest, EachFocusOnTheFolderBoxGivesOneDialogAndAChoiceIsRe
   {
     WindowDriver cancel(L"#32770", [](HWND dialog) { Press(dialog, IDCANCEL); });
     SendMessageW(window_->ControlHwnd("保存路径按钮"), BM_CLICK, 0, 0);
-    Pump(500);
+    PumpUntil([&] { return cancel.Count() == 1; }, 15000);
     EXPECT_EQ(cancel.Count(), 1);
   }
   EXPECT_EQ(box.Text(), ui::ToGbk(folder) + "\\");
