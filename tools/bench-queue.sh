@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Benchmark: a 1 GiB file from the service simulator through the real download
+# queue with the start window shown, and through a bare 10240-byte WinINet read
+# loop, three alternating rounds each (BenchQueue.exe under Wine); prints both
+# rates in MB/s (10^6 bytes a second), their ratio, the status-bar writes and
+# the peak memory.
+# Usage: tools/bench-queue.sh [win32 build folder] [bytes] [rounds]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$here/build/win32}
+size=${2:-1073741824}
+rounds=${3:-3}
+bench=$build/main/BenchQueue.exe
+[ -f "$bench" ] || { echo "bench-queue: $bench not built (cmake --build $build --target BenchQueue)" >&2; exit 1; }
+
+work=$(mktemp -d /tmp/bench-queue.XXXXXX)
+cleanup() {
+  [ -f "$work/sim.pid" ] && kill "$(cat "$work/sim.pid")" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+python3 "$here/tools/simulator.py" --port 0 --port-file "$work/sim.port" --daemon --pid-file "$work/sim.pid" --quiet >/dev/null
+for _ in $(seq 50); do [ -s "$work/sim.port" ] && break; sleep 0.1; done
+port=$(cat "$work/sim.port")
+url="http://127.0.0.1:$port/video/$size.flv"
+echo "file: $url ($size bytes), $rounds rounds"
+"$here/tools/wine-run" "$bench" "$url" "Z:${work//\//\\}\\" "$size" "$rounds" | tr -d '\r'
