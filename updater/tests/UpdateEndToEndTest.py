@@ -80,12 +80,18 @@ class UpdateEndToEndTest(unittest.TestCase):
             return None
         return done.stdout.decode("gbk").replace("\r\n", "\n").split("\n")
 
+    def wait_for_window(self, seconds=20):
+        """The probe's lines once the updater's window shows, or []."""
+        state = []
+        wait_for(lambda: state.extend(self.probe("state") or []) or state, seconds)
+        return state
+
     def count(self, prefix):
         return len(self.sim.state.matching(prefix.encode("gbk")))
 
-    def shot(self, name):
-        subprocess.run(["import", "-window", "root", "-crop", "440x150+45+45", os.path.join(ARGS.shots, name)],
-                       check=False)
+    def shot(self, name, crop=("-crop", "440x150+45+45")):
+        """The screen, by default only where the updater's window stands."""
+        subprocess.run(["import", "-window", "root", *crop, os.path.join(ARGS.shots, name)], check=False)
 
     def press_return_until_ended(self, process, seconds):
         def ended():
@@ -94,17 +100,17 @@ class UpdateEndToEndTest(unittest.TestCase):
         return wait_for(ended, seconds)
 
     def test_an_announced_update_replaces_the_files_and_starts_the_new_main_program(self):
-        served = os.path.join(self.root, "served")
-        os.makedirs(served)
+        # The new main program: the built one with bytes after its image, which it ignores.
         new_main = read(os.path.join(ARGS.program_dir, "Tavrin.exe")) + b"\0new build"
-        with open(os.path.join(served, "Tavrin.exe"), "wb") as f:
+        served = os.path.join(self.root, "Tavrin.exe")
+        with open(served, "wb") as f:
             f.write(new_main)
         new_player = read(os.path.join(ARGS.program_dir, "Play.dll"))
         with open(os.path.join(self.folder, "Play.dll"), "wb") as f:
             f.write(b"old player library")
         self.sim.state.apply({
             "版本": "1.01", "名称": "Tavrin.exe|Play.dll", "后缀": ".upd",
-            "sources": {"Tavrin.exe": os.path.join(served, "Tavrin.exe"),
+            "sources": {"Tavrin.exe": served,
                         "Play.dll": os.path.join(ARGS.program_dir, "Play.dll")},
             # The second file arrives late, so that the updater is seen at work.
             "faults": {"/VelkDown/up/Play.dll.upd": "stall=2"}})
@@ -118,10 +124,8 @@ class UpdateEndToEndTest(unittest.TestCase):
         self.assertTrue(wait_for(lambda: self.count("/VelkDown/up/sj.txt") >= 2, 30), self.sim.state.log_json())
         self.sim.state.apply({"版本": "1.0"})  # the new main program finds no update
 
-        state = []
-        self.assertTrue(wait_for(lambda: (state.__setitem__(slice(None), self.probe("state") or [])
-                                          or state[:1] == [WAITING_TEXT]), 20), state)
-        self.assertEqual(state[1:4], ["初始化完成，正等待您的指定！", "立即更新|on", "退出|on"])
+        state = self.wait_for_window()
+        self.assertEqual(state[:4], [WAITING_TEXT, "初始化完成，正等待您的指定！", "立即更新|on", "退出|on"])
         time.sleep(0.5)
         self.shot("updater-waiting.png")
 
@@ -150,16 +154,13 @@ class UpdateEndToEndTest(unittest.TestCase):
     def test_the_argument_needs_six_bytes(self):
         short = self.run_program("Quenlo.exe", "abcde")
         time.sleep(2)
-        self.shot("updater-needs-main-program.png")
+        self.shot("updater-needs-main-program.png", crop=())
         self.assertTrue(self.press_return_until_ended(short, 20), "the updater did not end after its message")
         self.assertEqual(short.returncode, 0)
         # Six bytes are taken: the list cannot be fetched, so nothing is to be updated.
         self.run_program("Quenlo.exe", "abcdef")
-        state = []
-        self.assertTrue(wait_for(lambda: (state.__setitem__(slice(None), self.probe("state") or [])
-                                          or bool(state)), 20))
-        self.assertEqual(state[0], "系统检测到有 0 个文件需更新！ ")
-        self.assertEqual(state[2:4], ["立即更新|off", "退出|on"])
+        state = self.wait_for_window()
+        self.assertEqual([state[i] for i in (0, 2, 3)], ["系统检测到有 0 个文件需更新！ ", "立即更新|off", "退出|on"])
         self.assertEqual(self.count("/"), 0)
 
 
