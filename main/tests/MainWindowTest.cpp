@@ -27,6 +27,7 @@
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/tests/support/GuiObjects.h"
 #include "ui/tests/support/Pump.h"
+#include "main/ServiceClient.h"
 
 namespace {
 
@@ -138,9 +139,13 @@ class MainWindowTest : public testing::Test {
     DownloadingFlag.Set("");
     // Each test's start window gets a bar object of its own to attach to.
     StartProgressBar = std::make_unique<skin::CrystalProgressBar>();
+    const int bootstraps = FinishedBootstraps();
     window_ = ui::Window::Load(MainWindowForm);
     ASSERT_NE(window_, nullptr);
     ASSERT_EQ(MainWin(), window_);
+    // The window's bootstrap thread (no service here) ends quickly; until it
+    // has, it holds window objects of its own that the counts would see.
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return FinishedBootstraps() > bootstraps; }, 20000));
   }
   void TearDown() override {
     if (!window_) return;
