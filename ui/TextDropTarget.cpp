@@ -1,0 +1,130 @@
+// The text drop target: an IDropTarget that accepts CF_UNICODETEXT or CF_TEXT.
+#include "TextDropTarget.h"
+
+#include "WideText.h"
+
+namespace ui {
+
+namespace {
+
+bool Offers(IDataObject* data, CLIPFORMAT format) {
+  FORMATETC wanted = {format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  return data && data->QueryGetData(&wanted) == S_OK;
+}
+
+// The characters of an HGLOBAL medium up to the first zero or the block's end.
+template <typename Char>
+bool MediumText(IDataObject* data, CLIPFORMAT format, std::basic_string<Char>& text) {
+  FORMATETC wanted = {format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  STGMEDIUM medium = {};
+  if (FAILED(data->GetData(&wanted, &medium))) return false;
+  bool got = false;
+  if (medium.tymed == TYMED_HGLOBAL) {
+    if (const auto* chars = static_cast<const Char*>(GlobalLock(medium.hGlobal))) {
+      const size_t limit = GlobalSize(medium.hGlobal) / sizeof(Char);
+      size_t length = 0;
+      while (length < limit && chars[length]) ++length;
+      text.assign(chars, length);
+      GlobalUnlock(medium.hGlobal);
+      got = true;
+    }
+  }
+  ReleaseStgMedium(&medium);
+  return got;
+}
+
+class TextDropTarget final : public IDropTarget {
+ public:
+  explicit TextDropTarget(TextDropHandler onDrop) : onDrop_(std::move(onDrop)) {}
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (!out) return E_POINTER;
+    if (iid == IID_IUnknown || iid == IID_IDropTarget) {
+      *out = static_cast<IDropTarget*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const LONG left = InterlockedDecrement(&refs_);
+    if (left == 0) delete this;
+    return left;
+  }
+
+  HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
+    accepting_ = Offers(data, CF_UNICODETEXT) || Offers(data, CF_TEXT);
+    return Answer(effect);
+  }
+  HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override { return Answer(effect); }
+  HRESULT STDMETHODCALLTYPE DragLeave() override {
+    accepting_ = false;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
+    accepting_ = false;
+    std::string text;
+    if (!DroppedText(data, text)) {
+      if (effect) *effect = DROPEFFECT_NONE;
+      return S_OK;
+    }
+    if (effect) *effect = DROPEFFECT_COPY;
+    if (onDrop_) {
+      try {
+        onDrop_(text);
+      } catch (...) {
+      }
+    }
+    return S_OK;
+  }
+
+ private:
+  HRESULT Answer(DWORD* effect) const {
+    if (!effect) return E_INVALIDARG;
+    *effect = accepting_ ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+    return S_OK;
+  }
+
+  LONG refs_ = 1;
+  bool accepting_ = false;
+  TextDropHandler onDrop_;
+};
+
+}  // namespace
+
+bool DroppedText(IDataObject* data, std::string& text) {
+  if (!data) return false;
+  std::wstring wide;
+  if (MediumText(data, CF_UNICODETEXT, wide)) {
+    text = ToGbk(wide);
+    return true;
+  }
+  std::string ansi;
+  if (!MediumText(data, CF_TEXT, ansi)) return false;
+  // CF_TEXT is in the dropping program's code page, the system's ANSI one.
+  const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+  wide.assign(n, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
+  text = ToGbk(wide);
+  return true;
+}
+
+bool TextDropRegistration::Register(HWND hwnd, TextDropHandler onDrop) {
+  Revoke();
+  ComPtr<IDropTarget> target(new TextDropTarget(std::move(onDrop)));
+  if (FAILED(RegisterDragDrop(hwnd, target.Get()))) return false;
+  hwnd_ = hwnd;
+  target_ = std::move(target);
+  return true;
+}
+
+void TextDropRegistration::Revoke() {
+  if (!hwnd_) return;
+  RevokeDragDrop(hwnd_);
+  hwnd_ = nullptr;
+  target_.Reset();
+}
+
+}  // namespace ui
