@@ -24,7 +24,12 @@ Fn AtlFunction(const char* name) {
 
 bool InitAtlHosting() {
   auto init = AtlFunction<AtlAxWinInitFn>("AtlAxWinInit");
-  return init && init();
+  if (!init) return false;
+  // Once another module of the process has registered the class, a second
+  // AtlAxWinInit can report failure: what counts is that the class exists.
+  init();
+  WNDCLASSEXW cls = {sizeof(cls)};
+  return GetClassInfoExW(GetModuleHandleW(nullptr), L"AtlAxWin", &cls) != FALSE;
 }
 
 HWND CreateHostedControl(HWND parent, const wchar_t* controlName, int x, int y, int width, int height, int id,

@@ -7,7 +7,8 @@
 namespace player {
 
 // Loads atl.dll and registers the "AtlAxWin" window class (AtlAxWinInit).
-// False when atl.dll or the function is missing or the class cannot be registered.
+// False when atl.dll or the function is missing or the class is not registered
+// afterwards (by this call or an earlier one anywhere in the process).
 bool InitAtlHosting();
 
 // Creates a visible "AtlAxWin" child of `parent` whose window text names the

@@ -21,7 +21,12 @@ const AtlEntry& Atl() {
     HMODULE atl = LoadLibraryW(L"atl.dll");
     if (!atl) return e;
     auto init = reinterpret_cast<AtlAxWinInitFn>(GetProcAddress(atl, "AtlAxWinInit"));
-    if (init && init()) e.getControl = reinterpret_cast<AtlAxGetControlFn>(GetProcAddress(atl, "AtlAxGetControl"));
+    // A second AtlAxWinInit in the process (another module's) can fail because
+    // the class exists already: what counts is that it exists.
+    if (init) init();
+    WNDCLASSEXW cls = {sizeof(cls)};
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), L"AtlAxWin", &cls))
+      e.getControl = reinterpret_cast<AtlAxGetControlFn>(GetProcAddress(atl, "AtlAxGetControl"));
     return e;
   }();
   return entry;

@@ -10,6 +10,7 @@ namespace ui {
 
 enum class EventType {
   Click,       // button, check box, radio button, label, toolbar item, menu item
+  DoubleClick,
   Change,      // combo box selection, slider moved by the user
   Tick,        // timer
   RightClick,  // list view
@@ -20,6 +21,7 @@ enum class EventType {
   MouseMove,
   Created,    // form events
   Destroyed,
+  Resized,
   Tray,  // arg: a TrayEvent
 };
 

@@ -104,9 +104,12 @@ struct ControlDef {
   int colour = kDefaultColour;  // label text colour (Rgb)
 };
 
+struct MenuDef;
+
 struct MenuItemDef {
   const char* caption;  // "-" is a separator; the caption is the item's designer name
   Handler onClick;
+  const MenuDef* subMenu = nullptr;  // the item opens this menu instead of running a handler
 };
 
 struct MenuDef {
@@ -129,6 +132,8 @@ struct FormDef {
   Handler onDestroyed = nullptr;
   Handler onTray = nullptr;  // event argument: a TrayEvent
   unsigned style = kDefaultFormStyle;
+  // Runs once when the window is first shown and after every change of its size.
+  Handler onResized = nullptr;
 };
 
 // What the tray icon reports to the form's tray handler.

@@ -112,8 +112,14 @@ class Window {
 
   // Pops up a menu of the form at the cursor and runs the chosen item's handler.
   void PopupMenu(const char* menuName);
+  // The same with the menu's top-left corner at a screen point; its items
+  // can be chosen with either mouse button.
+  void PopupMenuAt(const char* menuName, int x, int y);
+  // Items are named by their menu (a sub-menu by its own name) and caption.
   void SetMenuItemEnabled(const char* menuName, const char* item, bool on);
   bool MenuItemEnabled(const char* menuName, const char* item) const;
+  void SetMenuItemChecked(const char* menuName, const char* item, bool on);
+  bool MenuItemChecked(const char* menuName, const char* item) const;
 
   // Keeps an image list until the window is gone.
   void Own(OwnedImageList images) { imageLists_.push_back(std::move(images)); }
@@ -132,6 +138,7 @@ class Window {
   void OnTimer(UINT_PTR id);
   void OnTray(UINT mouse);
   void OnDestroy();
+  void OnResized();
   void KeepStatusBarsAtTheBottom(int clientHeight);
   // Runs a handler with the event; false when there is none.
   bool Fire(Handler handler, Event& e);
@@ -146,6 +153,7 @@ class Window {
   std::vector<int> timerIntervals_;  // by row index; 0 for rows that are no timer
   std::vector<bool> timerEnabled_;
   std::map<std::string, bool> menuDisabled_;  // "menu/item"
+  std::map<std::string, bool> menuChecked_;   // "menu/item"
   bool building_ = true;
   bool trayShown_ = false;
   std::string trayTip_;

@@ -119,6 +119,11 @@ void Window::OnDestroy() {
   RemoveTrayIcon();
 }
 
+void Window::OnResized() {
+  Event e{EventType::Resized};
+  Fire(form_.onResized, e);
+}
+
 LRESULT Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
   switch (msg) {
@@ -152,7 +157,10 @@ LRESULT Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       if (LRESULT brush = OnColour((HDC)wp, (HWND)lp)) return brush;
       break;
     case kTrayCallbackMessage: OnTray((UINT)lp); return 0;
-    case WM_SIZE: KeepStatusBarsAtTheBottom(HIWORD(lp)); break;
+    case WM_SIZE:
+      KeepStatusBarsAtTheBottom(HIWORD(lp));
+      if (!building_) OnResized();
+      break;
     case WM_CLOSE:
       if (form_.onClosing && form_.onClosing(*this) == CloseAnswer::KeepOpen) return 0;
       DestroyWindow(hwnd_);

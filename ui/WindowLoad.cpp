@@ -72,6 +72,8 @@ Window* Window::Load(const FormDef& form, Window* owner) {
   w->Fire(form.onCreated, created);
   // The created handler may have closed the window, which deletes w.
   if (!IsWindow(hwnd)) return nullptr;
+  w->OnResized();  // the first layout, before the window is seen
+  if (!IsWindow(hwnd)) return nullptr;
   ShowWindow(hwnd, SW_SHOW);
   return w;
 }
