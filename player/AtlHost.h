@@ -1,4 +1,4 @@
-// Hosting an ActiveX control in an "AtlAxWin" child window, with atl.dll loaded by name.
+// The Flash control's host: an "AtlAxWin" child window of atl.dll. Tests link a host of their own in its place.
 #pragma once
 #include <windows.h>
 

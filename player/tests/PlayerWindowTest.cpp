@@ -1,10 +1,13 @@
 // The player window against a test double of the movie: status texts and
 // colours, time and seek slider, volume menu, mute, full screen, always on
-// top, dragging, the menu at the cursor and the refused short address.
+// top, dragging, the menu at the cursor, the open-file button and the refused
+// short address.
 #include "player/PlayerWindow.h"
 
 #include <windows.h>
 #include <commctrl.h>
+#include <commdlg.h>
+#include <dlgs.h>
 #include <ole2.h>
 
 #include <gtest/gtest.h>
@@ -21,6 +24,8 @@
 #include "ui/Label.h"
 #include "ui/Slider.h"
 #include "ui/Subclass.h"
+#include "ui/WideText.h"
+#include "ui/tests/support/DialogDriver.h"
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/tests/support/Pump.h"
 
@@ -297,6 +302,55 @@ TEST_F(PlayerWindowTest, RightClickPopsTheMenuBelowRightOfTheCursor) {
   EXPECT_EQ(menuRect.top, cursor.y + 3);
   EXPECT_TRUE(w->Topmost());
   EXPECT_TRUE(w->MenuItemChecked("控制菜单", "总在最前"));
+}
+
+// Chooses `file` (a full path) in the open-file dialog that 打开文件 shows, or
+// cancels it when `file` is empty; returns the dialog's caption and type filter.
+std::wstring OpenThroughTheButton(HWND window, HWND button, const std::wstring& file) {
+  std::wstring seen;
+  testsupport::DialogDriver driver([&](HWND dialog) {
+    wchar_t text[256] = {};
+    GetWindowTextW(dialog, text, 256);
+    SendDlgItemMessageW(dialog, cmb1, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text + wcslen(text)));
+    seen = text;
+    if (GetWindow(dialog, GW_OWNER) != window) seen += L" (not owned by the player)";
+    if (file.empty()) return testsupport::PressDialogButton(dialog, IDCANCEL);
+    HWND name = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.c_str()));
+    testsupport::PressDialogButton(dialog, IDOK);
+  });
+  SendMessageW(button, BM_CLICK, 0, 0);
+  return driver.Acted() ? seen : L"no dialog";
+}
+
+TEST_F(PlayerWindowTest, OpenFileRestartsOnlyForAnotherFileName) {
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  wchar_t longTemp[MAX_PATH] = {};
+  GetLongPathNameW(temp, longTemp, MAX_PATH);
+  const std::wstring file = std::wstring(longTemp) + L"本地影片.flv";
+  CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  const std::string gbkFile = ui::ToGbk(file);
+  Load();
+  const HWND button = Control("打开文件");
+
+  // The movie plays that very file: choosing it again does not restart it.
+  Answer(player::kUrlQuery, gbkFile);
+  EXPECT_EQ(OpenThroughTheButton(hwnd, button, file), L"打开可播放文件*.mp4;*.flv");
+  EXPECT_EQ(Written("flvurl"), std::vector<std::string>{"http://h/a.flv"});
+
+  // The same path written otherwise is another name: the movie is given the choice.
+  Answer(player::kUrlQuery, gbkFile.substr(0, gbkFile.size() - 3) + "FLV");
+  OpenThroughTheButton(hwnd, button, file);
+  EXPECT_EQ(Written("flvurl"), (std::vector<std::string>{"http://h/a.flv", gbkFile}));
+  // Title, address and caption stay those of the export's call.
+  EXPECT_EQ(w->Caption(), "正在播放 影片");
+  EXPECT_EQ(player::PlayUrl, "http://h/a.flv");
+
+  // Cancelled: nothing is written.
+  EXPECT_EQ(OpenThroughTheButton(hwnd, button, L""), L"打开可播放文件*.mp4;*.flv");
+  EXPECT_EQ(Written("flvurl").size(), 2u);
+  DeleteFileW(file.c_str());
 }
 
 TEST_F(PlayerWindowTest, AddressesShorterThanSixBytesAreRefused) {
