@@ -11,18 +11,10 @@ build=${1:-$here/build/win32}
 size=${2:-1073741824}
 rounds=${3:-3}
 bench=$build/main/BenchQueue.exe
-[ -f "$bench" ] || { echo "bench-queue: $bench not built (cmake --build $build --target BenchQueue)" >&2; exit 1; }
 
-work=$(mktemp -d /tmp/bench-queue.XXXXXX)
-cleanup() {
-  [ -f "$work/sim.pid" ] && kill "$(cat "$work/sim.pid")" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-python3 "$here/tools/simulator.py" --port 0 --port-file "$work/sim.port" --daemon --pid-file "$work/sim.pid" --quiet >/dev/null
-for _ in $(seq 50); do [ -s "$work/sim.port" ] && break; sleep 0.1; done
-port=$(cat "$work/sim.port")
+source "$here/tools/bench-simulator.sh"
+require_bench_program bench-queue "$bench" "$build" BenchQueue
+start_bench_simulator bench-queue
 url="http://127.0.0.1:$port/video/$size.flv"
 echo "file: $url ($size bytes), $rounds rounds"
 "$here/tools/wine-run" "$bench" "$url" "Z:${work//\//\\}\\" "$size" "$rounds" | tr -d '\r'

@@ -9,9 +9,8 @@
 
 #include "main/DownloadQueue.h"
 #include "main/DownloadQueuePlan.h"
-#include "main/Globals.h"
 #include "main/MainWindow.h"
-#include "main/ServiceClient.h"
+#include "main/bench/BenchSupport.h"
 #include "ui/App.h"
 #include "ui/ListView.h"
 #include "ui/WideText.h"
@@ -19,12 +18,7 @@
 
 namespace {
 
-double Now() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return double(c.QuadPart) / double(f.QuadPart);
-}
+using bench::Now;
 
 // Runs the window thread's messages, as the program's message loop does,
 // until the thread ends.
@@ -96,15 +90,9 @@ int main(int argc, char** argv) {
   const std::string address = argv[1], folder = argv[2];
   const double bytes = std::atof(argv[3]);
   const int rounds = argc > 4 ? std::atoi(argv[4]) : 3;
-  ui::InitWindowLayer();
-  InitGlobals();
   testsupport::DialogWatcher answers(IDOK);  // the end box, and the bootstrap's message without a service
-  ui::Window* w = ui::Window::Load(MainWindowForm);
+  ui::Window* w = bench::LoadStartWindow();
   if (!w) return 1;
-  while (FinishedBootstraps() == 0) {
-    ui::PumpPendingMessages();
-    Sleep(10);
-  }
   const size_t peakBefore = PeakMemory();
   double queueSum = 0, bareSum = 0;
   for (int round = 1; round <= rounds; ++round) {

@@ -16,6 +16,7 @@ import unittest
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
 import simulator  # noqa: E402
+from WineProgram import end_program, wait_for  # noqa: E402
 
 ARGS = None
 # Screen points of the start window at (50, 50) under the virtual desktop.
@@ -28,15 +29,6 @@ MOVED_BY = (220, 240)
 MOVED_ROW_1 = (350, 396)
 PLAY_ITEM = (42, 54)  # 在线播放 from where the pop-up menu was asked for
 PLAYER_EXIT = (521, 405)
-
-
-def wait_for(condition, seconds):
-    until = time.monotonic() + seconds
-    while time.monotonic() < until:
-        if condition():
-            return True
-        time.sleep(0.2)
-    return condition()
 
 
 def click(point, button=1):
@@ -85,12 +77,7 @@ class NewTaskTest(unittest.TestCase):
         time.sleep(1)
 
     def tearDown(self):
-        # The program runs on under Wine when its starter is killed: end it inside the prefix.
-        subprocess.run([ARGS.wine_run, "taskkill", "/f", "/im", "Tavrin.exe"], stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, check=False, timeout=60)
-        if self.program.poll() is None:
-            self.program.kill()
-            self.program.wait()
+        end_program(ARGS.wine_run, self.program)
         shutil.rmtree(self.folder, ignore_errors=True)
 
     def count(self, prefix):
