@@ -7,11 +7,12 @@
 #include <random>
 
 #include "main/Globals.h"
+#include "main/ParseWindow.h"
 #include "main/ServiceClient.h"
 #include "main/Settings.h"
 #include "main/web/TextSplit.h"
 #include "ui/App.h"
-#include "ui/Button.h"
+#include "ui/EditBox.h"
 #include "ui/ListView.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgressBar.h"
@@ -27,105 +28,99 @@ void ShellOpen(const std::string& target) {
   ShellExecuteW(nullptr, L"open", ui::ToWide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void ClearTopmost(ui::Window* w) {
-  if (!w->Topmost()) return;
-  w->SetTopmost(false);
-  w->Get<ui::Toolbar>("工具条").SetItemText(4, "置顶");
+// The toolbar item whose text says what a click on it does to the topmost state.
+constexpr int kTopmostItem = 4;
+
+void ClearTopmost(ui::Window& w) {
+  if (!w.Topmost()) return;
+  w.SetTopmost(false);
+  w.Get<ui::Toolbar>("工具条").SetItemText(kTopmostItem, "置顶");
 }
 
-// The toolbar's 退出: asks while a download runs, else ends at once.
-void ExitFromToolbar(ui::Window* w) {
-  if (DownloadingFlag.Is("1")) {
-    if (!ui::AskYesNo(kDownloadRunningQuestion, "温馨提示：")) return;
-    w->RemoveTrayIcon();
-    ui::EndProgram(0);
-  }
-  w->RemoveTrayIcon();
-  OnStartWindowDestroyed();
-  ui::EndProgram(0);
+// Removes the tray icon, stops the running worker and ends the process at once.
+[[noreturn]] void EndWithStartWindow(ui::Window& w) {
+  w.RemoveTrayIcon();
+  if (HANDLE worker = WorkerThreadHandle.load()) TerminateThread(worker, 0);
+  ui::EndProcessNow(0);
 }
 
 }  // namespace
 
 ui::Window* MainWin() { return ui::Window::Find("MainWindow"); }
 
-void OnStartWindowCreated(int) {
-  ui::Window* w = MainWin();
+void OnStartWindowCreated(ui::Window& w, ui::Event&) {
   ConfigPath.Set(ui::ProgramDir() + "\\Config.ini");
   ProgramVersion.Set("1.0");
-  const std::string caption = w->Caption() + "V" + ProgramVersion.Get();
-  w->SetTrayIcon(caption);
-  w->SetCaption(caption);
+  const std::string caption = w.Caption() + "V" + ProgramVersion.Get();
+  w.SetTrayIcon(caption);
+  w.SetCaption(caption);
   SiteType.Set("0");
-  LoadSettings();
+  const Settings settings = LoadSettings(ConfigPath.Get());
+  w.Get<ui::EditBox>("编辑框2").SetText(settings.saveFolder);
   if (StartProgressBar) {
-    StartProgressBar->Attach(w->ControlHwnd("进度条1"));
+    StartProgressBar->Attach(w.ControlHwnd("进度条1"));
     StartProgressBar->SetColourStyle(4);
   }
   for (const char* name : {"L1", "下载按钮", "编辑框2", "保存路径按钮", "选择框1"})
-    ui::Control(w->ControlHwnd(name)).SetEnabled(false);
+    ui::Control(w.ControlHwnd(name)).SetEnabled(false);
   if (HANDLE bootstrap = CreateThread(nullptr, 0, ThreadEntryBootstrap, nullptr, 0, nullptr)) CloseHandle(bootstrap);
 }
 
-ui::CloseAnswer OnStartWindowClosing() {
+ui::CloseAnswer OnStartWindowClosing(ui::Window&) {
   if (!DownloadingFlag.Is("1")) return ui::CloseAnswer::None;
   return ui::AskYesNo(kDownloadRunningQuestion, "温馨提示：") ? ui::CloseAnswer::MayClose : ui::CloseAnswer::KeepOpen;
 }
 
-void OnStartWindowDestroyed(int) {
-  if (ui::Window* w = MainWin()) w->RemoveTrayIcon();
-  if (HANDLE worker = WorkerThreadHandle.load()) TerminateThread(worker, 0);
-  ui::EndProcessNow(0);
+void OnStartWindowDestroyed(ui::Window& w, ui::Event&) { EndWithStartWindow(w); }
+
+void ExitProgram() { ui::EndProgram(0); }
+void OnLogOffItem(ui::Window&, ui::Event&) { ExitProgram(); }
+
+void OnNewTaskItem(ui::Window& w, ui::Event&) {
+  ClearTopmost(w);
+  ShowParseWindow(&w);
 }
 
-void ExitProgram(int) { ui::EndProgram(0); }
+void OnViewDownloadsItem(ui::Window& w, ui::Event&) { ShellOpen(w.Get<ui::Control>("编辑框2").Text()); }
 
-void OnToolbarClick(int index) {
-  ui::Window* w = MainWin();
-  if (!w) return;
-  switch (index) {
-    case 1:  // 新建任务
-      ClearTopmost(w);
-      break;
-    case 2:  // 查看已下载
-      ShellOpen(w->Get<ui::Control>("编辑框2").Text());
-      break;
-    case 4:  // 置顶
-      if (w->Topmost()) {
-        ClearTopmost(w);
-      } else {
-        w->Get<ui::Toolbar>("工具条").SetItemText(4, "不置顶");
-        w->SetTopmost(true);
-      }
-      break;
-    case 5:  // 使用帮助
-      ShellOpen(ui::ProgramDir() + "/help/help.html");
-      break;
-    case 7:  // 退出
-      ExitFromToolbar(w);
-      break;
-    default: break;
-  }
-}
-
-void ToggleWindowVisible(int) {
-  ui::Window* w = MainWin();
-  if (w->Minimized()) {
-    w->ShowNormal();
-    w->SetTrayIcon(w->Caption());
+void OnTopmostItem(ui::Window& w, ui::Event&) {
+  if (w.Topmost()) {
+    ClearTopmost(w);
   } else {
-    w->HideToTray();
+    w.Get<ui::Toolbar>("工具条").SetItemText(kTopmostItem, "不置顶");
+    w.SetTopmost(true);
   }
 }
 
-void OnTrayEvent(int kind) {
-  ui::Window* w = MainWin();
-  if (!w) return;
-  if (kind == 1) {
-    w->ShowNormal();
-  } else if (kind == 3) {
-    w->SetForeground();
-    w->PopupMenu("托盘菜单");
+void OnHelpItem(ui::Window&, ui::Event&) { ShellOpen(ui::ProgramDir() + "/help/help.html"); }
+
+// The toolbar's 退出: asks while a download runs, else ends at once.
+void OnExitItem(ui::Window& w, ui::Event&) {
+  if (DownloadingFlag.Is("1")) {
+    if (!ui::AskYesNo(kDownloadRunningQuestion, "温馨提示：")) return;
+    w.RemoveTrayIcon();
+    ui::EndProgram(0);
+  }
+  EndWithStartWindow(w);
+}
+
+void ToggleWindowVisible(ui::Window& w) {
+  if (w.Minimized()) {
+    w.ShowNormal();
+    w.SetTrayIcon(w.Caption());
+  } else {
+    w.HideToTray();
+  }
+}
+
+void OnShowHideItem(ui::Window& w, ui::Event&) { ToggleWindowVisible(w); }
+
+void OnTrayEvent(ui::Window& w, ui::Event& e) {
+  if (e.arg == ui::TrayClick) {
+    w.ShowNormal();
+  } else if (e.arg == ui::TrayMenu) {
+    w.SetForeground();
+    w.PopupMenu("托盘菜单");
   }
 }
 
@@ -137,13 +132,13 @@ std::string BuildTipTexts(const std::string& servedCount) {
          "软件目前仅对优酷、土豆、新浪、56、PPTV、PPS、酷6等网站支持解析服务！";
 }
 
-void ShowRandomTip(int) {
-  ui::Window* w = MainWin();
-  if (!w) return;
+void OnTipTimer(ui::Window& w, ui::Event&) { ShowRandomTip(w); }
+
+void ShowRandomTip(ui::Window& w) {
   TipTexts.Set(BuildTipTexts(ServedCount.Get()));
   const std::vector<std::string> tips = web::SplitText(TipTexts.Get(), "|");
   std::mt19937 random(GetTickCount());
   const size_t k = std::uniform_int_distribution<size_t>(1, tips.size())(random);
-  w->Get<ui::StatusBar>("状态条1").SetPanelText(0, tips[k - 1]);
-  w->GetTimer("状态时钟").SetInterval(std::uniform_int_distribution<int>(3000, 30000)(random));
+  w.Get<ui::StatusBar>("状态条1").SetPanelText(0, tips[k - 1]);
+  w.GetTimer("状态时钟").SetInterval(std::uniform_int_distribution<int>(3000, 30000)(random));
 }

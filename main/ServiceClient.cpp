@@ -5,6 +5,8 @@
 #include <shellapi.h>
 #include <wininet.h>
 
+#include <atomic>
+
 #include "main/Globals.h"
 #include "main/MainWindow.h"
 #include "main/UpdaterLaunch.h"
@@ -32,25 +34,36 @@ bool MachineIsOnline() {
   return static_cast<bool>(url);
 }
 
+// Runs on the window thread, which looks up the start window itself: the
+// bootstrap thread never holds it.
 void ShowAdvertisement(const std::string& address) {
-  ui::Window* w = MainWin();
-  if (!w) return;
-  ui::WebBrowserBox browser = w->Get<ui::WebBrowserBox>("W1");
-  browser.SetVisible(true);
-  browser.Navigate(address);
-  w->Get<ui::Control>("外形框2").SetVisible(true);
-  w->SetHeight(450);
+  ui::PostToWindowThread([address] {
+    ui::Window* w = MainWin();
+    if (!w) return;
+    ui::WebBrowserBox browser = w->Get<ui::WebBrowserBox>("W1");
+    browser.SetVisible(true);
+    browser.Navigate(address);
+    w->Get<ui::Control>("外形框2").SetVisible(true);
+    w->SetHeight(450);
+  });
 }
 
 }  // namespace
+
+namespace {
+std::atomic<int> g_finishedBootstraps{0};
+}
 
 unsigned long __stdcall ThreadEntryBootstrap(void*) {
   try {
     Bootstrap();
   } catch (...) {
   }
+  ++g_finishedBootstraps;
   return 0;
 }
+
+int FinishedBootstraps() { return g_finishedBootstraps.load(); }
 
 void Bootstrap() {
   if (!MachineIsOnline()) return;

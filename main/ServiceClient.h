@@ -3,6 +3,8 @@
 
 // Thread entry: runs Bootstrap.
 unsigned long __stdcall ThreadEntryBootstrap(void*);
+// How many bootstrap threads have run to their end.
+int FinishedBootstraps();
 
 // Online check, bootstrap page, service base, then the update check and the
 // user lookup.

@@ -6,20 +6,17 @@
 #include "main/ConfigFile.h"
 #include "main/Globals.h"
 #include "main/MachineId.h"
-#include "main/MainWindow.h"
 #include "ui/App.h"
-#include "ui/EditBox.h"
 #include "ui/WideText.h"
 
 std::string DefaultSaveFolder() { return ui::ProgramDir() + "\\Down\\"; }
 
-void LoadSettings() {
+Settings LoadSettings(const std::string& config) {
   const std::string folder = DefaultSaveFolder();
   const std::wstring wideFolder = ui::ToWide(folder);
   if (GetFileAttributesW(wideFolder.c_str()) == INVALID_FILE_ATTRIBUTES) CreateDirectoryW(wideFolder.c_str(), nullptr);
 
   const std::string fresh = ReadMachineId();
-  const std::string config = ConfigPath.Get();
   MachineId.Set(ReadConfigValue(config, "软件标识", "Uid"));
   if (!MachineId.Is(fresh)) {
     WriteConfigValue(config, "软件标识", "Uid", fresh);
@@ -27,5 +24,5 @@ void LoadSettings() {
   }
 
   const std::string down = ReadConfigValue(config, "视频下载", "Down");
-  if (ui::Window* w = MainWin()) w->Get<ui::EditBox>("编辑框2").SetText(down.empty() ? folder : down + "\\");
+  return Settings{down.empty() ? folder : down + "\\"};
 }

@@ -2,9 +2,14 @@
 #pragma once
 #include <string>
 
+// What the start window shows of the settings.
+struct Settings {
+  std::string saveFolder;  // the recorded save folder with a backslash appended, or the default
+};
+
 // The default save folder: program directory + "\Down\".
 std::string DefaultSaveFolder();
 
 // Creates the default save folder when missing, reads the machine id and
-// records it in the settings when it differs, and fills the save-folder box.
-void LoadSettings();
+// records it in the settings file when it differs, and returns the settings.
+Settings LoadSettings(const std::string& configPath);

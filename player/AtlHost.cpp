@@ -1,39 +1,16 @@
-// Hosting an ActiveX control in an "AtlAxWin" child window, with atl.dll loaded by name.
+// The Flash control's host through the window layer's ActiveX hosting.
 #include "player/AtlHost.h"
+
+#include "ui/ActiveXHost.h"
 
 namespace player {
 
-namespace {
-
-using AtlAxWinInitFn = BOOL(WINAPI*)();
-using AtlAxGetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
-
-// atl.dll stays loaded for the life of the process.
-HMODULE AtlModule() {
-  static HMODULE module = LoadLibraryW(L"atl.dll");
-  return module;
-}
-
-template <typename Fn>
-Fn AtlFunction(const char* name) {
-  HMODULE module = AtlModule();
-  return module ? reinterpret_cast<Fn>(GetProcAddress(module, name)) : nullptr;
-}
-
-}  // namespace
-
-bool InitAtlHosting() {
-  auto init = AtlFunction<AtlAxWinInitFn>("AtlAxWinInit");
-  return init && init();
-}
+bool InitAtlHosting() { return ui::ActiveXHostingAvailable(); }
 
 HWND CreateHostedControl(HWND parent, const wchar_t* controlName, int x, int y, int width, int height, int id,
                          ui::ComPtr<IUnknown>& control) {
-  control.Reset();
-  HWND host = CreateWindowExW(0, L"AtlAxWin", controlName, WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-  auto getControl = AtlFunction<AtlAxGetControlFn>("AtlAxGetControl");
-  if (host && getControl) getControl(host, control.Out());
+  const HWND host = ui::CreateActiveXWindow(parent, controlName, x, y, width, height, WS_CHILD | WS_VISIBLE, id);
+  control = ui::HostedControl(host);
   return host;
 }
 

@@ -1,4 +1,4 @@
-// Hosting an ActiveX control in an "AtlAxWin" child window, with atl.dll loaded by name.
+// The Flash control's host: an "AtlAxWin" child window of atl.dll. Tests link a host of their own in its place.
 #pragma once
 #include <windows.h>
 
@@ -7,7 +7,8 @@
 namespace player {
 
 // Loads atl.dll and registers the "AtlAxWin" window class (AtlAxWinInit).
-// False when atl.dll or the function is missing or the class cannot be registered.
+// False when atl.dll or the function is missing or the class is not registered
+// afterwards (by this call or an earlier one anywhere in the process).
 bool InitAtlHosting();
 
 // Creates a visible "AtlAxWin" child of `parent` whose window text names the

@@ -14,6 +14,9 @@ extern "C" int32_t __stdcall StartPlaybackExport(const char* title, const char* 
   }
 }
 
-// Nothing runs under the loader lock: the library starts at the export's first
-// call, and its clean-up is run by the window layer's exit, not at detach.
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
+// The library starts at the export's first call, not here under the loader
+// lock; at detach only what needs no COM call is freed.
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_DETACH) player::LibraryCleanUpAtExit();
+  return TRUE;
+}

@@ -1,6 +1,8 @@
 // The player library's start, its clean-up and the steps of its export.
 #include "player/PlayLibrary.h"
 
+#include <ole2.h>
+
 #include "player/AtlHost.h"
 #include "player/PlayerGlobals.h"
 #include "player/PlayerWindows.h"
@@ -20,6 +22,10 @@ bool g_windowOpen = false;
 
 bool LibraryStart() {
   if (g_started) return true;
+  // The caller's thread becomes the library's window thread; the library's
+  // windows and the controls they host need OLE on it.
+  OleInitialize(nullptr);
+  ui::StartLayer();
   if (!InitAtlHosting()) return false;
   InitPlayerGlobals();  // its Flash control registers the "AtlAxWin" class
   CreateHookTable();
@@ -31,6 +37,13 @@ bool LibraryStart() {
 void LibraryCleanUp() {
   if (!g_started) return;
   FreePlayerGlobals();
+  FreeHookTable();
+  g_started = false;
+}
+
+void LibraryCleanUpAtExit() {
+  if (!g_started) return;
+  AbandonPlayerGlobals();
   FreeHookTable();
   g_started = false;
 }

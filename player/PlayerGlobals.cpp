@@ -21,4 +21,11 @@ void FreePlayerGlobals() {
   PageWriter.reset();
 }
 
+void AbandonPlayerGlobals() {
+  PlayTitle.clear();
+  PlayUrl.clear();
+  (void)Player.release();
+  (void)PageWriter.release();
+}
+
 }  // namespace player

@@ -18,5 +18,7 @@ extern std::unique_ptr<HtmlDocumentWriter> PageWriter;
 // Creates the movie player (with its Flash control) and the page writer; no window.
 void InitPlayerGlobals();
 void FreePlayerGlobals();
+// Frees the texts and lets go of the two objects without destroying them.
+void AbandonPlayerGlobals();
 
 }  // namespace player

@@ -8,18 +8,10 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build/win32}
 size=${2:-1073741824}
 bench=$build/main/web/BenchDownload.exe
-[ -f "$bench" ] || { echo "bench-download: $bench not built (cmake --build $build --target BenchDownload)" >&2; exit 1; }
 
-work=$(mktemp -d /tmp/bench-download.XXXXXX)
-cleanup() {
-  [ -f "$work/sim.pid" ] && kill "$(cat "$work/sim.pid")" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-python3 "$here/tools/simulator.py" --port 0 --port-file "$work/sim.port" --daemon --pid-file "$work/sim.pid" --quiet >/dev/null
-for _ in $(seq 50); do [ -s "$work/sim.port" ] && break; sleep 0.1; done
-port=$(cat "$work/sim.port")
+source "$here/tools/bench-simulator.sh"
+require_bench_program bench-download "$bench" "$build" BenchDownload
+start_bench_simulator bench-download
 url="http://127.0.0.1:$port/video/$size.flv"
 
 echo "file: $url ($size bytes)"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Draws the main program's icon (main/res/Tavrin.ico), toolbar strip (main/res/Toolbar.bmp) and finder cursor (main/res/Finder.cur).
+# Draws the main program's icon (main/res/Tavrin.ico), toolbar strip (main/res/Toolbar.bmp) and finder cursor
+# (main/res/Finder.cur), and the updater's icon (updater/res/Quenlo.ico).
 # The build uses the committed files; run this only to change the pictures.
 # Needs ImageMagick 6 (convert).
 set -euo pipefail
@@ -116,4 +117,23 @@ struct.pack_into("<HH", data, 6 + 4, 15, 15)  # planes, bit count -> hot spot x,
 open(sys.argv[2], "wb").write(data)
 PY
 
-echo "wrote $out/Tavrin.ico, $out/Toolbar.bmp and $out/Finder.cur"
+# --- Updater icon (updater/res/Quenlo.ico): a green rounded square with a
+# white circling arrow, drawn at four times the size and reduced.
+updater_icon() {
+  local s=$1 file=$2
+  local k=$((s / 48))
+  convert -size "${s}x${s}" xc:none \
+    -fill '#2e9e4f' -stroke '#1b6b33' -strokewidth $((2 * k)) \
+    -draw "roundrectangle $((2 * k)),$((2 * k)) $((s - 2 * k - 1)),$((s - 2 * k - 1)) $((9 * k)),$((9 * k))" \
+    -fill none -stroke white -strokewidth $((5 * k)) \
+    -draw "stroke-linecap round ellipse $((24 * k)),$((25 * k)) $((13 * k)),$((13 * k)) 300,590" \
+    -fill white -stroke none \
+    -draw "polygon $((30 * k)),$((5 * k)) $((42 * k)),$((13 * k)) $((29 * k)),$((20 * k))" \
+    "$file"
+}
+mkdir -p "$here/updater/res"
+updater_icon 192 "$work/q48.png"
+for s in 16 32 48; do convert "$work/q48.png" -filter Triangle -resize "${s}x${s}" "$work/q$s.png"; done
+convert "$work/q16.png" "$work/q32.png" "$work/q48.png" -strip "$here/updater/res/Quenlo.ico"
+
+echo "wrote $out/Tavrin.ico, $out/Toolbar.bmp, $out/Finder.cur and updater/res/Quenlo.ico"

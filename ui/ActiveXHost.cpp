@@ -1,6 +1,7 @@
 // ActiveX hosting through atl.dll, loaded by name at first use (never under the loader lock).
 #include "ActiveXHost.h"
 
+#include "Module.h"
 #include "WideText.h"
 
 namespace ui {
@@ -20,7 +21,12 @@ const AtlEntry& Atl() {
     HMODULE atl = LoadLibraryW(L"atl.dll");
     if (!atl) return e;
     auto init = reinterpret_cast<AtlAxWinInitFn>(GetProcAddress(atl, "AtlAxWinInit"));
-    if (init && init()) e.getControl = reinterpret_cast<AtlAxGetControlFn>(GetProcAddress(atl, "AtlAxGetControl"));
+    // A second AtlAxWinInit in the process (another module's) can fail because
+    // the class exists already: what counts is that it exists.
+    if (init) init();
+    WNDCLASSEXW cls = {sizeof(cls)};
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), L"AtlAxWin", &cls))
+      e.getControl = reinterpret_cast<AtlAxGetControlFn>(GetProcAddress(atl, "AtlAxGetControl"));
     return e;
   }();
   return entry;
@@ -34,7 +40,7 @@ HWND CreateActiveXWindow(HWND parent, const std::wstring& control, int x, int y,
                          DWORD style, int id) {
   if (!ActiveXHostingAvailable()) return nullptr;
   return CreateWindowExW(0, L"AtlAxWin", control.c_str(), style, x, y, width, height, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), nullptr);
 }
 
 ComPtr<IUnknown> HostedControl(HWND host) {

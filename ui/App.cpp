@@ -5,10 +5,13 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include <memory>
 #include <mutex>
 #include <vector>
 
+#include "Module.h"
 #include "WideText.h"
+#include "Window.h"
 
 namespace ui {
 
@@ -16,6 +19,7 @@ namespace {
 
 constexpr UINT kEndProgramMessage = WM_APP + 0x100;
 constexpr UINT kRunWorkMessage = WM_APP + 0x101;
+constexpr UINT kPostedWorkMessage = WM_APP + 0x102;
 
 DWORD g_windowThread = 0;
 HWND g_layerWindow = nullptr;  // message-only window that takes exits from other threads
@@ -41,27 +45,44 @@ LRESULT CALLBACK LayerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     return 0;
   }
+  if (msg == kPostedWorkMessage) {
+    std::unique_ptr<std::function<void()>> work(reinterpret_cast<std::function<void()>*>(lp));
+    try {
+      (*work)();
+    } catch (...) {
+    }
+    return 0;
+  }
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 }  // namespace
 
-bool InitWindowLayer() {
-  if (g_windowThread) return true;
+bool StartLayer() {
+  if (g_windowThread) return g_layerWindow != nullptr;
   g_windowThread = GetCurrentThreadId();
-  OleInitialize(nullptr);
   INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES |
                                                ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
-  SetCurrentDirectoryW(ToWide(ProgramDir()).c_str());
-
+  static const std::wstring cls = ModuleClassName(L"TavrinLayer");
   WNDCLASSW wc = {};
   wc.lpfnWndProc = LayerProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"TavrinLayer";
+  wc.hInstance = ModuleInstance();
+  wc.lpszClassName = cls.c_str();
   RegisterClassW(&wc);
   g_layerWindow = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
   return g_layerWindow != nullptr;
+}
+
+bool InitWindowLayer() {
+  static bool programStarted = false;
+  if (!programStarted) {
+    programStarted = true;
+    SetProgramMode();
+    OleInitialize(nullptr);
+    SetCurrentDirectoryW(ToWide(ProgramDir()).c_str());
+  }
+  return StartLayer();
 }
 
 std::string ProgramDir() {
@@ -94,11 +115,20 @@ void RunOnWindowThread(const std::function<void()>& work) {
   SendMessageW(g_layerWindow, kRunWorkMessage, 0, reinterpret_cast<LPARAM>(&work));
 }
 
+bool PostToWindowThread(std::function<void()> work) {
+  if (!g_layerWindow) return false;
+  auto* posted = new std::function<void()>(std::move(work));
+  if (PostMessageW(g_layerWindow, kPostedWorkMessage, 0, reinterpret_cast<LPARAM>(posted))) return true;
+  delete posted;
+  return false;
+}
+
 void EndProcessNow(int exitCode) { TerminateProcess(GetCurrentProcess(), (UINT)exitCode); for (;;) Sleep(INFINITE); }
 
 int RunMessageLoop() {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (TranslateDialogKeys(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -112,6 +142,7 @@ void PumpPendingMessages() {
       PostQuitMessage((int)msg.wParam);
       return;
     }
+    if (TranslateDialogKeys(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -9,6 +9,11 @@ namespace ui {
 // the current directory and remembers the calling thread as the window thread.
 bool InitWindowLayer();
 
+// Starts the layer's own part on the calling thread, which becomes the
+// window thread: done by InitWindowLayer in a program, on first use of a form
+// inside a library (never from DllMain).
+bool StartLayer();
+
 // The folder of the running program, GBK, without a trailing backslash.
 std::string ProgramDir();
 
@@ -35,5 +40,11 @@ bool OnWindowThread();
 // window thread itself it runs at once. For what must not be done from a
 // worker thread, such as calling the window thread's COM objects.
 void RunOnWindowThread(const std::function<void()>& work);
+
+// Hands the work to the window thread and returns at once; the window thread
+// runs it when it next takes its messages. For a worker's results: the work
+// looks up the windows it changes there, so no worker holds a window that the
+// window thread may delete. False when the window thread cannot be reached.
+bool PostToWindowThread(std::function<void()> work);
 
 }  // namespace ui

@@ -7,6 +7,40 @@
 
 namespace ui {
 
+namespace {
+
+HWND CreateListView(const CreateArgs& a) {
+  const ControlDef& def = a.def;
+  HWND hwnd = CreateChild(a, WC_LISTVIEWW, LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP,
+                          WS_EX_CLIENTEDGE);
+  if (!hwnd) return nullptr;
+  DWORD ex = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES;
+  if (def.flags & RowCheckBoxes) ex |= LVS_EX_CHECKBOXES;
+  SendMessageW(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, ex, ex);
+  for (int c = 0; c < def.columnCount; ++c) {
+    std::wstring title = ToWide(def.columns[c].title);
+    LVCOLUMNW col = {};
+    col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    col.pszText = title.data();
+    col.cx = def.columns[c].width;
+    col.iSubItem = c;
+    SendMessageW(hwnd, LVM_INSERTCOLUMNW, c, (LPARAM)&col);
+  }
+  return hwnd;
+}
+
+// Clicks and right clicks on the list, with the row under the mouse (-1 for none).
+bool DecodeListView(const Notification& n, Event& e) {
+  if (n.msg != WM_NOTIFY || (n.code != (UINT)NM_RCLICK && n.code != (UINT)NM_CLICK)) return false;
+  e.type = n.code == (UINT)NM_RCLICK ? EventType::RightClick : EventType::Click;
+  e.arg = reinterpret_cast<const NMITEMACTIVATE*>(n.lp)->iItem;
+  return true;
+}
+
+}  // namespace
+
+extern const ControlKind Kind::ListView = {"ListView", CreateListView, DecodeListView};
+
 int ListView::ColumnCount() const {
   HWND header = (HWND)SendMessageW(hwnd_, LVM_GETHEADER, 0, 0);
   return (int)SendMessageW(header, HDM_GETITEMCOUNT, 0, 0);
@@ -26,15 +60,34 @@ int ListView::ColumnWidth(int column) const { return (int)SendMessageW(hwnd_, LV
 
 int ListView::RowCount() const { return (int)SendMessageW(hwnd_, LVM_GETITEMCOUNT, 0, 0); }
 
-int ListView::AddRow(const std::vector<std::string>& cells) const {
+int ListView::AddRow(const std::vector<std::string>& cells, std::intptr_t id) const {
+  return InsertRow(RowCount(), cells, id);
+}
+
+int ListView::InsertRow(int at, const std::vector<std::string>& cells, std::intptr_t id) const {
   std::wstring first = cells.empty() ? std::wstring() : ToWide(cells[0]);
   LVITEMW item = {};
-  item.mask = LVIF_TEXT;
-  item.iItem = RowCount();
+  item.mask = LVIF_TEXT | LVIF_PARAM;
+  item.iItem = at;
   item.pszText = first.data();
+  item.lParam = (LPARAM)id;
   int row = (int)SendMessageW(hwnd_, LVM_INSERTITEMW, 0, (LPARAM)&item);
   for (size_t c = 1; c < cells.size() && row >= 0; ++c) SetCell(row, (int)c, cells[c]);
   return row;
+}
+
+std::intptr_t ListView::RowId(int row) const {
+  LVITEMW item = {};
+  item.mask = LVIF_PARAM;
+  item.iItem = row;
+  return SendMessageW(hwnd_, LVM_GETITEMW, 0, (LPARAM)&item) ? (std::intptr_t)item.lParam : 0;
+}
+
+int ListView::FindRow(std::intptr_t id) const {
+  LVFINDINFOW find = {};
+  find.flags = LVFI_PARAM;
+  find.lParam = (LPARAM)id;
+  return (int)SendMessageW(hwnd_, LVM_FINDITEMW, (WPARAM)-1, (LPARAM)&find);
 }
 
 void ListView::SetCell(int row, int column, const std::string& text) const {

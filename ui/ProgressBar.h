@@ -1,8 +1,10 @@
 // Progress bar wrapper.
 #pragma once
+#include <windows.h>
 #include <commctrl.h>
 
 #include "Control.h"
+#include "ControlKind.h"
 
 namespace ui {
 

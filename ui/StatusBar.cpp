@@ -7,6 +7,21 @@
 
 namespace ui {
 
+namespace {
+
+HWND CreateStatusBar(const CreateArgs& a) {
+  HWND hwnd = CreateChild(a, STATUSCLASSNAMEW, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0, std::wstring());
+  if (!hwnd) return nullptr;
+  int parts[1] = {-1};
+  SendMessageW(hwnd, SB_SETPARTS, 1, (LPARAM)parts);
+  SendMessageW(hwnd, SB_SETTEXTW, 0, (LPARAM)CaptionOf(a.def).c_str());
+  return hwnd;
+}
+
+}  // namespace
+
+extern const ControlKind Kind::StatusBar = {"StatusBar", CreateStatusBar};
+
 void StatusBar::SetPanelText(int panel, const std::string& text) const {
   SendMessageW(hwnd_, SB_SETTEXTW, panel, (LPARAM)ToWide(text).c_str());
 }

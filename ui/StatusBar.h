@@ -1,6 +1,7 @@
 // Status bar wrapper.
 #pragma once
 #include "Control.h"
+#include "ControlKind.h"
 
 namespace ui {
 

@@ -4,8 +4,57 @@
 #include <commctrl.h>
 
 #include "WideText.h"
+#include "Window.h"
 
 namespace ui {
+
+namespace {
+
+HWND CreateToolbar(const CreateArgs& a) {
+  const ControlDef& def = a.def;
+  HWND hwnd = CreateChild(a, TOOLBARCLASSNAMEW,
+                          TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0,
+                          std::wstring());
+  if (!hwnd) return nullptr;
+  SendMessageW(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  if (def.value) {
+    // The image list stays with the window and is freed with it.
+    OwnedImageList images(ImageList_LoadImageW(a.module, MAKEINTRESOURCEW(def.value), 24, 0, RGB(255, 0, 255),
+                                               IMAGE_BITMAP, LR_CREATEDIBSECTION));
+    SendMessageW(hwnd, TB_SETIMAGELIST, 0, (LPARAM)images.Get());
+    a.window.Own(std::move(images));
+  }
+  std::vector<std::wstring> texts(def.itemCount);
+  std::vector<TBBUTTON> buttons(def.itemCount);
+  for (int i = 0; i < def.itemCount; ++i) {
+    const ToolItem& item = def.items[i];
+    TBBUTTON& b = buttons[i];
+    b.idCommand = i;
+    if (!item.text) {
+      b.fsStyle = BTNS_SEP;
+      continue;
+    }
+    texts[i] = ToWide(item.text);
+    b.iBitmap = item.image;
+    b.fsState = TBSTATE_ENABLED;
+    b.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE;
+    b.iString = (INT_PTR)texts[i].c_str();
+  }
+  SendMessageW(hwnd, TB_ADDBUTTONSW, def.itemCount, (LPARAM)buttons.data());
+  return hwnd;
+}
+
+// A toolbar reports the index of the clicked item.
+bool DecodeToolbar(const Notification& n, Event& e) {
+  if (n.msg != WM_COMMAND) return false;
+  e.type = EventType::Click;
+  e.arg = LOWORD(n.wp);
+  return true;
+}
+
+}  // namespace
+
+extern const ControlKind Kind::Toolbar = {"Toolbar", CreateToolbar, DecodeToolbar};
 
 int Toolbar::ItemCount() const { return (int)SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0); }
 

@@ -1,6 +1,7 @@
 // Toolbar wrapper; item indexes are 0-based and count separators.
 #pragma once
 #include "Control.h"
+#include "ControlKind.h"
 
 namespace ui {
 

@@ -1,5 +1,5 @@
 // A window built from a form: its controls by designer name, event dispatch,
-// timers, pop-up menus and the tray icon.
+// modal loading, timers, pop-up menus, the tray icon and its window style.
 #pragma once
 #include <windows.h>
 
@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "Control.h"
+#include "ControlKind.h"
+#include "Event.h"
 #include "Form.h"
+#include "GdiHandles.h"
 
 namespace ui {
 
@@ -18,10 +21,29 @@ class Window;
 // (the mouse message in the LPARAM).
 constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 
-// A form's timer: ticks on the window thread.
+// Control ids: the row index plus this (clear of IDOK and IDCANCEL, which the
+// dialog keys send).
+constexpr int kFirstControlId = 100;
+
+// The result a modal form gives when it is closed without EndModal.
+constexpr int kNoResult = 0;
+
+// Runs for each control right after it is created (the skin engine attaches
+// here). One hook per module.
+using ControlCreatedHook = void (*)(Window& window, const ControlDef& row, HWND control);
+void SetControlCreatedHook(ControlCreatedHook hook);
+
+// The keyboard of the forms: Tab, Shift+Tab and the arrow keys move between
+// controls (IsDialogMessage on the form the message is for). Every message
+// loop calls it first; true when the message was used up.
+bool TranslateDialogKeys(MSG& msg);
+
+// A form's timer: ticks on the window thread. A timer of an unknown name is
+// empty: it does nothing and reports interval 0, disabled.
 class Timer {
  public:
   Timer(Window* window, int index) : window_(window), index_(index) {}
+  explicit operator bool() const { return index_ >= 0; }
   int Interval() const;
   // Sets a new interval and starts counting it from now.
   void SetInterval(int ms) const;
@@ -38,10 +60,13 @@ class Window {
   // Builds the window and its controls from the form, runs the created
   // handler and shows the window. Null when the window cannot be made.
   static Window* Load(const FormDef& form, Window* owner = nullptr);
-  // Loads the form as a modal window over its owner and returns when it closes.
-  static void LoadModal(const FormDef& form, Window* owner);
+  // Loads the form as a modal window over its owner (disabled meanwhile) and
+  // returns the result given to EndModal, or kNoResult.
+  static int LoadModal(const FormDef& form, Window* owner);
   // The live window of a form, or null.
   static Window* Find(const char* formName);
+  // The window class of every form of this module.
+  static const wchar_t* ClassName();
 
   HWND Hwnd() const { return hwnd_; }
   const FormDef& Form() const { return form_; }
@@ -52,6 +77,7 @@ class Window {
     return T(ControlHwnd(name));
   }
   HWND ControlHwnd(const char* name) const;
+  const ControlDef* RowOf(HWND control) const;
   Timer GetTimer(const char* name);
 
   std::string Caption() const;
@@ -70,10 +96,15 @@ class Window {
   // Minimises and hides the window and takes away its taskbar button.
   void HideToTray() const;
   void SetForeground() const;
+  // Covers the whole screen without caption and border, and back.
+  void SetFullScreen(bool on);
+  bool FullScreen() const { return fullScreen_; }
   // Asks the window to close as the close box does (the may-close handler decides).
   void Close() const;
+  // Closes a modal form; LoadModal returns the result.
+  void EndModal(int result);
 
-  // The tray icon with a tip; an empty tip removes nothing, call RemoveTrayIcon.
+  // The tray icon with a tip; RemoveTrayIcon takes it away.
   void SetTrayIcon(const std::string& tip);
   void RemoveTrayIcon();
   bool HasTrayIcon() const { return trayShown_; }
@@ -81,35 +112,55 @@ class Window {
 
   // Pops up a menu of the form at the cursor and runs the chosen item's handler.
   void PopupMenu(const char* menuName);
+  // The same with the menu's top-left corner at a screen point; its items
+  // can be chosen with either mouse button.
+  void PopupMenuAt(const char* menuName, int x, int y);
+  // Items are named by their menu (a sub-menu by its own name) and caption.
   void SetMenuItemEnabled(const char* menuName, const char* item, bool on);
   bool MenuItemEnabled(const char* menuName, const char* item) const;
+  void SetMenuItemChecked(const char* menuName, const char* item, bool on);
+  bool MenuItemChecked(const char* menuName, const char* item) const;
+
+  // Keeps an image list until the window is gone.
+  void Own(OwnedImageList images) { imageLists_.push_back(std::move(images)); }
 
  private:
   friend class Timer;
+  friend LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
   explicit Window(const FormDef& form) : form_(form) {}
-  ~Window() {
-    if (font_) DeleteObject(font_);
-  }
+  ~Window() = default;
   bool Build(Window* owner);
-  HWND CreateControl(const ControlDef& def, HWND parent);
+  HWND CreateControl(int index, HWND parent);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
-  const ControlDef* RowOf(HWND control) const;
+  bool Notify(HWND control, const Notification& n, LRESULT* result);
   LRESULT OnNotify(const NMHDR* hdr);
+  LRESULT OnColour(HDC dc, HWND control);
+  void OnTimer(UINT_PTR id);
+  void OnTray(UINT mouse);
+  void OnDestroy();
+  void OnResized();
   void KeepStatusBarsAtTheBottom(int clientHeight);
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  // Runs a handler with the event; false when there is none.
+  bool Fire(Handler handler, Event& e);
 
   const FormDef& form_;
   HWND hwnd_ = nullptr;
-  HFONT font_ = nullptr;
+  OwnedFont font_;
+  OwnedIcon bigIcon_, smallIcon_, trayIcon_;
+  std::vector<OwnedImageList> imageLists_;
   std::map<std::string, HWND> controls_;
   std::map<HWND, const ControlDef*> rows_;
   std::vector<int> timerIntervals_;  // by row index; 0 for rows that are no timer
   std::vector<bool> timerEnabled_;
   std::map<std::string, bool> menuDisabled_;  // "menu/item"
+  std::map<std::string, bool> menuChecked_;   // "menu/item"
   bool building_ = true;
   bool trayShown_ = false;
   std::string trayTip_;
+  int* modalResult_ = nullptr;  // set while LoadModal waits for this window
+  bool fullScreen_ = false;
+  LONG savedStyle_ = 0;
+  RECT savedRect_ = {};
 };
 
 }  // namespace ui

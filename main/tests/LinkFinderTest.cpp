@@ -8,9 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "main/Globals.h"
 #include "main/LinkFinder.h"
+#include "main/ParseWindow.h"
 #include "main/Resource.h"
+#include "ui/App.h"
 #include "ui/DispatchCall.h"
+#include "ui/PictureBox.h"
+#include "ui/tests/support/Pump.h"
 
 namespace {
 
@@ -124,6 +129,7 @@ class LinkFinderTest : public testing::Test {
     CurrentPage = &page;
   }
   void TearDown() override {
+    LinkDocument.Reset();  // the finder's hold on the page's document
     CurrentPage = nullptr;
     DestroyWindow(frame_);
   }
@@ -174,6 +180,53 @@ TEST_F(LinkFinderTest, OtherWindowsAndSilentPagesGiveNothing) {
   EXPECT_FALSE(document);
   EXPECT_EQ(hit.pick.address, "");
   EXPECT_EQ(hit.pick.title, "");
+}
+
+// The new-task window's finder picture pressed, dragged over the page and
+// released, with the messages a captured mouse gives.
+TEST_F(LinkFinderTest, DragFromTheFinderPictureFillsAddressAndTitle) {
+  ASSERT_TRUE(ui::InitWindowLayer());
+  ui::Window* w = ui::Window::Load(ParseWindowForm);
+  ASSERT_NE(w, nullptr);
+  SetWindowPos(w->Hwnd(), nullptr, 560, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // beside the page's frame
+  const ui::PictureBox picture = w->Get<ui::PictureBox>("图片框_拖动图标");
+  const HWND box = picture.Hwnd();
+  const HCURSOR finder = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_FINDER));
+  auto moveTo = [&](POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    POINT client = screen;
+    ScreenToClient(box, &client);
+    SendMessageW(box, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+  };
+  PageTitle.Set("");
+  ASSERT_TRUE(picture.HasPicture());
+
+  SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(16, 16));
+  EXPECT_EQ(GetCapture(), box);
+  EXPECT_EQ(GetCursor(), finder);
+  EXPECT_FALSE(picture.HasPicture());
+
+  page.elementHtml = L"<DIV class=player>x</DIV>";
+  moveTo(POINT{100 + 60, 100 + 60});
+  EXPECT_EQ(w->Get<ui::Control>("Url编辑框").Text(), "http://v.example.cn/show/42.html");
+  EXPECT_EQ(PageTitle.Get(), "第四十二集 预告");
+
+  page.elementHtml = L"<A title=\"第一集 高清\" href='http://v.example.cn/1.html' target=_blank>1</A>";
+  moveTo(POINT{100 + 20 + 7, 100 + 30 + 11});
+  EXPECT_EQ(GetCursor(), finder);
+  SendMessageW(box, WM_LBUTTONUP, 0, 0);
+  EXPECT_EQ(w->Get<ui::Control>("Url编辑框").Text(), "http://v.example.cn/1.html");
+  EXPECT_EQ(w->Get<ui::Control>("Url标题").Text(), "第一集");
+  EXPECT_EQ(PageTitle.Get(), "第一集");
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_NE(GetCursor(), finder);
+  EXPECT_TRUE(picture.HasPicture());
+
+  // A move after the release changes nothing.
+  moveTo(POINT{100 + 60, 100 + 60});
+  EXPECT_EQ(w->Get<ui::Control>("Url编辑框").Text(), "http://v.example.cn/1.html");
+  DestroyWindow(w->Hwnd());
+  testsupport::DropQuit();
 }
 
 TEST(FinderCursor, IsA32PixelCursorWithItsHotSpotAt15) {

@@ -9,11 +9,14 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <thread>
 
 #include "main/ConfigFile.h"
 #include "main/Globals.h"
 #include "main/MachineId.h"
 #include "main/MainWindow.h"
+#include "main/ParseWindow.h"
+#include "main/Program.h"
 #include "main/Settings.h"
 #include "ui/App.h"
 #include "ui/Button.h"
@@ -22,7 +25,9 @@
 #include "ui/Toolbar.h"
 #include "ui/WideText.h"
 #include "ui/tests/support/DialogWatcher.h"
+#include "ui/tests/support/GuiObjects.h"
 #include "ui/tests/support/Pump.h"
+#include "main/ServiceClient.h"
 
 namespace {
 
@@ -57,78 +62,104 @@ void ClickToolbarItem(ui::Window* w, int index) {
   Pump(50);
 }
 
-void RemoveSettings() {
-  DeleteFileW(ui::ToWide(ConfigFilePath()).c_str());
-  RemoveDirectoryW(ui::ToWide(Dir() + "\\Down").c_str());
-}
+// A settings file of the test's own, removed at its end.
+class OwnSettingsFile {
+ public:
+  OwnSettingsFile() {
+    path_ = Dir() + "\\" + testing::UnitTest::GetInstance()->current_test_info()->name() + ".ini";
+    DeleteFileW(ui::ToWide(path_).c_str());
+  }
+  ~OwnSettingsFile() { DeleteFileW(ui::ToWide(path_).c_str()); }
+  const std::string& Path() const { return path_; }
 
-class MainWindowTest : public testing::Test {
- protected:
-  // One start window for the suite: destroying it ends the process, as it should.
-  static void SetUpTestSuite() {
-    ui::InitWindowLayer();
-    RemoveSettings();
-    InitGlobals();
-    window_ = ui::Window::Load(MainWindowForm);
-  }
-  void SetUp() override {
-    ASSERT_NE(window_, nullptr);
-    ASSERT_EQ(MainWin(), window_);
-    DownloadingFlag.Set("");
-  }
-  static ui::Window* window_;
+ private:
+  std::string path_;
 };
-ui::Window* MainWindowTest::window_ = nullptr;
 
-TEST_F(MainWindowTest, FirstStartRecordsTheMachineIdAndCreatesTheSaveFolder) {
-  // The window was created without Config.ini and without Down\.
+TEST(Settings, FirstStartRecordsTheMachineIdAndCreatesTheSaveFolder) {
+  ui::InitWindowLayer();
+  OwnSettingsFile file;
+  RemoveDirectoryW(ui::ToWide(Dir() + "\\Down").c_str());
+  const Settings settings = LoadSettings(file.Path());
   const std::string id = ReadMachineId();
   EXPECT_FALSE(id.empty());
   EXPECT_EQ(MachineId.Get(), id);
-  const std::string config = ReadFile(ConfigFilePath());
-  EXPECT_NE(config.find("[软件标识]\r\nUid=" + id + "\r\n"), std::string::npos) << config;
-  EXPECT_EQ(config.find("视频下载"), std::string::npos) << config;
+  EXPECT_EQ(ReadFile(file.Path()), "[软件标识]\r\nUid=" + id + "\r\n");
   EXPECT_TRUE(Exists(Dir() + "\\Down"));
-  EXPECT_EQ(window_->Get<ui::Control>("编辑框2").Text(), Dir() + "\\Down\\");
-  EXPECT_EQ(ConfigPath.Get(), ConfigFilePath());
+  EXPECT_EQ(settings.saveFolder, Dir() + "\\Down\\");
 }
 
-TEST_F(MainWindowTest, RecordedSaveFolderGetsOneBackslashAppended) {
+TEST(Settings, RecordedSaveFolderGetsOneBackslashAppended) {
+  OwnSettingsFile file;
   const std::string id = ReadMachineId();
-  WriteFile(ConfigFilePath(), "[软件标识]\r\nUid=" + id + "\r\n[视频下载]\r\nDown=C:\\视频\r\n");
-  LoadSettings();
-  EXPECT_EQ(window_->Get<ui::Control>("编辑框2").Text(), "C:\\视频\\");
-
-  WriteFile(ConfigFilePath(), "[软件标识]\r\nUid=" + id + "\r\n[视频下载]\r\nDown=C:\\视频\\\r\n");
-  LoadSettings();
-  EXPECT_EQ(window_->Get<ui::Control>("编辑框2").Text(), "C:\\视频\\\\");
+  WriteFile(file.Path(), "[软件标识]\r\nUid=" + id + "\r\n[视频下载]\r\nDown=C:\\视频\r\n");
+  EXPECT_EQ(LoadSettings(file.Path()).saveFolder, "C:\\视频\\");
+  WriteFile(file.Path(), "[软件标识]\r\nUid=" + id + "\r\n[视频下载]\r\nDown=C:\\视频\\\r\n");
+  EXPECT_EQ(LoadSettings(file.Path()).saveFolder, "C:\\视频\\\\");
 }
 
-TEST_F(MainWindowTest, MachineIdIsRewrittenOnlyWhenItDiffers) {
+TEST(Settings, MachineIdIsRewrittenOnlyWhenItDiffers) {
+  OwnSettingsFile file;
   const std::string id = ReadMachineId();
   const std::string same = "; mine\r\n[软件标识]\r\nUid=" + id + "\r\n[视频下载]\r\nDown=D:\\v\r\n";
-  WriteFile(ConfigFilePath(), same);
-  LoadSettings();
-  EXPECT_EQ(ReadFile(ConfigFilePath()), same);
+  WriteFile(file.Path(), same);
+  LoadSettings(file.Path());
+  EXPECT_EQ(ReadFile(file.Path()), same);
 
-  WriteFile(ConfigFilePath(), "[软件标识]\r\nUid=OLDCPU\r\n[视频下载]\r\nDown=D:\\v\r\n");
-  LoadSettings();
+  WriteFile(file.Path(), "[软件标识]\r\nUid=OLDCPU\r\n[视频下载]\r\nDown=D:\\v\r\n");
+  LoadSettings(file.Path());
   EXPECT_EQ(MachineId.Get(), id);
-  EXPECT_EQ(ReadFile(ConfigFilePath()), "[软件标识]\r\nUid=" + id + "\r\n[视频下载]\r\nDown=D:\\v\r\n");
+  EXPECT_EQ(ReadFile(file.Path()), "[软件标识]\r\nUid=" + id + "\r\n[视频下载]\r\nDown=D:\\v\r\n");
 }
 
-TEST_F(MainWindowTest, AFailedSettingsWriteLeavesTheOldFileWhole) {
+TEST(Settings, AFailedSettingsWriteLeavesTheOldFileWhole) {
+  OwnSettingsFile file;
   const std::string before = "[软件标识]\r\nUid=A\r\n[视频下载]\r\nDown=D:\\v\r\n";
-  WriteFile(ConfigFilePath(), before);
+  WriteFile(file.Path(), before);
   // A folder in the way of the new file makes the write fail.
-  const std::wstring blocker = ui::ToWide(ConfigFilePath() + ".new");
+  const std::wstring blocker = ui::ToWide(file.Path() + ".new");
   ASSERT_TRUE(CreateDirectoryW(blocker.c_str(), nullptr));
-  EXPECT_FALSE(WriteConfigValue(ConfigFilePath(), "软件标识", "Uid", "B"));
+  EXPECT_FALSE(WriteConfigValue(file.Path(), "软件标识", "Uid", "B"));
   RemoveDirectoryW(blocker.c_str());
-  EXPECT_EQ(ReadFile(ConfigFilePath()), before);
-  EXPECT_TRUE(WriteConfigValue(ConfigFilePath(), "软件标识", "Uid", "B"));
-  EXPECT_EQ(ReadConfigValue(ConfigFilePath(), "软件标识", "Uid"), "B");
-  EXPECT_FALSE(Exists(ConfigFilePath() + ".new"));
+  EXPECT_EQ(ReadFile(file.Path()), before);
+  EXPECT_TRUE(WriteConfigValue(file.Path(), "软件标识", "Uid", "B"));
+  EXPECT_EQ(ReadConfigValue(file.Path(), "软件标识", "Uid"), "B");
+  EXPECT_FALSE(Exists(file.Path() + ".new"));
+}
+
+// Each test gets a start window of its own. Destroying one ends the process,
+// as it should, so a finished test's window is hidden and left quiet instead.
+class MainWindowTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    ui::InitWindowLayer();
+    InitGlobals();
+  }
+  void SetUp() override {
+    DownloadingFlag.Set("");
+    // Each test's start window gets a bar object of its own to attach to.
+    StartProgressBar = std::make_unique<skin::CrystalProgressBar>();
+    const int bootstraps = FinishedBootstraps();
+    window_ = ui::Window::Load(MainWindowForm);
+    ASSERT_NE(window_, nullptr);
+    ASSERT_EQ(MainWin(), window_);
+    // The window's bootstrap thread (no service here) ends quickly; until it
+    // has, it holds window objects of its own that the counts would see.
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return FinishedBootstraps() > bootstraps; }, 20000));
+  }
+  void TearDown() override {
+    if (!window_) return;
+    window_->RemoveTrayIcon();
+    window_->GetTimer("状态时钟").SetEnabled(false);
+    window_->GetTimer("解析限制时钟").SetEnabled(false);
+    ShowWindow(window_->Hwnd(), SW_HIDE);
+  }
+  ui::Window* window_ = nullptr;
+};
+
+TEST_F(MainWindowTest, ShowsTheRecordedSaveFolder) {
+  EXPECT_EQ(ConfigPath.Get(), ConfigFilePath());
+  EXPECT_EQ(window_->Get<ui::Control>("编辑框2").Text(), LoadSettings(ConfigFilePath()).saveFolder);
 }
 
 TEST_F(MainWindowTest, StartsWithCaptionTrayIconControlsAndTexts) {
@@ -200,7 +231,16 @@ TEST_F(MainWindowTest, TopmostTogglesWithItsTextAndNewTaskClearsIt) {
 
   ClickToolbarItem(window_, 4);
   ASSERT_TRUE(window_->Topmost());
+  // 新建任务 opens the new-task window modally; it is closed from inside its loop.
+  bool sawNewTask = false;
+  ui::PostToWindowThread([&] {
+    if (ui::Window* task = ParseWin()) {
+      sawNewTask = !window_->Topmost() && IsWindowEnabled(window_->Hwnd()) == FALSE;
+      task->Close();
+    }
+  });
   ClickToolbarItem(window_, 1);
+  EXPECT_TRUE(sawNewTask);
   EXPECT_FALSE(window_->Topmost());
   EXPECT_EQ(bar.ItemText(4), "置顶");
 
@@ -227,7 +267,7 @@ TEST_F(MainWindowTest, TipsRotateWithRandomIntervals) {
   EXPECT_NE(std::find(tips.begin(), tips.end(), first), tips.end()) << first;
   std::set<int> intervals;
   for (int i = 0; i < 40; ++i) {
-    ShowRandomTip();
+    ShowRandomTip(*window_);
     Sleep(3);
     const std::string shown = window_->Get<ui::StatusBar>("状态条1").PanelText(0);
     EXPECT_NE(std::find(tips.begin(), tips.end(), shown), tips.end()) << shown;
@@ -237,13 +277,17 @@ TEST_F(MainWindowTest, TipsRotateWithRandomIntervals) {
     intervals.insert(interval);
   }
   EXPECT_GT(intervals.size(), 1u);
-  EXPECT_EQ(TipTexts.Get(), BuildTipTexts(""));
+  EXPECT_EQ(TipTexts.Get(), std::string("网络视频的地址是有时效性，解析完成后请及时进行下载，必免失效！|") +
+                                "觉得软件好用的话，别忘了分享给您的朋友哦！|" +
+                                "软件暂不支持视频合并功能，请使用第三方视频软件进行视频合并（如QQ影音）！|" +
+                                "目前已为您提供了  次的视频解析服务！|" +
+                                "软件目前仅对优酷、土豆、新浪、56、PPTV、PPS、酷6等网站支持解析服务！");
 
   // A served count holding "|" makes more pieces, each a possible pick.
   ServedCount.Set("7|8");
   std::set<std::string> shown;
   for (int i = 0; i < 60; ++i) {
-    ShowRandomTip();
+    ShowRandomTip(*window_);
     Sleep(2);
     shown.insert(window_->Get<ui::StatusBar>("状态条1").PanelText(0));
   }
@@ -254,7 +298,7 @@ TEST_F(MainWindowTest, TipsRotateWithRandomIntervals) {
 }
 
 TEST_F(MainWindowTest, ShowHideGoesToTheTrayAndATrayClickBringsItBack) {
-  ToggleWindowVisible();
+  ToggleWindowVisible(*window_);
   EXPECT_FALSE(window_->Visible());
   EXPECT_TRUE(window_->Minimized());
   EXPECT_TRUE(window_->HasTrayIcon());
@@ -266,10 +310,29 @@ TEST_F(MainWindowTest, ShowHideGoesToTheTrayAndATrayClickBringsItBack) {
   EXPECT_FALSE(window_->Minimized());
 
   // Toggling back from the tray puts the icon again with the caption as tip.
-  ToggleWindowVisible();
-  ToggleWindowVisible();
+  ToggleWindowVisible(*window_);
+  ToggleWindowVisible(*window_);
   EXPECT_TRUE(window_->Visible());
   EXPECT_EQ(window_->TrayTip(), "TavrinV1.0");
+}
+
+TEST_F(MainWindowTest, HidingAndRestoringLeaksNoGdiOrUserObjects) {
+  ToggleWindowVisible(*window_);
+  ToggleWindowVisible(*window_);
+  Pump(20);
+  const testsupport::GuiObjects first = testsupport::CountGuiObjects();
+  ASSERT_GT(first.gdi, 0u);
+  ASSERT_GT(first.user, 0u);
+  for (int i = 0; i < 200; ++i) {
+    ToggleWindowVisible(*window_);
+    ToggleWindowVisible(*window_);
+  }
+  Pump(20);
+  const testsupport::GuiObjects last = testsupport::CountGuiObjects();
+  EXPECT_EQ(last.gdi, first.gdi);
+  EXPECT_EQ(last.user, first.user);
+  EXPECT_TRUE(window_->Visible());
+
 }
 
 TEST_F(MainWindowTest, ClosingWhileDownloadingAsksAndNoKeepsTheWindow) {
@@ -326,6 +389,48 @@ TEST_F(MainWindowTest, LogOffEndsWithoutAskingEvenWhileDownloading) {
 
 TEST_F(MainWindowTest, ToolbarExitWithoutADownloadEndsTheProcess) {
   EXPECT_EXIT(ClickToolbarItem(window_, 7), testing::ExitedWithCode(0), "^$");
+}
+
+}  // namespace
+
+namespace {
+
+// Answers the first message box of the process after printing its text.
+void AnswerAndPrintTheMessage() {
+  std::thread([] {
+    for (;;) {
+      HWND box = FindWindowW(L"#32770", nullptr);
+      wchar_t text[512] = {};
+      if (box && IsWindowVisible(box) && GetWindowTextW(GetDlgItem(box, 0xFFFF), text, 512) > 0) {
+        std::fprintf(stderr, "message: %s\n", ui::ToGbk(text).c_str());
+        std::fflush(stderr);
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)GetDlgItem(box, IDOK));
+        return;
+      }
+      Sleep(20);
+    }
+  }).detach();
+}
+
+// Refuses to create any progress bar of this thread.
+LRESULT CALLBACK RefuseProgressBars(int code, WPARAM wp, LPARAM lp) {
+  if (code == HCBT_CREATEWND) {
+    const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lp);
+    if (!IS_INTRESOURCE(create->lpcs->lpszClass) && lstrcmpiW(create->lpcs->lpszClass, PROGRESS_CLASSW) == 0)
+      return 1;
+  }
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+TEST(ProgramStart, AStartWindowThatCannotBeBuiltSaysSoAndEnds) {
+  EXPECT_EXIT(
+      {
+        SetWindowsHookExW(WH_CBT, RefuseProgressBars, nullptr, GetCurrentThreadId());
+        AnswerAndPrintTheMessage();
+        ProgramStart();
+        std::fprintf(stderr, "still running\n");
+      },
+      testing::ExitedWithCode(-1), "^message: 载入启动窗口失败\n$");
 }
 
 }  // namespace

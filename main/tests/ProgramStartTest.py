@@ -15,17 +15,9 @@ import unittest
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
 import simulator  # noqa: E402
+from WineProgram import end_program, wait_for  # noqa: E402
 
 ARGS = None
-
-
-def wait_for(condition, seconds):
-    until = time.monotonic() + seconds
-    while time.monotonic() < until:
-        if condition():
-            return True
-        time.sleep(0.1)
-    return condition()
 
 
 class ProgramStartTest(unittest.TestCase):
@@ -46,9 +38,8 @@ class ProgramStartTest(unittest.TestCase):
         self.program = None
 
     def tearDown(self):
-        if self.program and self.program.poll() is None:
-            self.program.kill()
-            self.program.wait()
+        if self.program:
+            end_program(ARGS.wine_run, self.program)
         shutil.rmtree(self.folder, ignore_errors=True)
 
     def start(self):

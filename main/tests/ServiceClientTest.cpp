@@ -8,6 +8,7 @@
 #include "main/Globals.h"
 #include "main/MachineId.h"
 #include "main/MainWindow.h"
+#include "main/ServiceClient.h"
 #include "main/web/tests/support/Simulator.h"
 #include "ui/App.h"
 #include "ui/StatusBar.h"
@@ -62,7 +63,7 @@ TEST_F(ServiceClientTest, StartFindsTheServiceAndShowsTheServedCount) {
   // Tip 4 carries the count.
   ASSERT_TRUE(PumpUntil(
       [&] {
-        ShowRandomTip();
+        ShowRandomTip(*w);
         return w->Get<ui::StatusBar>("状态条1").PanelText(0) == "目前已为您提供了 12 次的视频解析服务！";
       },
       5000));
@@ -81,9 +82,10 @@ TEST_F(ServiceClientTest, AVersionWithinOneTenMillionthIsNoUpdate) {
 
 TEST_F(ServiceClientTest, ShortUserLookupReplyLeavesTheCounters) {
   ASSERT_TRUE(Sim().Set("getuser", "0|5"));
+  const int finished = FinishedBootstraps();
   StartProgram();
-  ASSERT_TRUE(PumpUntil([&] { return Sim().Count("/VelkDown/index.Asp?A=GetuSer") == 1; }, 20000));
-  Sleep(300);
+  ASSERT_TRUE(PumpUntil([&] { return FinishedBootstraps() > finished; }, 20000));
+  EXPECT_EQ(Sim().Count("/VelkDown/index.Asp?A=GetuSer"), 1);
   EXPECT_EQ(ServedCount.Get(), "");
   EXPECT_EQ(RemainingCount.Get(), "");
 }
@@ -117,11 +119,12 @@ TEST_F(ServiceClientTest, AnAdvertisementOfSixBytesChangesNothing) {
 TEST_F(ServiceClientTest, AnEmptyBootstrapPageSaysTheServerCannotBeReached) {
   ASSERT_TRUE(Sim().Set("boot", ""));
   testsupport::DialogWatcher watcher;
+  const int finished = FinishedBootstraps();
   StartProgram();
   ASSERT_TRUE(watcher.WaitFor(1, 20000));
   EXPECT_EQ(watcher.Seen()[0].text, "对不起，无法连接数据服务器！");
   EXPECT_EQ(watcher.Seen()[0].title, "温馨提示：");
-  Sleep(300);
+  ASSERT_TRUE(PumpUntil([&] { return FinishedBootstraps() > finished; }, 20000));
   EXPECT_EQ(Sim().Count("/VelkDown/"), 0);
 }
 

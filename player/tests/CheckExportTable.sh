@@ -3,6 +3,8 @@
 # ordinal 1, named by the GBK bytes C6 F4 B6 AF B2 A5 B7 C5.
 # Usage: CheckExportTable.sh <objdump> <Play.dll>
 set -eu
+# Byte-wise: the name is GBK, which a UTF-8 locale would take for binary data.
+export LC_ALL=C
 dump=$("$1" -p "$2")
 fail() { printf '%s\n' "$dump" | sed -n '/The Export Tables/,/^$/p;/Ordinal\/Name Pointer/,/^$/p'; echo "FAILED: $1"; exit 1; }
 has() { printf '%s\n' "$dump" | grep -q "$1"; }

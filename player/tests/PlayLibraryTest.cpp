@@ -9,6 +9,8 @@
 
 #include "player/PlayerGlobals.h"
 #include "player/PlayerWindows.h"
+#include "player/RightClickHook.h"
+#include "player/tests/support/FakeDispatch.h"
 
 namespace {
 
@@ -83,3 +85,23 @@ namespace player {
 void ShowPlayerWindow() { Opened("player"); }
 void ShowQvodPageWindow() { Opened("qvod"); }
 }  // namespace player
+
+namespace {
+
+TEST_F(PlayLibrary, CleanUpAtExitReleasesNoComObject) {
+  ASSERT_TRUE(player::LibraryStart());
+  playertest::FakeDispatch* control = playertest::FakeDispatch::Create({});
+  player::Player->Control().AttachObject(control);
+  const LONG held = control->References();
+  player::LibraryCleanUpAtExit();
+  EXPECT_FALSE(player::Player);
+  EXPECT_EQ(player::HookEntryCount(), 0u);
+  EXPECT_EQ(control->References(), held);  // left to the process's end
+  // The ordinary clean-up does release it.
+  ASSERT_TRUE(player::LibraryStart());
+  player::Player->Control().AttachObject(control);
+  player::LibraryCleanUp();
+  EXPECT_EQ(control->References(), held);
+}
+
+}  // namespace

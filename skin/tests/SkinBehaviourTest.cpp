@@ -8,6 +8,7 @@
 #include <atomic>
 #include <thread>
 
+#include "skin/CrystalButton.h"
 #include "skin/CrystalProgressBar.h"
 #include "skin/SkinEngine.h"
 #include "skin/TextProperty.h"
@@ -210,6 +211,66 @@ TEST_F(SkinBehaviourTest, ProgressBarObjectAttachCreateAndWindowOperations) {
   wchar_t text[32] = {};
   GetWindowTextW(made, text, 32);
   EXPECT_STREQ(text, L"水晶进度条");
+}
+
+// The host's clicks, counted by a procedure put in front of the host's own.
+std::atomic<int> g_clicks{0};
+WNDPROC g_hostProc = nullptr;
+LRESULT CALLBACK CountClicks(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) ++g_clicks;
+  return CallWindowProcW(g_hostProc, w, msg, wp, lp);
+}
+
+TEST_F(SkinBehaviourTest, ButtonObjectAdoptsOnlyButtonsSkinsThemFirstAndKeepsTheRawStyle) {
+  skin::CrystalButton button;
+  EXPECT_FALSE(button.Attach(skintest::MakeChild(host_, L"Static", 0, 10, 10, 80, 20)));
+  EXPECT_FALSE(button.Attach(skintest::MakeChild(host_, L"Edit", 0, 10, 40, 80, 20)));
+  EXPECT_EQ(button.Handle(), nullptr);
+
+  HWND b = Button(BS_DEFPUSHBUTTON);
+  ASSERT_TRUE(button.Attach(b));
+  // Skinned while it was a push button, owner-drawn afterwards: 1 OR 11.
+  EXPECT_EQ(ProcOf(b), skin::ButtonSkinProc);
+  EXPECT_EQ(GetWindowLongW(b, GWL_STYLE) & 31, BS_OWNERDRAW);
+  EXPECT_EQ(button.GetColourStyle(), 0);
+  EXPECT_FALSE(button.Attach(Button(BS_PUSHBUTTON)));
+  EXPECT_EQ(button.Handle(), b);
+
+  // A new style is painted at once, without waiting for WM_PAINT.
+  button.SetColourStyle(1);
+  const COLORREF before = skintest::ReadWindowDc(b).At(40, 6);
+  button.SetColourStyle(2);
+  EXPECT_EQ(button.GetColourStyle(), 2);
+  const COLORREF after = skintest::ReadWindowDc(b).At(40, 6);
+  EXPECT_NE(before, after) << skintest::Describe(before);
+  button.SetColourStyle(9);
+  EXPECT_EQ(button.GetColourStyle(), 9);
+
+  // Still a button to its parent.
+  g_hostProc = (WNDPROC)SetWindowLongPtrW(host_, GWLP_WNDPROC, (LONG_PTR)CountClicks);
+  g_clicks = 0;
+  SendMessageW(b, BM_CLICK, 0, 0);
+  EXPECT_EQ(g_clicks, 1);
+}
+
+TEST_F(SkinBehaviourTest, ButtonObjectCreatesASkinnedOwnerDrawnButtonOnce) {
+  skin::CrystalButton orphan;
+  EXPECT_EQ(orphan.Create((HWND)0x1234, "按钮", 0, 0, 10, 10), nullptr);
+  skin::CrystalButton button;
+  HWND made = button.Create(host_, "立即更新", 10, 10, 64, 20);
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(ProcOf(made), skin::ButtonSkinProc);
+  EXPECT_EQ(GetWindowLongW(made, GWL_STYLE) & 31, BS_OWNERDRAW);
+  wchar_t text[32] = {};
+  GetWindowTextW(made, text, 32);
+  EXPECT_STREQ(text, L"立即更新");
+  EXPECT_EQ(button.Create(host_, "另一个", 0, 40, 64, 20), made);
+  auto copy = button.Copy();
+  EXPECT_EQ(copy->Handle(), made);
+  copy.reset();
+  DestroyWindow(made);
+  EXPECT_FALSE(button.Exists());
+  EXPECT_NE(button.Create(host_, "又一个", 0, 40, 64, 20), nullptr);
 }
 
 }  // namespace

@@ -7,9 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <functional>
-#include <thread>
+#include <string>
+#include <vector>
 
 #include "ui/ClipboardText.h"
 #include "ui/ClipboardViewer.h"
@@ -18,10 +17,13 @@
 #include "ui/OpenFileDialog.h"
 #include "ui/TextDropTarget.h"
 #include "ui/WideText.h"
+#include "ui/tests/support/DialogDriver.h"
 #include "ui/tests/support/Pump.h"
 
 namespace {
 
+using testsupport::DialogDriver;
+using testsupport::PressDialogButton;
 using testsupport::PumpUntil;
 
 HWND NewWindow() {
@@ -191,46 +193,6 @@ TEST_F(ShellPlumbingTest, CaptureShowsItsPointerAndReleaseGivesBackOnlyItsOwn) {
   DestroyWindow(hwnd);
 }
 
-BOOL CALLBACK FindDialog(HWND w, LPARAM out) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(w, &pid);
-  wchar_t cls[16] = {};
-  GetClassNameW(w, cls, 16);
-  if (pid != GetCurrentProcessId() || !IsWindowVisible(w) || wcscmp(cls, L"#32770") != 0) return TRUE;
-  *reinterpret_cast<HWND*>(out) = w;
-  return FALSE;
-}
-
-// Runs an action on the first visible dialog of this process, from a thread
-// of its own, while the test thread sits in the dialog's modal loop.
-class DialogDriver {
- public:
-  explicit DialogDriver(std::function<void(HWND)> act)
-      : thread_([this, act] {
-          for (int i = 0; i < 500 && !stop_; ++i) {
-            HWND dialog = nullptr;
-            EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&dialog));
-            if (dialog) {
-              Sleep(300);  // let the dialog finish filling itself
-              act(dialog);
-              acted_ = true;
-              return;
-            }
-            Sleep(20);
-          }
-        }) {}
-  ~DialogDriver() {
-    stop_ = true;
-    thread_.join();
-  }
-  bool Acted() const { return acted_; }
-
- private:
-  std::atomic<bool> stop_{false};
-  std::atomic<bool> acted_{false};
-  std::thread thread_;
-};
-
 std::wstring TextOf(HWND hwnd) {
   wchar_t buf[512] = {};
   GetWindowTextW(hwnd, buf, 512);
@@ -241,8 +203,6 @@ BOOL CALLBACK FindFolderTitle(HWND child, LPARAM found) {
   if (TextOf(child) == L"选择视频保存目录") *reinterpret_cast<bool*>(found) = true;
   return TRUE;
 }
-
-void Press(HWND dialog, int id) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 // A folder of the temporary folder with a Chinese name, created afresh.
 std::wstring ChineseFolder(const wchar_t* name) {
@@ -277,7 +237,7 @@ TEST_F(ShellPlumbingTest, OpenFileDialogShowsTitleAndFilterPairsAndReturnsTheCho
       }
       HWND name = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
       SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.c_str()));
-      Press(dialog, IDOK);
+      PressDialogButton(dialog, IDOK);
     });
     // "亅" is 81 7C in GBK: its second byte is the separator's.
     chosen = ui::ChooseOpenFile(nullptr, "打开可播放文件", "亅视频|*.mp4;*.flv|全部|*.*|孤立的说明");
@@ -290,7 +250,7 @@ TEST_F(ShellPlumbingTest, OpenFileDialogShowsTitleAndFilterPairsAndReturnsTheCho
   GetCurrentDirectoryW(MAX_PATH, cwdAfter);
   EXPECT_STREQ(cwdAfter, cwdBefore);
 
-  DialogDriver cancel([](HWND dialog) { Press(dialog, IDCANCEL); });
+  DialogDriver cancel([](HWND dialog) { PressDialogButton(dialog, IDCANCEL); });
   EXPECT_EQ(ui::ChooseOpenFile(nullptr, "打开可播放文件", "*.mp4;*.flv|*.mp4;*.flv"), "");
   EXPECT_TRUE(cancel.Acted());
 }
@@ -304,7 +264,7 @@ TEST_F(ShellPlumbingTest, FolderDialogShowsTitleAndReturnsTheChoiceOrNothing) {
       EnumChildWindows(dialog, FindFolderTitle, reinterpret_cast<LPARAM>(&titleShown));
       SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
       Sleep(200);
-      Press(dialog, IDOK);
+      PressDialogButton(dialog, IDOK);
     });
     chosen = ui::ChooseFolder(nullptr, "选择视频保存目录");
     EXPECT_TRUE(driver.Acted());
@@ -312,7 +272,7 @@ TEST_F(ShellPlumbingTest, FolderDialogShowsTitleAndReturnsTheChoiceOrNothing) {
   EXPECT_TRUE(titleShown);
   EXPECT_EQ(chosen, ui::ToGbk(folder));
 
-  DialogDriver cancel([](HWND dialog) { Press(dialog, IDCANCEL); });
+  DialogDriver cancel([](HWND dialog) { PressDialogButton(dialog, IDCANCEL); });
   EXPECT_EQ(ui::ChooseFolder(nullptr, "选择视频保存目录"), "");
   EXPECT_TRUE(cancel.Acted());
 }

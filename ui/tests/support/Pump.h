@@ -19,6 +19,14 @@ bool PumpUntil(Condition done, int ms) {
   }
 }
 
+// Takes away the quit message that closing a program's last form posts, so
+// that the next test's message loops run.
+inline void DropQuit() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+}
+
 inline void Pump(int ms) {
   PumpUntil([] { return false; }, ms);
 }

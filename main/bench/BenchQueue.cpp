@@ -1,0 +1,122 @@
+// Benchmark program: one large file through the real download queue on the shown start window, against a bare
+// 10240-byte WinINet read loop, in alternating rounds; prints rates, their ratio, progress writes and peak memory.
+#include <windows.h>
+#include <psapi.h>
+#include <wininet.h>
+
+#include <cstdio>
+#include <string>
+
+#include "main/DownloadQueue.h"
+#include "main/DownloadQueuePlan.h"
+#include "main/MainWindow.h"
+#include "main/bench/BenchSupport.h"
+#include "ui/App.h"
+#include "ui/ListView.h"
+#include "ui/WideText.h"
+#include "ui/tests/support/DialogWatcher.h"
+
+namespace {
+
+using bench::Now;
+
+// Runs the window thread's messages, as the program's message loop does,
+// until the thread ends.
+void PumpUntilDone(HANDLE thread) {
+  for (;;) {
+    if (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0) return;
+    ui::PumpPendingMessages();
+  }
+}
+
+// The bare loop: the same requests and 10240-byte reads, written to the file, nothing shown.
+long long BareDownload(const std::string& address, const std::string& path) {
+  HINTERNET session = InternetOpenA("Bench", INTERNET_OPEN_TYPE_PRECONFIG_WITH_NO_AUTOPROXY, nullptr, nullptr, 0);
+  HINTERNET url = InternetOpenUrlA(session, address.c_str(), nullptr, 0,
+                                   INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE, 0);
+  HANDLE file = CreateFileW(ui::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
+  char buffer[10240];
+  DWORD got = 0, written = 0;
+  long long total = 0;
+  while (url && InternetReadFile(url, buffer, sizeof buffer, &got) && got > 0) {
+    WriteFile(file, buffer, got, &written, nullptr);
+    total += got;
+  }
+  CloseHandle(file);
+  if (url) InternetCloseHandle(url);
+  InternetCloseHandle(session);
+  return total;
+}
+
+DWORD WINAPI RunQueue(void* controls) {
+  DownloadCheckedRows(*static_cast<QueueControls*>(controls));
+  return 0;
+}
+
+struct Queued {
+  double seconds;
+  bool done;
+};
+
+// One file through DownloadCheckedRows with the start window's controls.
+Queued QueueDownload(ui::Window& w, const std::string& address, const std::string& folder) {
+  const auto list = w.Get<ui::ListView>("L1");
+  list.Clear();
+  list.AddRow({"1", "bench.flv", address, "", "", ""}, 1);
+  list.SetRowChecked(0, true);
+  w.Get<ui::Control>("编辑框2").SetText(folder);
+  const QueueControls controls = QueueControlsOf(w);
+  const double start = Now();
+  HANDLE run = CreateThread(nullptr, 0, RunQueue, const_cast<QueueControls*>(&controls), 0, nullptr);
+  PumpUntilDone(run);
+  const double seconds = Now() - start;
+  CloseHandle(run);
+  return {seconds, list.Cell(0, 4) == kDownloadedText};
+}
+
+size_t PeakMemory() {
+  PROCESS_MEMORY_COUNTERS counters = {};
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return counters.PeakWorkingSetSize;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: BenchQueue <address> <folder\\> <bytes> [rounds]\n");
+    return 2;
+  }
+  const std::string address = argv[1], folder = argv[2];
+  const double bytes = std::atof(argv[3]);
+  const int rounds = argc > 4 ? std::atoi(argv[4]) : 3;
+  testsupport::DialogWatcher answers(IDOK);  // the end box, and the bootstrap's message without a service
+  ui::Window* w = bench::LoadStartWindow();
+  if (!w) return 1;
+  const size_t peakBefore = PeakMemory();
+  double queueSum = 0, bareSum = 0;
+  for (int round = 1; round <= rounds; ++round) {
+    const Queued q = QueueDownload(*w, address + "?queue" + std::to_string(round), folder);
+    const int writes = LastProgressWrites();
+    DeleteFileW(ui::ToWide(folder + "bench.flv").c_str());
+    const double start = Now();
+    const long long got = BareDownload(address + "?bare" + std::to_string(round), folder + "bare.flv");
+    const double bareSeconds = Now() - start;
+    DeleteFileW(ui::ToWide(folder + "bare.flv").c_str());
+    if (!q.done || got != (long long)bytes) {
+      std::printf("round %d failed: queue %s, bare %lld bytes\n", round, q.done ? "done" : "not done", got);
+      return 1;
+    }
+    const double queueRate = bytes / q.seconds / 1e6, bareRate = bytes / bareSeconds / 1e6;
+    queueSum += queueRate;
+    bareSum += bareRate;
+    std::printf("round %d: queue %.1f MB/s (%.2f s, %d status-bar writes), bare loop %.1f MB/s (%.2f s)\n", round,
+                queueRate, q.seconds, writes, bareRate, bareSeconds);
+    std::fflush(stdout);
+  }
+  std::printf("mean: queue %.1f MB/s, bare loop %.1f MB/s, ratio queue/bare = %.2f\n", queueSum / rounds,
+              bareSum / rounds, queueSum / bareSum);
+  std::printf("peak working set: %.1f MB after start, %.1f MB after %d rounds of %.0f bytes\n", peakBefore / 1e6,
+              PeakMemory() / 1e6, rounds, bytes);
+  ui::EndProcessNow(0);
+}

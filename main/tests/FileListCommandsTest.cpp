@@ -1,0 +1,253 @@
+// The file list's commands on the real start window under Wine: pop-up menu, 全选, save folder, player.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+#include <thread>
+
+#include "main/ConfigFile.h"
+#include "main/DownloadQueuePlan.h"
+#include "main/FileListCommands.h"
+#include "main/Globals.h"
+#include "main/MainWindow.h"
+#include "main/PlayerLink.h"
+#include "main/ServiceClient.h"
+#include "ui/App.h"
+#include "ui/ClipboardText.h"
+#include "ui/ListView.h"
+#include "ui/WideText.h"
+#include "ui/tests/support/DialogWatcher.h"
+#include "ui/tests/support/Pump.h"
+
+namespace {
+
+using testsupport::Pump;
+using testsupport::PumpUntil;
+
+// Runs `act` on each window of the class that this process shows, from a
+// thread of its own, and counts them.
+class WindowDriver {
+ public:
+  WindowDriver(const wchar_t* cls, std::function<void(HWND)> act) : cls_(cls), act_(std::move(act)) {
+    thread_ = std::thread([this] {
+      HWND last = nullptr;
+      while (!stop_) {
+        HWND found = nullptr;
+        for (HWND h = FindWindowExW(nullptr, nullptr, cls_, nullptr); h; h = FindWindowExW(nullptr, h, cls_, nullptr)) {
+          DWORD pid = 0;
+          GetWindowThreadProcessId(h, &pid);
+          if (pid == GetCurrentProcessId() && IsWindowVisible(h)) found = h;
+        }
+        if (found && found != last) {
+          Sleep(200);
+          act_(found);
+          ++count_;
+          last = found;
+        }
+        if (!found) last = nullptr;
+        Sleep(30);
+      }
+    });
+  }
+  ~WindowDriver() {
+    stop_ = true;
+    thread_.join();
+  }
+  int Count() const { return count_; }
+
+ private:
+  const wchar_t* cls_;
+  std::function<void(HWND)> act_;
+  std::atomic<bool> stop_{false};
+  std::atomic<int> count_{0};
+  std::thread thread_;
+};
+
+void Press(HWND dialog, int id) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+class FileListCommandsTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    ui::InitWindowLayer();
+    InitGlobals();
+    testsupport::DialogWatcher quiet(IDOK);  // the bootstrap's message without a service
+    window_ = ui::Window::Load(MainWindowForm);
+    ASSERT_NE(window_, nullptr);
+    PumpUntil([] { return FinishedBootstraps() > 0; }, 20000);
+    Pump(300);
+    window_->GetTimer("状态时钟").SetEnabled(false);
+    for (const char* name : {"L1", "下载按钮", "编辑框2", "保存路径按钮", "选择框1"})
+      window_->Get<ui::Control>(name).SetEnabled(true);
+  }
+  void SetUp() override {
+    List().Clear();
+    List().AddRow({"1", "甲[0].flv", "http://视频.例子.cn/片/0.flv", "", kDownloadedText, "http://页.cn/0"}, 10);
+    List().AddRow({"2", "乙[1].flv", "http://视频.例子.cn/片/1.flv", "", "", "http://页.cn/1"}, 11);
+    List().AddRow({"3", "丙[2].flv", "http://视频.例子.cn/片/2.flv", "", "下载失败", "http://页.cn/2"}, 12);
+  }
+  static ui::ListView List() { return window_->Get<ui::ListView>("L1"); }
+  static void Select(int row) {
+    LVITEMW item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = row >= 0 ? LVIS_SELECTED | LVIS_FOCUSED : 0;
+    SendMessageW(List().Hwnd(), LVM_SETITEMSTATE, row >= 0 ? row : -1, (LPARAM)&item);
+  }
+  // Chooses an item of 操作菜单 as its menu row binds it.
+  static void Choose(const char* item) {
+    const ui::MenuDef& menu = MainWindowForm.menus[1];
+    for (int i = 0; i < menu.itemCount; ++i) {
+      if (std::string(menu.items[i].caption) != item) continue;
+      ui::Event e{ui::EventType::Click};
+      e.arg = i;
+      menu.items[i].onClick(*window_, e);
+    }
+  }
+  // Right-clicks the list as the list reports it; returns whether 打开文件
+  // was enabled in the menu that popped up (the menu is then closed).
+  static int RightClickMenuState() {
+    std::atomic<int> state{-1};
+    WindowDriver driver(L"#32768", [&](HWND menu) {
+      HMENU h = (HMENU)SendMessageW(menu, MN_GETHMENU, 0, 0);
+      state = (GetMenuState(h, 0, MF_BYPOSITION) & MF_GRAYED) ? 0 : 1;
+      PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    NMITEMACTIVATE click = {};
+    click.hdr.hwndFrom = List().Hwnd();
+    click.hdr.idFrom = GetDlgCtrlID(List().Hwnd());
+    click.hdr.code = NM_RCLICK;
+    click.iItem = List().SelectedRow();
+    SendMessageW(window_->Hwnd(), WM_NOTIFY, click.hdr.idFrom, (LPARAM)&click);
+    Pump(100);
+    return state;
+  }
+  static ui::Window* window_;
+};
+ui::Window* FileListCommandsTest::window_ = nullptr;
+
+TEST_F(FileListCommandsTest, OpenFileIsEnabledOnlyForAFinishedRowAndTheMenuComesWithoutSelection) {
+  Select(0);
+  EXPECT_EQ(RightClickMenuState(), 1);
+  Select(2);
+  EXPECT_EQ(RightClickMenuState(), 0);
+  Select(-1);
+  ASSERT_EQ(List().SelectedRow(), -1);
+  EXPECT_EQ(RightClickMenuState(), 0);  // pops up, keeping the last state
+
+  // Chosen anyway from a stale menu: the not-finished message, no icon.
+  testsupport::DialogWatcher watcher(IDOK);
+  Select(1);
+  Choose("打开文件");
+  ASSERT_TRUE(watcher.WaitFor(1, 5000));
+  EXPECT_EQ(watcher.Seen()[0].title, "温馨提示： ");
+  EXPECT_EQ(watcher.Seen()[0].text, kNotDownloadedText);
+}
+
+TEST_F(FileListCommandsTest, CopyPutsTheChineseAddressOnTheClipboardAndDeleteTakesTheSelectedRow) {
+  Select(1);
+  Choose("复制解析地址");
+  EXPECT_EQ(ui::ReadClipboardText(nullptr), "http://视频.例子.cn/片/1.flv");
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const wchar_t* wide = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+  EXPECT_STREQ(wide, L"http://视频.例子.cn/片/1.flv");
+  if (wide) GlobalUnlock(data);
+  CloseClipboard();
+
+  Choose("删除数据");
+  ASSERT_EQ(List().RowCount(), 2);
+  EXPECT_EQ(List().FindRow(11), -1);
+  EXPECT_EQ(List().Cell(1, 1), "丙[2].flv");
+  Select(-1);
+  Choose("删除数据");
+  Choose("复制解析地址");
+  EXPECT_EQ(List().RowCount(), 2);
+  EXPECT_EQ(ui::ReadClipboardText(nullptr), "http://视频.例子.cn/片/1.flv");
+}
+
+TEST_F(FileListCommandsTest, SelectAllChecksTheRestAndUncheckingClearsAll) {
+  List().SetRowChecked(1, true);
+  const HWND box = window_->ControlHwnd("选择框1");
+  SendMessageW(box, BM_CLICK, 0, 0);
+  for (int row = 0; row < 3; ++row) EXPECT_TRUE(List().RowChecked(row)) << row;
+  SendMessageW(box, BM_CLICK, 0, 0);
+  for (int row = 0; row < 3; ++row) EXPECT_FALSE(List().RowChecked(row)) << row;
+}
+
+TEST_F(FileListCommandsTest, PlayingWithoutThePlayerLibraryShowsTheMessageAndGoesOn) {
+  testsupport::DialogWatcher watcher(IDOK);
+  Select(1);
+  Choose("在线播放");
+  ASSERT_TRUE(watcher.WaitFor(1, 5000));
+  EXPECT_EQ(watcher.Seen()[0].text, "无法找到指定DLL库文件“Play.dll”中的输出命令“启动播放”");
+  EXPECT_EQ(MissingPlayerText(), watcher.Seen()[0].text);
+  EXPECT_TRUE(IsWindow(window_->Hwnd()));
+  EXPECT_TRUE(IsWindowEnabled(window_->Hwnd()));
+  // Tried again at the next use, and still no end.
+  Choose("在线播放");
+  EXPECT_TRUE(watcher.WaitFor(2, 5000));
+  EXPECT_TRUE(IsWindowEnabled(window_->Hwnd()));
+}
+
+// A folder of the temporary folder with a Chinese name.
+std::wstring ChineseFolder(const wchar_t* name) {
+  wchar_t temp[MAX_PATH] = {}, longTemp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  GetLongPathNameW(temp, longTemp, MAX_PATH);
+  const std::wstring folder = std::wstring(longTemp) + name;
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
+}
+
+TEST_F(FileListCommandsTest, EachFocusOnTheFolderBoxGivesOneDialogAndAChoiceIsRecorded) {
+  const std::string ini = ui::ProgramDir() + "\\FolderChoice.ini";
+  DeleteFileW(ui::ToWide(ini).c_str());
+  ConfigPath.Set(ini);
+  const auto box = window_->Get<ui::Control>("编辑框2");
+  box.SetText("C:\\旧\\");
+  SetForegroundWindow(window_->Hwnd());
+  {
+    WindowDriver cancel(L"#32770", [](HWND dialog) { Press(dialog, IDCANCEL); });
+    SetFocus(box.Hwnd());
+    PumpUntil([&] { return cancel.Count() == 1; }, 15000);
+    Pump(1000);
+    EXPECT_EQ(cancel.Count(), 1);
+  }
+  EXPECT_EQ(box.Text(), "C:\\旧\\");
+  EXPECT_EQ(ReadConfigValue(ini, "视频下载", "Down"), "");
+
+  const std::wstring folder = ChineseFolder(L"存放视频");
+  {
+    WindowDriver choose(L"#32770", [&](HWND dialog) {
+      // Selected again once the tree has settled.
+      for (int i = 0; i < 2; ++i) {
+        SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
+        Sleep(300);
+      }
+      Press(dialog, IDOK);
+    });
+    SetFocus(box.Hwnd());
+    PumpUntil([&] { return choose.Count() == 1 && box.Text() != "C:\\旧\\"; }, 15000);
+    Pump(500);
+    // The window coming back to the front gives no second dialog.
+    SetForegroundWindow(GetDesktopWindow());
+    SetForegroundWindow(window_->Hwnd());
+    Pump(500);
+    EXPECT_EQ(choose.Count(), 1);
+  }
+  EXPECT_EQ(box.Text(), ui::ToGbk(folder) + "\\");
+  EXPECT_EQ(ReadConfigValue(ini, "视频下载", "Down"), ui::ToGbk(folder));
+  // The button asks as well.
+  {
+    WindowDriver cancel(L"#32770", [](HWND dialog) { Press(dialog, IDCANCEL); });
+    SendMessageW(window_->ControlHwnd("保存路径按钮"), BM_CLICK, 0, 0);
+    PumpUntil([&] { return cancel.Count() == 1; }, 15000);
+    EXPECT_EQ(cancel.Count(), 1);
+  }
+  EXPECT_EQ(box.Text(), ui::ToGbk(folder) + "\\");
+  DeleteFileW(ui::ToWide(ini).c_str());
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Benchmark: a 1 GiB file from the service simulator through the real download
+# queue with the start window shown, and through a bare 10240-byte WinINet read
+# loop, three alternating rounds each (BenchQueue.exe under Wine); prints both
+# rates in MB/s (10^6 bytes a second), their ratio, the status-bar writes and
+# the peak memory.
+# Usage: tools/bench-queue.sh [win32 build folder] [bytes] [rounds]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$here/build/win32}
+size=${2:-1073741824}
+rounds=${3:-3}
+bench=$build/main/BenchQueue.exe
+
+source "$here/tools/bench-simulator.sh"
+require_bench_program bench-queue "$bench" "$build" BenchQueue
+start_bench_simulator bench-queue
+url="http://127.0.0.1:$port/video/$size.flv"
+echo "file: $url ($size bytes), $rounds rounds"
+"$here/tools/wine-run" "$bench" "$url" "Z:${work//\//\\}\\" "$size" "$rounds" | tr -d '\r'

@@ -1,0 +1,25 @@
+# Sourced by the benchmark scripts.
+
+# require_bench_program NAME PROGRAM BUILD TARGET: ends the script unless the
+# benchmark program was built.
+require_bench_program() {
+  [ -f "$2" ] || { echo "$1: $2 not built (cmake --build $3 --target $4)" >&2; exit 1; }
+}
+
+# start_bench_simulator NAME starts the
+# service simulator on a free port in a fresh folder and stops it and removes
+# the folder when the script ends; sets work (the folder) and port.
+start_bench_simulator() {
+  work=$(mktemp -d "/tmp/$1.XXXXXX")
+  trap 'stop_bench_simulator' EXIT
+  python3 "$(dirname "${BASH_SOURCE[0]}")/simulator.py" --port 0 --port-file "$work/sim.port" --daemon \
+    --pid-file "$work/sim.pid" --quiet >/dev/null
+  for _ in $(seq 50); do [ -s "$work/sim.port" ] && break; sleep 0.1; done
+  [ -s "$work/sim.port" ] || { echo "$1: the simulator did not start" >&2; exit 1; }
+  port=$(cat "$work/sim.port")
+}
+
+stop_bench_simulator() {
+  [ -f "$work/sim.pid" ] && kill "$(cat "$work/sim.pid")" 2>/dev/null || true
+  rm -rf "$work"
+}

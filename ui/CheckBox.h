@@ -1,0 +1,17 @@
+// Check box wrapper.
+#pragma once
+#include "Button.h"
+
+namespace ui {
+
+class CheckBox : public Button {
+ public:
+  using Button::Button;
+  bool Checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+  void SetChecked(bool on) const { SendMessageW(hwnd_, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+};
+
+// A click on a check box or radio button, with its new state as the argument.
+bool DecodeCheckClick(const Notification& n, Event& e);
+
+}  // namespace ui

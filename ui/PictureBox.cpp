@@ -1,0 +1,73 @@
+// Picture box: a static icon that reports the left button and mouse moves to its form, also while it has the capture.
+#include "PictureBox.h"
+
+#include "Module.h"
+#include "Panel.h"
+#include "Subclass.h"
+
+namespace ui {
+
+namespace {
+
+const wchar_t kPreviousProc[] = L"TavrinPreviousProc";
+
+LRESULT CALLBACK PictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto previous = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kPreviousProc));
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MOUSEMOVE: {
+      Notification n{msg, 0, wp, lp};
+      SendMessageW(GetAncestor(hwnd, GA_ROOT), kControlNotifyMessage, reinterpret_cast<WPARAM>(&n), (LPARAM)hwnd);
+      break;
+    }
+    case WM_NCDESTROY:
+      PictureBox(hwnd).SetPicture(0);  // frees the picture it owns
+      RestoreWindowProc(hwnd, previous);
+      RemovePropW(hwnd, kPreviousProc);
+      break;
+    default: break;
+  }
+  return CallPreviousProc(previous, hwnd, msg, wp, lp);
+}
+
+HWND CreatePictureBox(const CreateArgs& a) {
+  HWND hwnd = CreateChild(a, L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_NOTIFY, 0, std::wstring());
+  if (!hwnd) return nullptr;
+  SetPropW(hwnd, kPreviousProc, reinterpret_cast<HANDLE>(SubclassWindow(hwnd, PictureProc)));
+  PictureBox(hwnd).SetPicture(a.def.value);
+  // SS_ICON sizes the control to its picture: keep the row's size.
+  SetWindowPos(hwnd, nullptr, 0, 0, a.def.rect.w, a.def.rect.h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return hwnd;
+}
+
+bool DecodePictureBox(const Notification& n, Event& e) {
+  switch (n.msg) {
+    case WM_LBUTTONDOWN: e.type = EventType::MouseDown; break;
+    case WM_LBUTTONUP: e.type = EventType::MouseUp; break;
+    case WM_MOUSEMOVE: e.type = EventType::MouseMove; break;
+    default: return false;
+  }
+  e.arg = (short)LOWORD(n.lp);
+  e.value = (short)HIWORD(n.lp);
+  return true;
+}
+
+}  // namespace
+
+extern const ControlKind Kind::PictureBox = {"PictureBox", CreatePictureBox, DecodePictureBox};
+
+void PictureBox::SetPicture(int resourceId) const {
+  HICON icon = nullptr;
+  if (resourceId) {
+    icon = (HICON)LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(resourceId), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE);
+    if (!icon)
+      icon = (HICON)LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(resourceId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE);
+  }
+  HICON old = (HICON)SendMessageW(hwnd_, STM_SETICON, (WPARAM)icon, 0);
+  if (old && old != icon) DestroyIcon(old);
+}
+
+bool PictureBox::HasPicture() const { return SendMessageW(hwnd_, STM_GETICON, 0, 0) != 0; }
+
+}  // namespace ui

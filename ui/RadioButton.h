@@ -1,0 +1,9 @@
+// Radio button wrapper: one of a group, checked alone.
+#pragma once
+#include "CheckBox.h"
+
+namespace ui {
+
+using RadioButton = CheckBox;
+
+}  // namespace ui

@@ -1,0 +1,8 @@
+// Shape box: a panel with a thin frame that holds other controls.
+#include "Panel.h"
+
+namespace ui {
+
+extern const ControlKind Kind::ShapeBox = {"ShapeBox", [](const CreateArgs& a) { return CreatePanel(a, PanelFrame::Shape); }};
+
+}  // namespace ui

@@ -1,0 +1,174 @@
+// A window built from a form: messages unpacked into typed events for the handlers.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "Label.h"
+#include "Panel.h"
+#include "WideText.h"
+#include "Window.h"
+
+namespace ui {
+
+bool Event::Is(const char* name) const { return row && row->name && std::strcmp(row->name, name) == 0; }
+
+bool TranslateDialogKeys(MSG& msg) {
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || !msg.hwnd) return false;
+  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  wchar_t cls[64] = {};
+  if (!root || !GetClassNameW(root, cls, 64) || std::wcscmp(cls, Window::ClassName()) != 0) return false;
+  return IsDialogMessageW(root, &msg) != FALSE;
+}
+
+bool Window::Fire(Handler handler, Event& e) {
+  if (!handler) return false;
+  handler(*this, e);
+  return true;
+}
+
+// A status bar keeps its distance from the window's bottom edge when the
+// window's height changes, as status bars do.
+void Window::KeepStatusBarsAtTheBottom(int clientHeight) {
+  for (const auto& [hwnd, row] : rows_) {
+    if (&row->kind != &Kind::StatusBar || row->parent) continue;
+    const int margin = form_.rect.h - (row->rect.y + row->rect.h);
+    SetWindowPos(hwnd, nullptr, row->rect.x, clientHeight - margin - row->rect.h, row->rect.w, row->rect.h,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+const ControlDef* Window::RowOf(HWND control) const {
+  auto it = rows_.find(control);
+  return it == rows_.end() ? nullptr : it->second;
+}
+
+// Lets the control's kind decode the notification and runs the handler:
+// a toolbar item's own handler, else the row's.
+bool Window::Notify(HWND control, const Notification& n, LRESULT* result) {
+  const ControlDef* row = RowOf(control);
+  if (!row || !row->kind.decode) return false;
+  Event e{EventType::Click, control, row};
+  if (!row->kind.decode(n, e)) return false;
+  Handler handler = row->onEvent;
+  if (&row->kind == &Kind::Toolbar && e.type == EventType::Click && e.arg >= 0 && e.arg < row->itemCount &&
+      row->items[e.arg].onClick)
+    handler = row->items[e.arg].onClick;
+  if (!Fire(handler, e)) return false;
+  if (e.handled) *result = e.result;
+  return e.handled;
+}
+
+LRESULT Window::OnNotify(const NMHDR* hdr) {
+  if (RowOf(hdr->hwndFrom)) {
+    LRESULT result = 0;
+    Notify(hdr->hwndFrom, {WM_NOTIFY, hdr->code, (WPARAM)hdr->idFrom, (LPARAM)hdr}, &result);
+    return result;
+  }
+  if (hdr->code == TTN_GETDISPINFOW) {
+    // The toolbar's own tooltip asks for an item's tip.
+    for (const auto& [hwnd, row] : rows_) {
+      if (&row->kind != &Kind::Toolbar || (HWND)SendMessageW(hwnd, TB_GETTOOLTIPS, 0, 0) != hdr->hwndFrom) continue;
+      static thread_local std::wstring tip;
+      int index = (int)hdr->idFrom;
+      tip = (index >= 0 && index < row->itemCount && row->items[index].tip) ? ToWide(row->items[index].tip) : L"";
+      auto* info = (NMTTDISPINFOW*)hdr;
+      info->lpszText = tip.data();
+      info->hinst = nullptr;
+    }
+  }
+  return 0;
+}
+
+// Labels, check boxes and radio buttons sit on the form's background; a
+// label may have a text colour of its own.
+LRESULT Window::OnColour(HDC dc, HWND control) {
+  const ControlDef* row = RowOf(control);
+  if (!row) return 0;
+  const bool onBackground =
+      &row->kind == &Kind::Label || &row->kind == &Kind::CheckBox || &row->kind == &Kind::RadioButton;
+  if (!onBackground) return 0;
+  SetBkMode(dc, TRANSPARENT);
+  const int colour = Label(control).TextColour();
+  if (colour != kDefaultColour) SetTextColor(dc, (COLORREF)colour);
+  return (LRESULT)GetSysColorBrush(COLOR_BTNFACE);
+}
+
+void Window::OnTray(UINT mouse) {
+  int kind = 0;
+  switch (mouse) {
+    case WM_LBUTTONUP: kind = TrayClick; break;
+    case WM_LBUTTONDBLCLK: kind = TrayDoubleClick; break;
+    case WM_RBUTTONUP:
+    case WM_CONTEXTMENU: kind = TrayMenu; break;
+    default: return;
+  }
+  Event e{EventType::Tray};
+  e.arg = kind;
+  Fire(form_.onTray, e);
+}
+
+void Window::OnDestroy() {
+  for (int i = 0; i < form_.controlCount; ++i) KillTimer(hwnd_, kFirstControlId + i);
+  // A window that fails while it is built was never the user's: its
+  // destroyed handler does not run.
+  if (!building_) {
+    Event e{EventType::Destroyed};
+    Fire(form_.onDestroyed, e);
+  }
+  RemoveTrayIcon();
+}
+
+void Window::OnResized() {
+  Event e{EventType::Resized};
+  Fire(form_.onResized, e);
+}
+
+LRESULT Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT result = 0;
+  switch (msg) {
+    case WM_COMMAND:
+      if (lp && Notify((HWND)lp, {msg, HIWORD(wp), wp, lp}, &result)) return result;
+      return 0;
+    case WM_NOTIFY: return OnNotify((const NMHDR*)lp);
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (lp && Notify((HWND)lp, {msg, LOWORD(wp), wp, lp}, &result)) return result;
+      return 0;
+    case WM_DRAWITEM: {
+      const auto* item = (const DRAWITEMSTRUCT*)lp;
+      if (item && Notify(item->hwndItem, {msg, item->itemAction, wp, lp}, &result)) return TRUE;
+      break;
+    }
+    case kControlNotifyMessage:
+      if (Notify((HWND)lp, *reinterpret_cast<const Notification*>(wp), &result)) return result;
+      return 0;
+    case WM_TIMER: OnTimer(wp); return 0;
+    case WM_SETCURSOR: {
+      const ControlDef* row = RowOf((HWND)wp);
+      if (row && (row->flags & HandCursor) && LOWORD(lp) == HTCLIENT) {
+        SetCursor(LoadCursorW(nullptr, (LPCWSTR)IDC_HAND));
+        return TRUE;
+      }
+      break;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      if (LRESULT brush = OnColour((HDC)wp, (HWND)lp)) return brush;
+      break;
+    case kTrayCallbackMessage: OnTray((UINT)lp); return 0;
+    case WM_SIZE:
+      KeepStatusBarsAtTheBottom(HIWORD(lp));
+      if (!building_) OnResized();
+      break;
+    case WM_CLOSE:
+      if (form_.onClosing && form_.onClosing(*this) == CloseAnswer::KeepOpen) return 0;
+      DestroyWindow(hwnd_);
+      return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
+    default: break;
+  }
+  return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+}  // namespace ui

@@ -1,0 +1,180 @@
+#!/usr/bin/env python3
+"""An update from start to end under Wine against the service simulator:
+Tavrin.exe finds a newer version, starts Quenlo.exe and ends; Quenlo lists
+the files, downloads them on 立即更新, puts them in place and starts the
+new main program. The updater's window is read from outside with
+WindowProbe.exe. Screenshots are kept as artefacts."""
+
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
+import simulator  # noqa: E402
+
+ARGS = None
+WAITING_TEXT = "系统检测到有 2 个文件需更新！ "
+
+
+def wait_for(condition, seconds):
+    until = time.monotonic() + seconds
+    while time.monotonic() < until:
+        if condition():
+            return True
+        time.sleep(0.2)
+    return condition()
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+class UpdateEndToEndTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.sim = simulator.start_simulator(port=ARGS.port)
+        os.makedirs(ARGS.shots, exist_ok=True)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.sim.stop()
+
+    def setUp(self):
+        self.sim.state.reset()
+        # A blank and Chinese in the folder: the programs are started with quoted paths.
+        self.root = tempfile.mkdtemp(prefix="tavrin-update-")
+        self.folder = os.path.join(self.root, "程序 目录")
+        os.makedirs(self.folder)
+        for name in ("Tavrin.exe", "Quenlo.exe"):
+            shutil.copy(os.path.join(ARGS.program_dir, name), self.folder)
+        self.processes = []
+
+    def tearDown(self):
+        for p in self.processes:
+            if p.poll() is None:
+                p.kill()
+                p.wait()
+        # The updater started by the main program, and the main program started
+        # by the updater, are no children of this test.
+        for name in ("Quenlo.exe", "Tavrin.exe"):
+            subprocess.run([ARGS.wine_run, "taskkill", "/f", "/im", name], capture_output=True, check=False)
+        shutil.rmtree(self.root, ignore_errors=True)
+
+    def run_program(self, name, *args):
+        p = subprocess.Popen([ARGS.wine_run, os.path.join(self.folder, name), *args], cwd=self.folder,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.processes.append(p)
+        return p
+
+    def probe(self, *command):
+        """The updater window's lines (bar text, 标签2, two buttons), or None when it is not there."""
+        done = subprocess.run([ARGS.wine_run, ARGS.probe, *command], capture_output=True, check=False)
+        if done.returncode != 0:
+            return None
+        return done.stdout.decode("gbk").replace("\r\n", "\n").split("\n")
+
+    def wait_for_window(self, seconds=20):
+        """The probe's lines once the updater's window shows, or []."""
+        state = []
+        wait_for(lambda: state.extend(self.probe("state") or []) or state, seconds)
+        return state
+
+    def count(self, prefix):
+        return len(self.sim.state.matching(prefix.encode("gbk")))
+
+    def shot(self, name, crop=("-crop", "440x150+45+45")):
+        """The screen, by default only where the updater's window stands."""
+        subprocess.run(["import", "-window", "root", *crop, os.path.join(ARGS.shots, name)], check=False)
+
+    def press_return_until_ended(self, process, seconds):
+        def ended():
+            subprocess.run(["xdotool", "key", "Return"], check=False)
+            return process.poll() is not None
+        return wait_for(ended, seconds)
+
+    def test_an_announced_update_replaces_the_files_and_starts_the_new_main_program(self):
+        # The new main program: the built one with bytes after its image, which it ignores.
+        new_main = read(os.path.join(ARGS.program_dir, "Tavrin.exe")) + b"\0new build"
+        served = os.path.join(self.root, "Tavrin.exe")
+        with open(served, "wb") as f:
+            f.write(new_main)
+        new_player = read(os.path.join(ARGS.program_dir, "Play.dll"))
+        with open(os.path.join(self.folder, "Play.dll"), "wb") as f:
+            f.write(b"old player library")
+        self.sim.state.apply({
+            "版本": "1.01", "名称": "Tavrin.exe|Play.dll", "后缀": ".upd",
+            "sources": {"Tavrin.exe": served,
+                        "Play.dll": os.path.join(ARGS.program_dir, "Play.dll")},
+            # The second file arrives late, so that the updater is seen at work.
+            "faults": {"/VelkDown/up/Play.dll.upd": "stall=2"}})
+
+        main = self.run_program("Tavrin.exe")
+        self.assertTrue(wait_for(lambda: self.count("/VelkDown/up/sj.txt") >= 1, 40), self.sim.state.log_json())
+        time.sleep(1)
+        self.assertTrue(self.press_return_until_ended(main, 20), "the main program did not end after the notice")
+        self.assertEqual(main.returncode, 0)
+        # The updater reads the list from the folder it was given.
+        self.assertTrue(wait_for(lambda: self.count("/VelkDown/up/sj.txt") >= 2, 30), self.sim.state.log_json())
+        self.sim.state.apply({"版本": "1.0"})  # the new main program finds no update
+
+        state = self.wait_for_window()
+        self.assertEqual(state[:4], [WAITING_TEXT, "初始化完成，正等待您的指定！", "立即更新|on", "退出|on"])
+        time.sleep(0.5)
+        self.shot("updater-waiting.png")
+
+        self.probe("click", "0")
+        self.assertTrue(wait_for(lambda: self.count("/VelkDown/up/Play.dll.upd") >= 1, 20), self.sim.state.log_json())
+        time.sleep(0.8)
+        state = self.probe("state")
+        self.shot("updater-updating.png")
+        self.assertIsNotNone(state)
+        self.assertEqual(state[0], "正在更新第 2 个文件， 当前已完成： ")
+        self.assertRegex(state[1], r"^  文件大小:\d+(\.\d+)?KB  已下载:\d+(\.\d+)?KB  $")
+        self.assertEqual(state[2:4], ["正在更新|off", "退出|off"])
+
+        # Done: the window goes and the new main program asks the service again.
+        if not wait_for(lambda: self.probe("state") is None, 30):
+            self.shot("updater-stayed.png")
+            self.fail(f"the updater window stayed: {self.probe('state')} {os.listdir(self.folder)}")
+        self.assertTrue(wait_for(lambda: self.count("/VelkDown/index.Asp?A=GetuSer") >= 1, 40),
+                        self.sim.state.log_json())
+        self.assertEqual(self.count("/VelkDown/up/sj.txt"), 3)
+        self.assertEqual(self.count("/VelkDown/up/Tavrin.exe.upd"), 1)
+        self.assertEqual(read(os.path.join(self.folder, "Tavrin.exe")), new_main)
+        self.assertEqual(read(os.path.join(self.folder, "Play.dll")), new_player)
+        self.assertFalse([n for n in os.listdir(self.folder) if n.endswith(".p2p")])
+
+    def test_the_argument_needs_six_bytes(self):
+        short = self.run_program("Quenlo.exe", "abcde")
+        time.sleep(2)
+        self.shot("updater-needs-main-program.png", crop=())
+        self.assertTrue(self.press_return_until_ended(short, 20), "the updater did not end after its message")
+        self.assertEqual(short.returncode, 0)
+        # Six bytes are taken: the list cannot be fetched, so nothing is to be updated.
+        self.run_program("Quenlo.exe", "abcdef")
+        state = self.wait_for_window()
+        self.assertEqual([state[i] for i in (0, 2, 3)], ["系统检测到有 0 个文件需更新！ ", "立即更新|off", "退出|on"])
+        self.assertEqual(self.count("/"), 0)
+
+
+def main():
+    global ARGS
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program-dir", required=True)
+    parser.add_argument("--wine-run", required=True)
+    parser.add_argument("--probe", required=True)
+    parser.add_argument("--port", type=int, required=True)
+    parser.add_argument("--shots", required=True)
+    ARGS, rest = parser.parse_known_args()
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+
+
+if __name__ == "__main__":
+    main()
