@@ -15,8 +15,7 @@ import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
-import simulator  # noqa: E402
-from WineProgram import end_program, wait_for  # noqa: E402
+from wine_program import SimulatorTestCase, end_program, wait_for  # noqa: E402
 
 ARGS = None
 # Screen points of the start window at (50, 50) under the virtual desktop.
@@ -56,18 +55,9 @@ def window_open(title):
     return bool(found.stdout.strip())
 
 
-class NewTaskTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.sim = simulator.start_simulator(port=ARGS.port)
-        os.makedirs(ARGS.shots, exist_ok=True)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.sim.stop()
-
+class NewTaskTest(SimulatorTestCase):
     def setUp(self):
-        self.sim.state.reset()
+        super().setUp()
         self.folder = tempfile.mkdtemp(prefix="tavrin-newtask-")
         for name in ("Tavrin.exe", "Play.dll"):
             shutil.copy(os.path.join(ARGS.program_dir, name), self.folder)
@@ -175,6 +165,7 @@ def main():
     parser.add_argument("--copy-text", required=True)
     parser.add_argument("--probe", required=True)
     ARGS, rest = parser.parse_known_args()
+    SimulatorTestCase.port, SimulatorTestCase.shots = ARGS.port, ARGS.shots
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
 
 

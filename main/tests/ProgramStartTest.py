@@ -14,24 +14,14 @@ import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
-import simulator  # noqa: E402
-from WineProgram import end_program, wait_for  # noqa: E402
+from wine_program import SimulatorTestCase, end_program, wait_for  # noqa: E402
 
 ARGS = None
 
 
-class ProgramStartTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.sim = simulator.start_simulator(port=ARGS.port)
-        os.makedirs(ARGS.shots, exist_ok=True)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.sim.stop()
-
+class ProgramStartTest(SimulatorTestCase):
     def setUp(self):
-        self.sim.state.reset()
+        super().setUp()
         # A copy of the program's folder, so that every start is a first start.
         self.folder = tempfile.mkdtemp(prefix="tavrin-start-")
         shutil.copy(os.path.join(ARGS.program_dir, "Tavrin.exe"), self.folder)
@@ -103,6 +93,7 @@ def main():
     parser.add_argument("--port", type=int, required=True)
     parser.add_argument("--shots", required=True)
     ARGS, rest = parser.parse_known_args()
+    SimulatorTestCase.port, SimulatorTestCase.shots = ARGS.port, ARGS.shots
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
 
 

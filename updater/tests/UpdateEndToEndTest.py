@@ -16,19 +16,10 @@ import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
-import simulator  # noqa: E402
+from wine_program import SimulatorTestCase, wait_for  # noqa: E402
 
 ARGS = None
 WAITING_TEXT = "系统检测到有 2 个文件需更新！ "
-
-
-def wait_for(condition, seconds):
-    until = time.monotonic() + seconds
-    while time.monotonic() < until:
-        if condition():
-            return True
-        time.sleep(0.2)
-    return condition()
 
 
 def read(path):
@@ -36,18 +27,9 @@ def read(path):
         return f.read()
 
 
-class UpdateEndToEndTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.sim = simulator.start_simulator(port=ARGS.port)
-        os.makedirs(ARGS.shots, exist_ok=True)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.sim.stop()
-
+class UpdateEndToEndTest(SimulatorTestCase):
     def setUp(self):
-        self.sim.state.reset()
+        super().setUp()
         # A blank and Chinese in the folder: the programs are started with quoted paths.
         self.root = tempfile.mkdtemp(prefix="tavrin-update-")
         self.folder = os.path.join(self.root, "程序 目录")
@@ -173,6 +155,7 @@ def main():
     parser.add_argument("--port", type=int, required=True)
     parser.add_argument("--shots", required=True)
     ARGS, rest = parser.parse_known_args()
+    SimulatorTestCase.port, SimulatorTestCase.shots = ARGS.port, ARGS.shots
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
 
 
