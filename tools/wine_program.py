@@ -49,3 +49,12 @@ def end_program(wine_run, starter, image="Tavrin.exe"):
     if starter.poll() is None:
         starter.kill()
     starter.wait()
+
+
+def answer_boxes_until_ended(wine_run, probe, process, seconds):
+    """Presses OK on each message box that appears, through the window probe
+    running inside the prefix, until `process` has ended."""
+    def ended():
+        subprocess.run([wine_run, probe, "answer"], capture_output=True, check=False)
+        return process.poll() is not None
+    return wait_for(ended, seconds)

@@ -14,7 +14,7 @@ import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
-from wine_program import SimulatorTestCase, end_program, wait_for  # noqa: E402
+from wine_program import SimulatorTestCase, answer_boxes_until_ended, end_program, wait_for  # noqa: E402
 
 ARGS = None
 
@@ -68,10 +68,8 @@ class ProgramStartTest(SimulatorTestCase):
         time.sleep(1.5)
         self.shot("update-notice.png")
         # The user presses OK on the notice.
-        def answered():
-            subprocess.run(["xdotool", "key", "Return"], check=False)
-            return self.program.poll() is not None
-        self.assertTrue(wait_for(answered, 20), "the program did not end after the notice")
+        self.assertTrue(answer_boxes_until_ended(ARGS.wine_run, ARGS.probe, self.program, 20),
+                        "the program did not end after the notice")
         self.assertEqual(self.program.returncode, 0)
         self.assertTrue(wait_for(lambda: self.count("/download.html") > 0, 15), self.sim.state.log_json())
         self.assertEqual(self.count("/VelkDown/index.Asp"), 0)
@@ -90,6 +88,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--program-dir", required=True)
     parser.add_argument("--wine-run", required=True)
+    parser.add_argument("--probe", required=True, help="WindowProbe.exe, which answers message boxes")
     parser.add_argument("--port", type=int, required=True)
     parser.add_argument("--shots", required=True)
     ARGS, rest = parser.parse_known_args()

@@ -16,7 +16,7 @@ import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
-from wine_program import SimulatorTestCase, wait_for  # noqa: E402
+from wine_program import SimulatorTestCase, answer_boxes_until_ended, wait_for  # noqa: E402
 
 ARGS = None
 WAITING_TEXT = "系统检测到有 2 个文件需更新！ "
@@ -75,12 +75,6 @@ class UpdateEndToEndTest(SimulatorTestCase):
         """The screen, by default only where the updater's window stands."""
         subprocess.run(["import", "-window", "root", *crop, os.path.join(ARGS.shots, name)], check=False)
 
-    def press_return_until_ended(self, process, seconds):
-        def ended():
-            subprocess.run(["xdotool", "key", "Return"], check=False)
-            return process.poll() is not None
-        return wait_for(ended, seconds)
-
     def test_an_announced_update_replaces_the_files_and_starts_the_new_main_program(self):
         # The new main program: the built one with bytes after its image, which it ignores.
         new_main = read(os.path.join(ARGS.program_dir, "Tavrin.exe")) + b"\0new build"
@@ -100,7 +94,8 @@ class UpdateEndToEndTest(SimulatorTestCase):
         main = self.run_program("Tavrin.exe")
         self.assertTrue(wait_for(lambda: self.count("/VelkDown/up/sj.txt") >= 1, 40), self.sim.state.log_json())
         time.sleep(1)
-        self.assertTrue(self.press_return_until_ended(main, 20), "the main program did not end after the notice")
+        self.assertTrue(answer_boxes_until_ended(ARGS.wine_run, ARGS.probe, main, 20),
+                        "the main program did not end after the notice")
         self.assertEqual(main.returncode, 0)
         # The updater reads the list from the folder it was given.
         self.assertTrue(wait_for(lambda: self.count("/VelkDown/up/sj.txt") >= 2, 30), self.sim.state.log_json())
@@ -137,7 +132,8 @@ class UpdateEndToEndTest(SimulatorTestCase):
         short = self.run_program("Quenlo.exe", "abcde")
         time.sleep(2)
         self.shot("updater-needs-main-program.png", crop=())
-        self.assertTrue(self.press_return_until_ended(short, 20), "the updater did not end after its message")
+        self.assertTrue(answer_boxes_until_ended(ARGS.wine_run, ARGS.probe, short, 20),
+                        "the updater did not end after its message")
         self.assertEqual(short.returncode, 0)
         # Six bytes are taken: the list cannot be fetched, so nothing is to be updated.
         self.run_program("Quenlo.exe", "abcdef")

@@ -4,6 +4,8 @@
 //                            enabled, one per line (GBK); exit code 1 when
 //                            the window is not there
 //   WindowProbe click <n>    clicks the n-th button (0: 开始, 1: 退出)
+//   WindowProbe answer       presses OK on a message box shown by any program;
+//                            exit code 3 when none is shown
 #include <windows.h>
 
 #include <cstdio>
@@ -79,15 +81,29 @@ std::string BarText(HWND bar) {
   return std::string(buffer, got);
 }
 
+// A message box: a visible dialog whose OK button can be pressed.
+BOOL CALLBACK FindMessageBox(HWND w, LPARAM lp) {
+  if (ClassOf(w) != L"#32770" || !IsWindowVisible(w) || !GetDlgItem(w, IDOK)) return TRUE;
+  *reinterpret_cast<HWND*>(lp) = w;
+  return FALSE;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  const std::wstring command = argc > 1 ? argv[1] : L"state";
+  if (command == L"answer") {
+    HWND box = nullptr;
+    EnumWindows(FindMessageBox, (LPARAM)&box);
+    if (!box) return 3;
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)GetDlgItem(box, IDOK));
+    return 0;
+  }
   Found found;
   EnumWindows(FindUpdater, (LPARAM)&found);
   if (!found.window) return 1;
   EnumChildWindows(found.window, SortChild, (LPARAM)&found);
   if (!found.bar || found.labels.size() != 2 || found.buttons.size() != 2) return 2;
-  const std::wstring command = argc > 1 ? argv[1] : L"state";
   if (command == L"click" && argc > 2) {
     PostMessageW(found.buttons[_wtoi(argv[2]) ? 1 : 0], BM_CLICK, 0, 0);
     return 0;
