@@ -1,6 +1,10 @@
 // Reads the processor id through the script host, or straight from WMI when the host cannot.
 #include "main/MachineId.h"
 
+#include <atomic>
+
+#include "main/web/MessagePump.h"
+
 #include <windows.h>
 #include <objbase.h>
 #include <oleauto.h>
@@ -174,3 +178,37 @@ std::string ReadMachineIdWith(const wchar_t* scriptProgId) {
 }
 
 std::string ReadMachineId() { return ReadMachineIdWith(L"ScriptControl"); }
+
+namespace {
+
+// What the reading thread and its waiting caller share; the last one frees it.
+struct MachineIdRead {
+  std::atomic<int> owners{2};
+  std::string id;
+  void Release() {
+    if (--owners == 0) delete this;
+  }
+};
+
+DWORD WINAPI ReadMachineIdThread(void* arg) {
+  auto* read = static_cast<MachineIdRead*>(arg);
+  read->id = ReadMachineId();
+  read->Release();
+  return 0;
+}
+
+}  // namespace
+
+std::string ReadMachineIdWithin(unsigned milliseconds) {
+  auto* read = new MachineIdRead;
+  HANDLE thread = CreateThread(nullptr, 0, ReadMachineIdThread, read, 0, nullptr);
+  if (!thread) {
+    delete read;
+    return ReadMachineId();
+  }
+  std::string id;
+  if (web::PumpingWait(milliseconds, thread)) id = read->id;
+  CloseHandle(thread);
+  read->Release();
+  return id;
+}

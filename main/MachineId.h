@@ -21,6 +21,12 @@ inline constexpr std::string_view kProcessorIdScript =
 // without one is left without one); throws nothing.
 std::string ReadMachineId();
 
+// ReadMachineId on a thread of its own, waited for with the caller's messages
+// flowing and for at most `milliseconds`: a script host or WMI service that
+// never answers leaves the empty text instead of a frozen window. The reading
+// thread, when late, finishes alone and its answer is dropped.
+std::string ReadMachineIdWithin(unsigned milliseconds);
+
 // ReadMachineId with the script host named by its ProgID (tests pass one that
 // does not exist to reach the direct WMI query).
 std::string ReadMachineIdWith(const wchar_t* scriptProgId);

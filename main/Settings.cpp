@@ -9,6 +9,11 @@
 #include "ui/App.h"
 #include "ui/WideText.h"
 
+namespace {
+// How long the start waits for the machine id before it goes on without it.
+constexpr unsigned kMachineIdWaitMs = 15000;
+}  // namespace
+
 std::string DefaultSaveFolder() { return ui::ProgramDir() + "\\Down\\"; }
 
 Settings LoadSettings(const std::string& config) {
@@ -16,9 +21,10 @@ Settings LoadSettings(const std::string& config) {
   const std::wstring wideFolder = ui::ToWide(folder);
   if (GetFileAttributesW(wideFolder.c_str()) == INVALID_FILE_ATTRIBUTES) CreateDirectoryW(wideFolder.c_str(), nullptr);
 
-  const std::string fresh = ReadMachineId();
+  // A machine whose id cannot be read keeps the id it has on record.
+  const std::string fresh = ReadMachineIdWithin(kMachineIdWaitMs);
   MachineId.Set(ReadConfigValue(config, "软件标识", "Uid"));
-  if (!MachineId.Is(fresh)) {
+  if (!fresh.empty() && !MachineId.Is(fresh)) {
     WriteConfigValue(config, "软件标识", "Uid", fresh);
     MachineId.Set(fresh);
   }

@@ -154,3 +154,12 @@ TEST(MachineIdApartment, MultithreadedCallerStillGetsTheId) {
 }
 
 }  // namespace
+
+// The start waits for the id on its own thread: a reader that answers late
+// gives the empty text at the time limit, and an ordinary read arrives whole.
+TEST(MachineIdWithin, LateReadGivesEmptyInTimeAndAnOrdinaryReadArrives) {
+  const DWORD started = GetTickCount();
+  EXPECT_EQ(ReadMachineIdWithin(1), "");
+  EXPECT_LT(GetTickCount() - started, 1000u);
+  EXPECT_EQ(ReadMachineIdWithin(20000), ReadMachineId());
+}
