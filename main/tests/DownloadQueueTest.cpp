@@ -19,6 +19,7 @@
 #include "ui/StatusBar.h"
 #include "ui/WideText.h"
 #include "ui/tests/support/DialogWatcher.h"
+#include "main/tests/support/QuietStartWindow.h"
 #include "ui/tests/support/Pump.h"
 
 namespace {
@@ -45,14 +46,8 @@ const char* const kLocked[] = {"L1", "下载按钮", "编辑框2", "保存路径
 class DownloadQueueTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    ui::InitWindowLayer();
-    InitGlobals();
-    testsupport::DialogWatcher quiet(IDOK);  // the bootstrap's message without a service
-    window_ = ui::Window::Load(MainWindowForm);
+    window_ = testsupport::LoadQuietStartWindow();
     ASSERT_NE(window_, nullptr);
-    PumpUntil([] { return FinishedBootstraps() > 0; }, 20000);
-    testsupport::Pump(300);
-    window_->GetTimer("状态时钟").SetEnabled(false);
   }
   void SetUp() override {
     ASSERT_TRUE(sim.Ready());

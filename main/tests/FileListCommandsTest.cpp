@@ -20,6 +20,7 @@
 #include "ui/ListView.h"
 #include "ui/WideText.h"
 #include "ui/tests/support/DialogWatcher.h"
+#include "main/tests/support/QuietStartWindow.h"
 #include "ui/tests/support/Pump.h"
 
 namespace {
@@ -71,14 +72,8 @@ void Press(HWND dialog, int id) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id
 class FileListCommandsTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    ui::InitWindowLayer();
-    InitGlobals();
-    testsupport::DialogWatcher quiet(IDOK);  // the bootstrap's message without a service
-    window_ = ui::Window::Load(MainWindowForm);
+    window_ = testsupport::LoadQuietStartWindow();
     ASSERT_NE(window_, nullptr);
-    PumpUntil([] { return FinishedBootstraps() > 0; }, 20000);
-    Pump(300);
-    window_->GetTimer("状态时钟").SetEnabled(false);
     for (const char* name : {"L1", "下载按钮", "编辑框2", "保存路径按钮", "选择框1"})
       window_->Get<ui::Control>(name).SetEnabled(true);
   }

@@ -8,6 +8,7 @@
 #include "main/web/tests/support/Simulator.h"
 #include "ui/WideText.h"
 #include "ui/tests/support/DialogWatcher.h"
+#include "ui/tests/support/FileBytes.h"
 #include "updater/FileReplace.h"
 #include "updater/UpdateWorker.h"
 #include "updater/UpdaterDownload.h"
@@ -15,24 +16,10 @@
 namespace updater {
 namespace {
 
-std::string ReadAll(const std::string& path) {
-  HANDLE f = CreateFileW(ui::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return "<missing>";
-  std::string out;
-  char piece[65536];
-  DWORD got = 0;
-  while (ReadFile(f, piece, sizeof piece, &got, nullptr) && got > 0) out.append(piece, got);
-  CloseHandle(f);
-  return out;
-}
+using testsupport::ReadAll;
 
 void WriteAll(const std::string& path, const std::string& bytes) {
-  HANDLE f = CreateFileW(ui::ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(f, INVALID_HANDLE_VALUE) << path;
-  DWORD written = 0;
-  WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(f);
+  ASSERT_TRUE(testsupport::WriteAll(path, bytes)) << path;
 }
 
 bool Exists(const std::string& path) {

@@ -10,9 +10,13 @@
 #include "main/web/tests/support/Simulator.h"
 #include "ui/WideText.h"
 #include "ui/tests/support/DialogWatcher.h"
+#include "ui/tests/support/FileBytes.h"
 
 namespace web {
 namespace {
+
+using testsupport::ReadAll;
+using testsupport::WriteAll;
 
 // Byte i of the simulator's /video/<N>.<ext> bodies.
 char VideoByte(int64_t i) { return static_cast<char>((i * 7 + (i >> 13)) & 0xFF); }
@@ -49,23 +53,6 @@ class DownloadTest : public ::testing::Test {
   std::string LocalFile(const std::string& name) {
     made.push_back(dir + name);
     return made.back();
-  }
-  static std::string ReadAll(const std::string& path) {
-    HANDLE f = CreateFileW(ui::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string out;
-    char piece[65536];
-    DWORD got = 0;
-    while (ReadFile(f, piece, sizeof piece, &got, nullptr) && got > 0) out.append(piece, got);
-    CloseHandle(f);
-    return out;
-  }
-  static void WriteAll(const std::string& path, const std::string& bytes) {
-    HANDLE f = CreateFileW(ui::ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(f);
   }
   // A query value unique to this run, so the simulator's log of earlier runs does not count.
   std::string Tag(const std::string& name) const {
