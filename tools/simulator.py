@@ -543,7 +543,7 @@ class SimulatorHandler(BaseHTTPRequestHandler):
             reply.body = reply.body[:middle] + b"\0" + reply.body[middle:]
         status = faults.get("status", reply.status)
         sending = reply.length
-        if reply.video and "announce" in faults:
+        if "announce" in faults:
             sending = min(sending, faults["announce"])
         if "cut" in faults:
             sending = min(sending, faults["cut"])

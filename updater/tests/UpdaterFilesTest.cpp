@@ -72,7 +72,7 @@ class UpdaterFilesTest : public ::testing::Test {
 TEST_F(UpdaterFilesTest, FailedDownloadsLeaveTheOldFileAndTheWorkerGoesOn) {
   const Body body = NewBody();
   ASSERT_TRUE(SetJson("{\"名称\":\"Play.dll\",\"后缀\":\".upd\",\"files\":{\"Play.dll\":\"" + body.json +
-                          "\"},\"faults\":{\"/VelkDown/up/Play.dll.upd\":\"cut=20000\"}}"));
+                          "\"},\"faults\":{\"/VelkDown/up/Play.dll.upd\":\"announce=60000\"}}"));
   const std::string base = sim.Url("VelkDown/up/");
   const std::string unopenable = "http://127.0.0.1:" + std::to_string(testsupport::ClosedPort()) + "/VelkDown/up/";
   struct Case {
