@@ -6,6 +6,7 @@
 
 #include <random>
 
+#include "main/FileListOwner.h"
 #include "main/Globals.h"
 #include "main/ParseWindow.h"
 #include "main/ServiceClient.h"
@@ -40,7 +41,8 @@ void ClearTopmost(ui::Window& w) {
 // Removes the tray icon, stops the running worker and ends the process at once.
 [[noreturn]] void EndWithStartWindow(ui::Window& w) {
   w.RemoveTrayIcon();
-  if (HANDLE worker = WorkerThreadHandle.load()) TerminateThread(worker, 0);
+  const ui::WorkerThread worker = WorkerThreadHandle.Get();
+  if (worker && !worker.Ended()) TerminateThread(worker.Handle(), 0);
   ui::EndProcessNow(0);
 }
 
@@ -61,9 +63,8 @@ void OnStartWindowCreated(ui::Window& w, ui::Event&) {
     StartProgressBar->Attach(w.ControlHwnd("进度条1"));
     StartProgressBar->SetColourStyle(4);
   }
-  for (const char* name : {"L1", "下载按钮", "编辑框2", "保存路径按钮", "选择框1"})
-    ui::Control(w.ControlHwnd(name)).SetEnabled(false);
-  if (HANDLE bootstrap = CreateThread(nullptr, 0, ThreadEntryBootstrap, nullptr, 0, nullptr)) CloseHandle(bootstrap);
+  WithholdListControls();
+  StartBootstrap();
 }
 
 ui::CloseAnswer OnStartWindowClosing(ui::Window&) {

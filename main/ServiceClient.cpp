@@ -19,6 +19,7 @@
 #include "ui/MessageBox.h"
 #include "ui/WebBrowserBox.h"
 #include "ui/WideText.h"
+#include "ui/WorkerThread.h"
 
 namespace {
 
@@ -54,13 +55,14 @@ namespace {
 std::atomic<int> g_finishedBootstraps{0};
 }
 
-unsigned long __stdcall ThreadEntryBootstrap(void*) {
-  try {
+void StartBootstrap() {
+  ui::WorkerThread::Start([] {
+    // Counted however the bootstrap ends, also when it throws.
+    struct Counted {
+      ~Counted() { ++g_finishedBootstraps; }
+    } counted;
     Bootstrap();
-  } catch (...) {
-  }
-  ++g_finishedBootstraps;
-  return 0;
+  });
 }
 
 int FinishedBootstraps() { return g_finishedBootstraps.load(); }

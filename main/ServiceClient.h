@@ -1,8 +1,8 @@
 // Finding the service at start, the update check and the user lookup.
 #pragma once
 
-// Thread entry: runs Bootstrap.
-unsigned long __stdcall ThreadEntryBootstrap(void*);
+// Runs Bootstrap on a worker thread of its own.
+void StartBootstrap();
 // How many bootstrap threads have run to their end.
 int FinishedBootstraps();
 

@@ -220,12 +220,12 @@ TEST_F(DownloadQueueTest, ARowDeletedDuringItsDownloadGetsNoWriteAndTheRunEnds) 
 
 TEST_F(DownloadQueueTest, AnsweringNoStartsNothing) {
   AddRow("否.flv", "video/100030.flv?" + Tag(), true);
-  const HANDLE before = WorkerThreadHandle.load();
+  const HANDLE before = WorkerThreadHandle.Get().Handle();
   watcher.SetAnswer(IDNO);
   PostMessageW(window_->ControlHwnd("下载按钮"), BM_CLICK, 0, 0);
   ASSERT_TRUE(watcher.WaitFor(1, 10000));
   testsupport::Pump(300);
-  EXPECT_EQ(WorkerThreadHandle.load(), before);
+  EXPECT_EQ(WorkerThreadHandle.Get().Handle(), before);
   EXPECT_EQ(List().Cell(0, 4), "");
 }
 
