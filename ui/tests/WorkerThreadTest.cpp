@@ -1,0 +1,77 @@
+// Worker threads through the one helper: exceptions end in the failure handler, the handle is closed once by its last owner.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <stdexcept>
+
+#include "ui/WorkerThread.h"
+#include "ui/tests/support/HandleCount.h"
+
+namespace {
+
+// Waits until the condition holds or ms milliseconds have passed.
+template <typename Condition>
+bool WaitUntil(Condition done, int ms) {
+  for (const DWORD until = GetTickCount() + ms; !done();) {
+    if (static_cast<int>(until - GetTickCount()) <= 0) return false;
+    Sleep(5);
+  }
+  return true;
+}
+
+TEST(WorkerThread, WhatTheWorkThrowsEndsInItsFailureHandlerOnItsThread) {
+  std::atomic<DWORD> failedOn{0};
+  std::atomic<int> failures{0};
+  const ui::WorkerThread standard = ui::WorkerThread::Start([] { throw std::runtime_error("out of luck"); },
+                                                            [&] { failedOn = GetCurrentThreadId(), ++failures; });
+  // Anything at all, and a failure handler that throws in its turn.
+  const ui::WorkerThread other = ui::WorkerThread::Start([] { throw 42; }, [&] {
+    ++failures;
+    throw std::bad_alloc();
+  });
+  const ui::WorkerThread silent = ui::WorkerThread::Start([] { throw "no handler"; });
+  ASSERT_TRUE(standard && other && silent);
+  ASSERT_TRUE(WaitUntil([] { return ui::RunningWorkers() == 0; }, 20000))
+      << ui::RunningWorkers() << " workers still running";
+  EXPECT_EQ(failures.load(), 2);
+  EXPECT_EQ(failedOn.load(), standard.Id());
+  EXPECT_TRUE(standard.Ended() && other.Ended() && silent.Ended());
+
+  // A work that returns does not run its failure handler.
+  bool failed = false, ran = false;
+  const ui::WorkerThread fine = ui::WorkerThread::Start([&] { ran = true; }, [&] { failed = true; });
+  ASSERT_EQ(WaitForSingleObject(fine.Handle(), 20000), WAIT_OBJECT_0);
+  EXPECT_TRUE(ran);
+  EXPECT_FALSE(failed);
+}
+
+TEST(WorkerThread, TheHandleStaysValidForEveryOwnerAndIsClosedOnceByTheLast) {
+  HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  const testsupport::HandleCount before = testsupport::CountHandles();
+  ASSERT_GE(before.threads, 0) << "the handle list cannot be read";
+  ui::LatestWorker latest;
+  HANDLE borrowed = nullptr;
+  DWORD id = 0;
+  {
+    const ui::WorkerThread worker = ui::WorkerThread::Start([release] { WaitForSingleObject(release, 20000); });
+    ASSERT_TRUE(worker);
+    borrowed = worker.Handle();
+    id = worker.Id();
+    latest.Store(worker);
+  }
+  // The first owner is gone; the latest-worker slot still holds the handle.
+  EXPECT_EQ(GetThreadId(borrowed), id);
+  EXPECT_EQ(testsupport::CountHandles().threads, before.threads + 1);
+  // Storing the next worker lets go of the last copy: one thread handle less, the thread still running.
+  latest.Store(ui::WorkerThread());
+  EXPECT_EQ(testsupport::CountHandles().threads, before.threads);
+  EXPECT_EQ(ui::RunningWorkers(), 1);
+  SetEvent(release);
+  EXPECT_TRUE(WaitUntil([] { return ui::RunningWorkers() == 0; }, 20000));
+  EXPECT_EQ(testsupport::CountHandles().handles, before.handles);
+  CloseHandle(release);
+}
+
+}  // namespace
