@@ -3,6 +3,8 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,13 +21,20 @@
 
 namespace {
 
-// One run, shared by its worker and the failure handler. Read and written
-// only in the run's steps on the window thread.
+// One run, shared by its worker, its failure handler and the progress on its
+// way to the window thread.
 struct DownloadRun {
+  // Read and written only in the run's steps on the window thread.
   std::vector<std::intptr_t> order;  // the rows to take, in turn
   int taken = 0, failed = 0;
   std::intptr_t current = 0;  // the row downloading now
   bool ended = false;
+
+  // The latest progress the worker handed over and the window has not shown
+  // yet, and whether a message to show it is on its way.
+  std::mutex progressLock;
+  std::optional<ProgressView> progress;
+  bool progressPosted = false;
 };
 
 ui::WorkerThread g_latestRun;  // window thread
@@ -40,6 +49,39 @@ struct RowTurn {
 
 void ShowStatusText(const std::string& text) {
   if (ui::Window* main = MainWin()) main->Get<ui::StatusBar>("状态条1").SetPanelText(0, text);
+}
+
+// Window thread: shows the progress the worker left, if any. Every step of the
+// run does this first, so progress and steps reach the window in the order
+// they happened.
+void ShowProgress(DownloadRun& run) {
+  std::optional<ProgressView> view;
+  {
+    std::lock_guard<std::mutex> guard(run.progressLock);
+    view.swap(run.progress);
+    run.progressPosted = false;
+  }
+  ui::Window* main = MainWin();
+  if (!view || !main) return;
+  main->Get<ui::StatusBar>("状态条1").SetPanelText(0, view->status);
+  main->Get<ui::ProgressBar>("进度条1").SetPos(view->position);
+  ++g_lastProgressWrites;
+}
+
+// Worker: leaves the view for the window thread and posts one message while
+// none is on its way; it never waits for the window.
+void HandOver(const std::shared_ptr<DownloadRun>& run, const ProgressView& view) {
+  bool post = false;
+  {
+    std::lock_guard<std::mutex> guard(run->progressLock);
+    run->progress = view;
+    post = !run->progressPosted;
+    run->progressPosted = true;
+  }
+  if (post && !ui::PostToWindowThread([run] { ShowProgress(*run); })) {
+    std::lock_guard<std::mutex> guard(run->progressLock);
+    run->progressPosted = false;
+  }
 }
 
 // Window thread: the list goes back and the flag or the hint says how the run ended.
@@ -59,6 +101,7 @@ void EndRun(DownloadRun& run) {
 RowTurn TakeTurn(DownloadRun& run, std::intptr_t id) {
   RowTurn turn;
   ui::RunOnWindowThread([&] {
+    ShowProgress(run);
     FileRow row;
     if (run.ended || !ReadFileRow(id, row)) return;
     ++run.taken;
@@ -76,12 +119,14 @@ RowTurn TakeTurn(DownloadRun& run, std::intptr_t id) {
     WriteFileCell(id, kStatusColumn, kDownloadingText);
     if (StartProgressBar) StartProgressBar->SetText(5, DownloadBarText(name));
     run.current = id;
+    g_lastProgressWrites = 0;
   });
   return turn;
 }
 
 void FinishTurn(DownloadRun& run, std::intptr_t id, bool completed) {
   ui::RunOnWindowThread([&] {
+    ShowProgress(run);
     if (!completed) ++run.failed;
     run.current = 0;
     WriteFileCell(id, kStatusColumn, completed ? kDownloadedText : kDownloadFailedText);
@@ -89,30 +134,21 @@ void FinishTurn(DownloadRun& run, std::intptr_t id, bool completed) {
 }
 
 // The progress of one file. Every report goes through the throttle, so only
-// changes reach the window, at most about 30 times a second, and the final
-// state always; the window thread writes them.
+// changes are handed to the window thread, at most about 30 times a second,
+// and the final state always.
 class ProgressReporter {
  public:
+  explicit ProgressReporter(std::shared_ptr<DownloadRun> run) : run_(std::move(run)) {}
   void ReportProgress(int64_t total, int64_t received) {
-    if (throttle_.Offer(total, received, static_cast<int64_t>(GetTickCount64()))) Write();
+    if (throttle_.Offer(total, received, static_cast<int64_t>(GetTickCount64()))) HandOver(run_, throttle_.View());
   }
-  // After the download: shows the last report if it was held back.
+  // After the download: hands over the last report if it was held back.
   void Finish() {
-    if (throttle_.Flush()) Write();
-    g_lastProgressWrites = throttle_.Writes();
+    if (throttle_.Flush()) HandOver(run_, throttle_.View());
   }
 
  private:
-  void Write() const {
-    const ProgressView& view = throttle_.View();
-    ui::RunOnWindowThread([&view] {
-      if (ui::Window* main = MainWin()) {
-        main->Get<ui::StatusBar>("状态条1").SetPanelText(0, view.status);
-        main->Get<ui::ProgressBar>("进度条1").SetPos(view.position);
-      }
-    });
-  }
-
+  std::shared_ptr<DownloadRun> run_;
   ProgressThrottle throttle_;
 };
 
@@ -121,6 +157,7 @@ void EndAndTell(DownloadRun& run, bool failedNow) {
   bool tell = false;
   std::string message;
   ui::RunOnWindowThread([&] {
+    ShowProgress(run);
     if (run.ended) return;
     if (failedNow && run.current) {
       ++run.failed;
@@ -134,12 +171,13 @@ void EndAndTell(DownloadRun& run, bool failedNow) {
 }
 
 // The run on its worker thread.
-void DownloadCheckedRows(DownloadRun& run) {
+void DownloadCheckedRows(const std::shared_ptr<DownloadRun>& shared) {
+  DownloadRun& run = *shared;
   for (const std::intptr_t id : run.order) {
     const RowTurn turn = TakeTurn(run, id);
     if (turn.kind == RowTurn::Stop) return;
     if (turn.kind == RowTurn::Gone) continue;
-    ProgressReporter reporter;
+    ProgressReporter reporter(shared);
     const int result = web::DownloadToFile(
         turn.address, turn.path,
         [&reporter](int64_t total, int64_t received, int64_t /*elapsedMs*/, int64_t /*receivedThisRun*/) {
@@ -167,7 +205,7 @@ bool StartDownloadRun() {
   run->order = QueueOrder(rows);
   // A run whose work throws ends as a failure of the row it was at.
   const ui::WorkerThread worker =
-      ui::WorkerThread::Start([run] { DownloadCheckedRows(*run); }, [run] { EndAndTell(*run, true); });
+      ui::WorkerThread::Start([run] { DownloadCheckedRows(run); }, [run] { EndAndTell(*run, true); });
   if (!worker) {
     GiveListBack();
     return false;
