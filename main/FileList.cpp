@@ -64,7 +64,8 @@ void FillFileList(const std::string& reply, const std::string& pageTitle, const 
     return;
   }
   const size_t n = entries.size();
-  if (StartProgressBar) StartProgressBar->SetText(1, FileCountText(n));
+  // While a run holds the list, the bar shows its file and its progress.
+  if (StartProgressBar && !DownloadRunHoldsList()) StartProgressBar->SetText(1, FileCountText(n));
   const ui::ListView list = main->Get<ui::ListView>("L1");
   const std::string folder = CurrentSaveFolder();
   for (size_t i = 1; i <= n; ++i) {

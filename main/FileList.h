@@ -5,9 +5,10 @@
 
 // Adds a row per entry of the reply (entries separated by "$$") to the start
 // window's list L1, after its first row, names them from the page title,
-// starts a size probe per row and offers the list's controls back (they stay
-// locked while a download run holds the list). An empty reply disables
-// 下载按钮. Window thread only.
+// starts a size probe per row, tells the number of files on the progress bar
+// and offers the list's controls back; while a download run holds the list,
+// the controls stay locked and the bar keeps showing the run. An empty reply
+// disables 下载按钮. Window thread only.
 void FillFileList(const std::string& reply, const std::string& pageTitle, const std::string& pageAddress);
 
 // Asks for the size of the row with the identity on a worker thread and

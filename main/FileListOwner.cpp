@@ -114,7 +114,7 @@ bool FileNameTaken(const std::string& folder, const std::string& name, std::intp
   bool taken = false;
   WithList([&](const ui::ListView& list) {
     for (int index = 0; index < list.RowCount() && !taken; ++index)
-      taken = list.RowId(index) != except && SameFileName(list.Cell(index, kNameColumn), name);
+      taken = (except == 0 || list.RowId(index) != except) && SameFileName(list.Cell(index, kNameColumn), name);
   });
   return taken || PathExists(PathInFolder(folder, name));
 }

@@ -43,8 +43,8 @@ void DeleteFileRow(std::intptr_t id);
 
 // The save folder as the box 编辑框2 holds it now.
 std::string CurrentSaveFolder();
-// True when a row other than `except` has the name (ASCII letters in any
-// case) or a file or folder of that name lies in the folder.
+// True when a row other than `except` (0: any row) has the name (ASCII
+// letters in any case) or a file or folder of that name lies in the folder.
 bool FileNameTaken(const std::string& folder, const std::string& name, std::intptr_t except = 0);
 // The path in the folder that the row's download writes to, as the folder
 // is now. A file of the row's name there that the row's own download did not

@@ -19,6 +19,8 @@
 #include "main/ParseWindow.h"
 #include "main/tests/support/QuietStartWindow.h"
 #include "main/web/tests/support/Simulator.h"
+#include "skin/SkinEngine.h"
+#include "skin/TextProperty.h"
 #include "ui/App.h"
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
@@ -164,6 +166,8 @@ TEST_F(DownloadRunTest, AParseDuringARunAddsRowsButLeavesTheListLockedAndNoSecon
   ASSERT_TRUE(DownloadRunHoldsList()) << "the run ended before the parse filled the list: the bodies came too fast";
   EXPECT_EQ(List().RowCount(), 4);
   for (const char* name : kLocked) EXPECT_FALSE(window_->Get<ui::Control>(name).Enabled()) << name;
+  EXPECT_EQ(skin::ReadTextProperty(window_->ControlHwnd("进度条1"), skin::kPropTextContent),
+            DownloadBarText(List().Cell(RowOf(second), kNameColumn)));
 
   // No second run by any path, not even its question.
   watcher.Clear();
