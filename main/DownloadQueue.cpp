@@ -26,7 +26,7 @@ namespace {
 struct DownloadRun {
   // Read and written only in the run's steps on the window thread.
   std::vector<std::intptr_t> order;  // the rows to take, in turn
-  int taken = 0, failed = 0;
+  int taken = 0, done = 0;  // rows taken, and downloaded whole
   std::intptr_t current = 0;  // the row downloading now
   bool ended = false;
 
@@ -127,7 +127,7 @@ RowTurn TakeTurn(DownloadRun& run, std::intptr_t id) {
 void FinishTurn(DownloadRun& run, std::intptr_t id, bool completed) {
   ui::RunOnWindowThread([&] {
     ShowProgress(run);
-    if (!completed) ++run.failed;
+    if (completed) ++run.done;
     run.current = 0;
     WriteFileCell(id, kStatusColumn, completed ? kDownloadedText : kDownloadFailedText);
   });
@@ -152,20 +152,19 @@ class ProgressReporter {
   ProgressThrottle throttle_;
 };
 
-// The end box, from the worker, when the run took a row and had not ended before.
+// The run's end, and its box from the worker when it took a row. After a
+// failure of the work (failedNow) the row it was at is marked failed; every
+// row taken and not downloaded whole counts as failed in the box.
 void EndAndTell(DownloadRun& run, bool failedNow) {
   bool tell = false;
   std::string message;
   ui::RunOnWindowThread([&] {
     ShowProgress(run);
     if (run.ended) return;
-    if (failedNow && run.current) {
-      ++run.failed;
-      WriteFileCell(run.current, kStatusColumn, kDownloadFailedText);
-    }
+    if (failedNow && run.current) WriteFileCell(run.current, kStatusColumn, kDownloadFailedText);
     EndRun(run);
     tell = run.taken > 0;
-    message = DownloadEndMessage(run.taken, run.failed);
+    message = DownloadEndMessage(run.taken, run.taken - run.done);
   });
   if (tell) ui::ShowMessage(message, kEndTitle, MB_OK);
 }
