@@ -80,9 +80,9 @@ class DownloadRunTest : public testing::Test {
 
   static ui::ListView List() { return window_->Get<ui::ListView>("L1"); }
   static std::string Status(int row) { return List().Cell(row, kStatusColumn); }
-  // A slow video: its body comes in pieces of a tenth of its size, ten a second.
-  std::string SlowVideo(int64_t size) const {
-    return "video/" + std::to_string(size) + ".flv?trickle=" + std::to_string(size / 10) + "&" + tag_;
+  // A slow video: its body comes in the given number of pieces, ten a second.
+  std::string SlowVideo(int64_t size, int pieces = 10) const {
+    return "video/" + std::to_string(size) + ".flv?trickle=" + std::to_string(size / pieces) + "&" + tag_;
   }
 
   // 新建任务 with the site type and the address, 开始解析; the window, or null.
@@ -152,7 +152,7 @@ class DownloadRunTest : public testing::Test {
 ui::Window* DownloadRunTest::window_ = nullptr;
 
 TEST_F(DownloadRunTest, AParseDuringARunAddsRowsButLeavesTheListLockedAndNoSecondRunStarts) {
-  const std::string first = SlowVideo(400001), second = SlowVideo(400002);
+  const std::string first = SlowVideo(400001, 30), second = SlowVideo(400002, 30);
   ASSERT_TRUE(Parse(ReplyOf({first, second})));
   ASSERT_TRUE(ProbesDone());
   const int probedFirst = sim.Count("/" + first), probedSecond = sim.Count("/" + second);
@@ -201,8 +201,8 @@ TEST_F(DownloadRunTest, AParseDuringARunAddsRowsButLeavesTheListLockedAndNoSecon
 }
 
 TEST_F(DownloadRunTest, RowsDeletedAndInsertedDuringARunLeaveEveryFileWithItsOwnRow) {
-  const std::vector<std::string> videos = {SlowVideo(150001), SlowVideo(150002), SlowVideo(150003),
-                                           SlowVideo(150004)};
+  const std::vector<std::string> videos = {SlowVideo(150001, 20), SlowVideo(150002, 20), SlowVideo(150003, 20),
+                                           SlowVideo(150004, 20)};
   ASSERT_TRUE(Parse(ReplyOf(videos)));
   ASSERT_TRUE(ProbesDone());
   CheckAll();
