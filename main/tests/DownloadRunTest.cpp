@@ -99,9 +99,12 @@ class DownloadRunTest : public testing::Test {
   }
   // A parse whose reply is the list (its "{base}" stands for the
   // simulator's address); true once the list is filled.
-  bool Parse(const std::string& reply) {
-    return sim.Set("getdown", reply) && StartParse(0, "http://v.example.cn/" + tag_ + ".html") &&
-           PumpUntil([] { return ParseWin() == nullptr; }, 20000);
+  testing::AssertionResult Parse(const std::string& reply) {
+    if (!sim.Set("getdown", reply) || !StartParse(0, "http://v.example.cn/" + tag_ + ".html"))
+      return testing::AssertionFailure() << "the parse could not be started";
+    if (!PumpUntil([] { return ParseWin() == nullptr; }, 20000))
+      return testing::AssertionFailure() << "the parse did not fill the list within 20 s";
+    return testing::AssertionSuccess();
   }
   // The simulator's list of the videos.
   static std::string ReplyOf(const std::vector<std::string>& videos) {
@@ -109,7 +112,10 @@ class DownloadRunTest : public testing::Test {
     for (const std::string& video : videos) reply += (reply.empty() ? "{base}/" : "$${base}/") + video;
     return reply;
   }
-  static bool ProbesDone() { return PumpUntil([] { return RunningSizeProbes() == 0; }, 20000); }
+  static testing::AssertionResult ProbesDone() {
+    if (PumpUntil([] { return RunningSizeProbes() == 0; }, 20000)) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << RunningSizeProbes() << " size probes still running after 20 s";
+  }
   static void CheckAll() {
     for (int row = 0; row < List().RowCount(); ++row) List().SetRowChecked(row, true);
   }
@@ -123,12 +129,18 @@ class DownloadRunTest : public testing::Test {
       if (List().Cell(row, kAddressColumn).find(video) != std::string::npos) return row;
     return -1;
   }
-  bool WaitForDownloading(const std::string& video) {
-    return PumpUntil([&] { return RowOf(video) >= 0 && Status(RowOf(video)) == kDownloadingText; }, 20000);
+  testing::AssertionResult WaitForDownloading(const std::string& video) {
+    if (PumpUntil([&] { return RowOf(video) >= 0 && Status(RowOf(video)) == kDownloadingText; }, 20000))
+      return testing::AssertionSuccess();
+    return testing::AssertionFailure() << video << " not downloading after 20 s";
   }
-  bool WaitForRunEnd() {
-    return PumpUntil([] { return !DownloadRunHoldsList(); }, 90000) &&
-           PumpUntil([] { return ui::RunningWorkers() == 0; }, 30000);
+  // The run has given the list back and its worker (with its end box) is gone.
+  testing::AssertionResult WaitForRunEnd() {
+    if (!PumpUntil([] { return !DownloadRunHoldsList(); }, 90000))
+      return testing::AssertionFailure() << "the run still holds the list after 90 s";
+    if (!PumpUntil([] { return ui::RunningWorkers() == 0; }, 30000))
+      return testing::AssertionFailure() << ui::RunningWorkers() << " workers still running 30 s after the run";
+    return testing::AssertionSuccess();
   }
   std::vector<std::string> Texts(const std::string& title) const {
     std::vector<std::string> out;
@@ -158,7 +170,7 @@ TEST_F(DownloadRunTest, AParseDuringARunAddsRowsButLeavesTheListLockedAndNoSecon
   const int probedFirst = sim.Count("/" + first), probedSecond = sim.Count("/" + second);
   CheckAll();
   PressDownload();
-  ASSERT_TRUE(WaitForDownloading(second)) << "the run did not take the last row";
+  ASSERT_TRUE(WaitForDownloading(second));
 
   // While the last row downloads: 新建任务, another page, 开始解析.
   const std::string third = SlowVideo(200003), fourth = SlowVideo(200004);
@@ -182,7 +194,7 @@ TEST_F(DownloadRunTest, AParseDuringARunAddsRowsButLeavesTheListLockedAndNoSecon
   EXPECT_TRUE(DownloadingFlag.Is("1"));
   watcher.SetAnswer(IDNO);
   window_->Close();
-  ASSERT_TRUE(watcher.WaitFor(1, 10000));
+  ASSERT_TRUE(watcher.WaitFor(1, 10000)) << "no question within 10 s of the close";
   EXPECT_EQ(watcher.Seen()[0].text, kCloseQuestion);
   EXPECT_TRUE(IsWindow(window_->Hwnd()));
 
@@ -278,7 +290,7 @@ TEST_F(DownloadRunTest, AFileOfTheRowsNameInTheNewSaveFolderIsKeptAndTheRowTakes
   folder_ = other;
   CheckAll();
   PressDownload();
-  ASSERT_TRUE(watcher.WaitFor(2, 30000));
+  ASSERT_TRUE(watcher.WaitFor(2, 30000)) << "not the question and the end box within 30 s";
   ASSERT_TRUE(WaitForRunEnd());
   EXPECT_EQ(ReadAll(other + "片[1].flv"), "another program's file");
   EXPECT_EQ(List().Cell(0, kNameColumn), "片[1] (2).flv");
