@@ -2,20 +2,20 @@
 #include "main/FileListCommands.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include "main/ConfigFile.h"
 #include "main/DownloadQueuePlan.h"
 #include "main/FileName.h"
 #include "main/Globals.h"
 #include "main/PlayerLink.h"
+#include "main/web/WebAddress.h"
 #include "ui/App.h"
 #include "ui/CheckBox.h"
 #include "ui/ClipboardText.h"
 #include "ui/FolderDialog.h"
 #include "ui/ListView.h"
 #include "ui/MessageBox.h"
-#include "ui/WideText.h"
+#include "ui/ShellOpen.h"
 
 namespace {
 
@@ -23,10 +23,6 @@ constexpr int kNameColumn = 1;
 constexpr int kAddressColumn = 2;
 constexpr int kStatusColumn = 4;
 constexpr int kPageColumn = 5;
-
-void ShellOpen(const std::string& target) {
-  ShellExecuteW(nullptr, L"open", ui::ToWide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
 
 ui::ListView List(const ui::Window& w) { return w.Get<ui::ListView>("L1"); }
 std::string SaveFolder(const ui::Window& w) { return w.Get<ui::Control>("编辑框2").Text(); }
@@ -52,12 +48,12 @@ void OpenDownloadedFile(ui::Window& w, ui::Event&) {
   const int row = list.SelectedRow();
   if (row < 0) return;
   if (list.Cell(row, kStatusColumn) == kDownloadedText)
-    ShellOpen(PathInFolder(SaveFolder(w), list.Cell(row, kNameColumn)));
+    ui::ShellOpen(PathInFolder(SaveFolder(w), list.Cell(row, kNameColumn)));
   else
     ui::ShowMessage(kNotDownloadedText, kNotDownloadedTitle, MB_OK);
 }
 
-void OpenSaveFolder(ui::Window& w, ui::Event&) { ShellOpen(SaveFolder(w)); }
+void OpenSaveFolder(ui::Window& w, ui::Event&) { ui::ShellOpen(SaveFolder(w)); }
 
 // The player blocks this thread until its window closes; the start window is
 // disabled meanwhile, so that a second player cannot be started from it.
@@ -78,10 +74,14 @@ void CopyVideoUrl(ui::Window& w, ui::Event&) {
   if (row >= 0) ui::WriteClipboardText(w.Hwnd(), list.Cell(row, kAddressColumn));
 }
 
+// The page address came from outside (a drop, the clipboard, the link
+// finder): only a web address is handed to the shell.
 void OpenSourcePage(ui::Window& w, ui::Event&) {
   const ui::ListView list = List(w);
   const int row = list.SelectedRow();
-  if (row >= 0) ShellOpen(list.Cell(row, kPageColumn));
+  if (row < 0) return;
+  const std::string page = web::OpenableWebAddress(list.Cell(row, kPageColumn));
+  if (!page.empty()) ui::ShellOpen(page);
 }
 
 void DeleteRow(ui::Window& w, ui::Event&) {

@@ -1,11 +1,11 @@
 // Writes HTML into the document behind a browser control's window.
 #include "player/HtmlDocumentWriter.h"
 
-#include <shellapi.h>
-
 #include <vector>
 
+#include "main/web/WebAddress.h"
 #include "ui/DispatchCall.h"
+#include "ui/ShellOpen.h"
 #include "ui/WideText.h"
 
 namespace player {
@@ -85,7 +85,8 @@ HWND HtmlDocumentWriter::FindIeServer(HWND parent) {
 }
 
 void HtmlDocumentWriter::OpenUrl(const std::string& address) {
-  ShellExecuteW(nullptr, L"open", ui::ToWide(address).c_str(), L"", L"", SW_SHOWNORMAL);
+  const std::string page = web::OpenableWebAddress(address);
+  if (!page.empty()) ui::ShellOpen(page);
 }
 
 std::string HtmlDocumentWriter::Read(const std::string& what) {

@@ -33,7 +33,7 @@ class HtmlDocumentWriter {
   // The first "Internet Explorer_Server" window below the parent, depth first; null when none.
   static HWND FindIeServer(HWND parent);
 
-  // Opens the address with the shell.
+  // Opens the address with the shell when it is a web address (web::OpenableWebAddress).
   static void OpenUrl(const std::string& address);
 
   // "outerHTML" or "innerText" of the document element, or the document's
