@@ -43,6 +43,10 @@ void LayoutQvodWindow(Window& w, Event&) {
   SetWindowPos(w.ControlHwnd("W1"), nullptr, -1, -1, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void ShowQvodPageWindow() { Window::LoadModal(QvodPageWindowForm, nullptr); }
+bool ShowQvodPageWindow() {
+  bool shown = false;
+  Window::LoadModal(QvodPageWindowForm, nullptr, &shown);
+  return shown;
+}
 
 }  // namespace player
