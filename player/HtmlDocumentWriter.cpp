@@ -53,7 +53,11 @@ bool HtmlDocumentWriter::Attach(IUnknown* document, HWND window) {
     if (SUCCEEDED(document->QueryInterface(IID_IDispatch, held.OutVoid()))) document_ = std::move(held);
     return static_cast<bool>(document_);
   }
-  if (window) return FromWindow(window, document_);
+  if (!window) return false;
+  // The document found here replaces the held one; when none is found, the
+  // held one (of an earlier window, maybe gone) is dropped as well.
+  if (FromWindow(window, document_)) return true;
+  document_.Reset();
   return false;
 }
 

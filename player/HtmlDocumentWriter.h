@@ -18,8 +18,9 @@ class HtmlDocumentWriter {
   HtmlDocumentWriter& operator=(const HtmlDocumentWriter&) = delete;
 
   // With a document: holds a reference to it. Otherwise with a window: the
-  // document behind that window or the browser window below it (FromWindow).
-  // With neither: false, and the held document stays. True when a document is held.
+  // document behind that window or the browser window below it (FromWindow);
+  // when there is none, no document is held any more. With neither: false,
+  // and the held document stays. True when a document is held.
   bool Attach(IUnknown* document, HWND window);
 
   // The document's "open", "write"(html) and "Close"; nothing without a document.
