@@ -20,6 +20,10 @@ const ControlDef kControls[] = {
     {"W1", Kind::WebBrowser, nullptr, {-1, -1, 497, 313}, "about:blank"},
 };
 
+// Whether the latest opening showed its window: it may be closed again
+// while it waits for the document, before the window layer has shown it.
+bool g_shown = false;
+
 // How long an opening waits for the browser's document, and how often it looks.
 constexpr DWORD kDocumentWaitMs = 5000;
 constexpr unsigned kDocumentLookMs = 20;
@@ -52,6 +56,7 @@ void OnQvodWindowLoaded(Window& w, Event&) {
   if (qvod) w.SetCaption("正在播放 " + PlayTitle);
   // Every opening attaches anew; the window shows meanwhile, blank.
   ShowWindow(hwnd, SW_SHOW);
+  g_shown = true;
   const bool attached = AttachWhenTheDocumentIsThere(browser);
   if (!IsWindow(hwnd) || !attached || !qvod) return;  // closed while waiting, or nothing to write into
   PageWriter->WritePage(QvodPageHtml(PlayUrl));
@@ -67,9 +72,9 @@ void LayoutQvodWindow(Window& w, Event&) {
 }
 
 bool ShowQvodPageWindow() {
-  bool shown = false;
-  Window::LoadModal(QvodPageWindowForm, nullptr, &shown);
-  return shown;
+  g_shown = false;
+  Window::LoadModal(QvodPageWindowForm, nullptr);
+  return g_shown;
 }
 
 }  // namespace player
