@@ -2,7 +2,6 @@
 #include "main/FileListCommands.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include "main/ConfigFile.h"
 #include "main/DownloadQueuePlan.h"
@@ -10,19 +9,17 @@
 #include "main/FileName.h"
 #include "main/Globals.h"
 #include "main/PlayerLink.h"
+#include "main/web/WebAddress.h"
 #include "ui/App.h"
 #include "ui/CheckBox.h"
 #include "ui/ClipboardText.h"
 #include "ui/FolderDialog.h"
 #include "ui/ListView.h"
 #include "ui/MessageBox.h"
-#include "ui/WideText.h"
+#include "ui/ShellOpen.h"
 
 namespace {
 
-void ShellOpen(const std::string& target) {
-  ShellExecuteW(nullptr, L"open", ui::ToWide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
 
 // True while the folder dialog is up or the focus it gives back is still on its way.
 bool g_choosingFolder = false;
@@ -45,12 +42,12 @@ void OpenDownloadedFile(ui::Window&, ui::Event&) {
   FileRow row;
   if (!ReadSelectedRow(row)) return;
   if (row[kStatusColumn] == kDownloadedText)
-    ShellOpen(PathInFolder(CurrentSaveFolder(), row[kNameColumn]));
+    ui::ShellOpen(PathInFolder(CurrentSaveFolder(), row[kNameColumn]));
   else
     ui::ShowMessage(kNotDownloadedText, kNotDownloadedTitle, MB_OK);
 }
 
-void OpenSaveFolder(ui::Window&, ui::Event&) { ShellOpen(CurrentSaveFolder()); }
+void OpenSaveFolder(ui::Window&, ui::Event&) { ui::ShellOpen(CurrentSaveFolder()); }
 
 // The player blocks this thread until its window closes; the start window is
 // disabled meanwhile, so that a second player cannot be started from it.
@@ -67,9 +64,13 @@ void CopyVideoUrl(ui::Window& w, ui::Event&) {
   if (ReadSelectedRow(row)) ui::WriteClipboardText(w.Hwnd(), row[kAddressColumn]);
 }
 
+// The page address came from outside (a drop, the clipboard, the link
+// finder): only a web address is handed to the shell.
 void OpenSourcePage(ui::Window&, ui::Event&) {
   FileRow row;
-  if (ReadSelectedRow(row)) ShellOpen(row[kPageColumn]);
+  if (!ReadSelectedRow(row)) return;
+  const std::string page = web::OpenableWebAddress(row[kPageColumn]);
+  if (!page.empty()) ui::ShellOpen(page);
 }
 
 void DeleteRow(ui::Window&, ui::Event&) {

@@ -2,7 +2,6 @@
 #include "main/MainWindow.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <random>
 
@@ -17,17 +16,13 @@
 #include "ui/ListView.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgressBar.h"
+#include "ui/ShellOpen.h"
 #include "ui/StatusBar.h"
 #include "ui/Toolbar.h"
-#include "ui/WideText.h"
 
 namespace {
 
 const char kDownloadRunningQuestion[] = "视频下载进行中，您是否退出下载？\r\n\r\n退出后未下载完的文件需要重新下载！";
-
-void ShellOpen(const std::string& target) {
-  ShellExecuteW(nullptr, L"open", ui::ToWide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
 
 // The toolbar item whose text says what a click on it does to the topmost state.
 constexpr int kTopmostItem = 4;
@@ -82,7 +77,7 @@ void OnNewTaskItem(ui::Window& w, ui::Event&) {
   ShowParseWindow(&w);
 }
 
-void OnViewDownloadsItem(ui::Window& w, ui::Event&) { ShellOpen(w.Get<ui::Control>("编辑框2").Text()); }
+void OnViewDownloadsItem(ui::Window& w, ui::Event&) { ui::ShellOpen(w.Get<ui::Control>("编辑框2").Text()); }
 
 void OnTopmostItem(ui::Window& w, ui::Event&) {
   if (w.Topmost()) {
@@ -93,7 +88,7 @@ void OnTopmostItem(ui::Window& w, ui::Event&) {
   }
 }
 
-void OnHelpItem(ui::Window&, ui::Event&) { ShellOpen(ui::ProgramDir() + "/help/help.html"); }
+void OnHelpItem(ui::Window&, ui::Event&) { ui::ShellOpen(ui::ProgramDir() + "/help/help.html"); }
 
 // The toolbar's 退出: asks while a download runs, else ends at once.
 void OnExitItem(ui::Window& w, ui::Event&) {

@@ -2,7 +2,6 @@
 #include "main/ServiceClient.h"
 
 #include <windows.h>
-#include <shellapi.h>
 #include <wininet.h>
 
 #include <atomic>
@@ -14,6 +13,7 @@
 #include "main/web/OwnedHandle.h"
 #include "main/web/TextHelpers.h"
 #include "main/web/TextSplit.h"
+#include "main/web/WebAddress.h"
 #include "main/web/WebRequest.h"
 #include "ui/App.h"
 #include "ui/MessageBox.h"
@@ -93,8 +93,12 @@ void CheckForUpdate() {
     LaunchUpdaterOrOpenPage(ui::ProgramDir(), ServiceBase.Get(), page);
     ui::EndProgram(0);
   }
+  // The browser box is given only a web address; any other value shows no panel.
   const std::string ad = UpdateAdAddress.Get();
-  if (ad.size() > 6) ShowAdvertisement(ad);
+  if (ad.size() > 6) {
+    const std::string page = web::OpenableWebAddress(ad);
+    if (!page.empty()) ShowAdvertisement(page);
+  }
 }
 
 void LookUpUser() {

@@ -10,7 +10,7 @@ int FinishedBootstraps();
 // user lookup.
 void Bootstrap();
 // Reads the update list: ends the program when it names a newer version,
-// else shows the advertisement panel when the list names a page.
+// else shows the advertisement panel when the list names a web page.
 void CheckForUpdate();
 // Asks the service for this machine's counters.
 void LookUpUser();

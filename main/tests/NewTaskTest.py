@@ -112,7 +112,23 @@ class NewTaskTest(SimulatorTestCase):
         self.type_address_and_parse()
         self.assertEqual(self.count("/VelkDown/index.Asp?A=GetDown&uLei=0&uLei1=1&uUrl=http://v.example.cn/show/42.html"
                                     "&uCpu="), 1)
-        time.sleep(1)
+
+        def rows():
+            """The start window's list rows as the probe reads them from outside."""
+            out = subprocess.run([ARGS.wine_run, ARGS.probe], capture_output=True, check=False, timeout=60).stdout
+            return [line.split("\t")[1:] for line in out.decode("utf-8", "replace").splitlines()
+                    if line.startswith("row\t")]
+
+        # Three rows named by the reply's order, each with its video address,
+        # a size from its probe and the typed page address.
+        filled = lambda got: (len(got) == 3 and all(len(row) == 6 for row in got)
+                              and all(row[3] not in ("", "计算中") for row in got))
+        self.assertTrue(wait_for(lambda: filled(rows()), 30), rows())
+        got = rows()
+        self.assertEqual([row[0] for row in got], ["1", "2", "3"], got)
+        self.assertEqual([row[1] for row in got], ["[1].flv", "[2].flv", "[3].flv"], got)
+        self.assertTrue(all("/video/" in row[2] for row in got), got)
+        self.assertEqual([row[5] for row in got], ["http://v.example.cn/show/42.html"] * 3, got)
         self.shot("filled-list.png")
         self.assertIsNone(self.program.poll())
 
