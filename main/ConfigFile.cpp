@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include "main/IniText.h"
-#include "main/web/OwnedHandle.h"
-#include "ui/WideText.h"
+#include "ui/base/KernelHandle.h"
+#include "ui/base/WideText.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ constexpr size_t kValueBuffer = 10240;
 // settings yet, empty text); false when a file is there that cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& text) {
   text.clear();
-  web::KernelHandle f(CreateFileW(ui::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  ui::KernelHandle f(CreateFileW(ui::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!f) {
     const DWORD error = GetLastError();
@@ -53,7 +53,7 @@ bool WriteConfigValue(const std::string& path, const std::string& section, const
   const std::wstring target = ui::ToWide(path);
   const std::wstring fresh = target + L".new";
   {
-    web::KernelHandle f(CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+    ui::KernelHandle f(CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                     nullptr));
     DWORD written = 0;
     if (!f || !WriteFile(f.Get(), text.data(), (DWORD)text.size(), &written, nullptr) || written != text.size()) {

@@ -13,7 +13,7 @@
 #include "main/FileListOwner.h"
 #include "main/Globals.h"
 #include "main/MainWindow.h"
-#include "main/web/Download.h"
+#include "web/Download.h"
 #include "ui/App.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgressBar.h"
@@ -178,7 +178,7 @@ void DownloadCheckedRows(const std::shared_ptr<DownloadRun>& shared) {
     if (turn.kind == RowTurn::Gone) continue;
     ProgressReporter reporter(shared);
     const int result = web::DownloadToFile(
-        turn.address, turn.path,
+        turn.address, turn.path, web::DownloadMessages([](const char* text) { ui::ShowMessage(text); }),
         [&reporter](int64_t total, int64_t received, int64_t /*elapsedMs*/, int64_t /*receivedThisRun*/) {
           reporter.ReportProgress(total, received);
         });

@@ -2,7 +2,7 @@
 #pragma once
 #include "ui/Event.h"
 #include "ui/Window.h"
-#include "ui/WorkerThread.h"
+#include "ui/base/WorkerThread.h"
 
 // Click on 下载按钮: asks, and on Yes starts a run, unless a run holds the
 // list (then it does not even ask).

@@ -1,7 +1,7 @@
 // The download queue's decisions and texts: which rows it takes and in what order, the QVOD stop, the end message.
 #include "main/DownloadQueuePlan.h"
 
-#include "main/web/TextHelpers.h"
+#include "web/TextHelpers.h"
 
 std::vector<intptr_t> QueueOrder(const std::vector<QueueRow>& rows) {
   std::vector<intptr_t> order;

@@ -10,11 +10,11 @@
 #include "main/FileName.h"
 #include "main/Globals.h"
 #include "main/MainWindow.h"
-#include "main/web/Download.h"
-#include "main/web/PumpingDelay.h"
+#include "web/Download.h"
+#include "web/PumpingDelay.h"
 #include "ui/Control.h"
 #include "ui/ListView.h"
-#include "ui/WorkerThread.h"
+#include "ui/base/WorkerThread.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "main/FileName.h"
 #include "main/Globals.h"
 #include "main/PlayerLink.h"
-#include "main/web/WebAddress.h"
+#include "web/WebAddress.h"
 #include "ui/App.h"
 #include "ui/CheckBox.h"
 #include "ui/ClipboardText.h"

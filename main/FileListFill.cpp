@@ -1,8 +1,8 @@
 // The texts of new file-list rows: the reply split into entries, the part-count rewrite, the extension and the overlay text.
 #include "main/FileListFill.h"
 
-#include "main/web/TextHelpers.h"
-#include "main/web/TextSplit.h"
+#include "web/TextHelpers.h"
+#include "web/TextSplit.h"
 
 std::vector<std::string> SplitReplyEntries(const std::string& reply) {
   std::vector<std::string> entries = web::SplitText(reply, "$$");

@@ -10,7 +10,7 @@
 #include "main/MainWindow.h"
 #include "ui/App.h"
 #include "ui/ListView.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "main/FileName.h"
 
 #include "main/FileListFill.h"
-#include "main/web/TextHelpers.h"
+#include "web/TextHelpers.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "main/web/TextHelpers.h"
+#include "web/TextHelpers.h"
 
 FinderPick PickFromPage(const std::string& documentUrl, const std::string& documentTitle,
                         const std::string& elementHtml) {

@@ -9,8 +9,8 @@
 
 #include "main/SharedText.h"
 #include "skin/CrystalProgressBar.h"
-#include "ui/ComPtr.h"
-#include "ui/WorkerThread.h"
+#include "ui/base/ComPtr.h"
+#include "ui/base/WorkerThread.h"
 
 extern SharedText ConfigPath;       // program directory + "\Config.ini"
 extern SharedText ProgramVersion;   // "1.0"

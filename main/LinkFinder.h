@@ -6,7 +6,7 @@
 #include <string>
 
 #include "main/FinderPick.h"
-#include "ui/ComPtr.h"
+#include "ui/base/ComPtr.h"
 
 // The class of the windows that show a page of the Internet Explorer engine.
 inline constexpr const wchar_t* kIeServerClass = L"Internet Explorer_Server";

@@ -8,10 +8,10 @@
 
 #include <memory>
 
-#include "main/web/MessagePump.h"
-#include "ui/ComPtr.h"
+#include "ui/base/MessagePump.h"
+#include "ui/base/ComPtr.h"
 #include "ui/DispatchCall.h"
-#include "ui/WorkerThread.h"
+#include "ui/base/WorkerThread.h"
 
 namespace {
 
@@ -184,5 +184,5 @@ std::string ReadMachineIdWithin(unsigned milliseconds) {
   auto id = std::make_shared<std::string>();
   const ui::WorkerThread reader = ui::WorkerThread::Start([id] { *id = ReadMachineId(); });
   if (!reader) return ReadMachineId();
-  return web::PumpingWait(milliseconds, reader.Handle()) ? *id : std::string();
+  return ui::PumpingWait(milliseconds, reader.Handle()) ? *id : std::string();
 }

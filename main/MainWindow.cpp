@@ -10,7 +10,7 @@
 #include "main/ParseWindow.h"
 #include "main/ServiceClient.h"
 #include "main/Settings.h"
-#include "main/web/TextSplit.h"
+#include "web/TextSplit.h"
 #include "ui/App.h"
 #include "ui/EditBox.h"
 #include "ui/ListView.h"

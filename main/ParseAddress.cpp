@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "main/web/TextHelpers.h"
+#include "web/TextHelpers.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "main/RegexReplace.h"
 #include "main/Version.h"
-#include "main/web/TextHelpers.h"
+#include "web/TextHelpers.h"
 
 ReplyKind ClassifyReply(const std::string& reply, const std::string& siteType) {
   if (reply.empty()) return ReplyKind::Failed;

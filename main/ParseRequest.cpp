@@ -11,13 +11,13 @@
 #include "main/ParseAddress.h"
 #include "main/ParseReply.h"
 #include "main/ParseWindow.h"
-#include "main/web/WebRequest.h"
+#include "web/WebRequest.h"
 #include "ui/App.h"
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
 #include "ui/Label.h"
 #include "ui/MessageBox.h"
-#include "ui/WorkerThread.h"
+#include "ui/base/WorkerThread.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "ui/App.h"
 #include "ui/MessageBox.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 namespace {
 

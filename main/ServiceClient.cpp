@@ -8,18 +8,18 @@
 
 #include "main/Globals.h"
 #include "main/MainWindow.h"
-#include "main/UpdaterLaunch.h"
 #include "main/Version.h"
-#include "main/web/OwnedHandle.h"
-#include "main/web/TextHelpers.h"
-#include "main/web/TextSplit.h"
-#include "main/web/WebAddress.h"
-#include "main/web/WebRequest.h"
+#include "web/InternetHandle.h"
+#include "web/TextHelpers.h"
+#include "web/TextSplit.h"
+#include "web/WebAddress.h"
+#include "web/WebRequest.h"
 #include "ui/App.h"
 #include "ui/MessageBox.h"
+#include "updater/UpdaterLaunch.h"
 #include "ui/WebBrowserBox.h"
-#include "ui/WideText.h"
-#include "ui/WorkerThread.h"
+#include "ui/base/WideText.h"
+#include "ui/base/WorkerThread.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ void CheckForUpdate() {
 
   if (IsNewerVersion(server, ProgramVersion.Get())) {
     ui::ShowMessage("软件有重要更新！请使用新版本。" + notice, "提示：", MB_OK);
-    LaunchUpdaterOrOpenPage(ui::ProgramDir(), ServiceBase.Get(), page);
+    updater::LaunchUpdaterOrOpenPage(ui::ProgramDir(), ServiceBase.Get(), page);
     ui::EndProgram(0);
   }
   // The browser box is given only a web address; any other value shows no panel.

@@ -7,7 +7,7 @@
 #include "main/Globals.h"
 #include "main/MachineId.h"
 #include "ui/App.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 namespace {
 // How long the start waits for the machine id before it goes on without it.

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "ui/ComPtr.h"
+#include "ui/base/ComPtr.h"
 
 namespace player {
 

@@ -1,11 +1,11 @@
 // The driver of the player's own Flash movie.
 #include "player/FlashMoviePlayer.h"
 
-#include "main/web/OwnedHandle.h"
+#include "ui/base/KernelHandle.h"
 #include "player/MovieProtocol.h"
 #include "player/movie/EmbeddedMovie.h"
 #include "ui/App.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 namespace player {
 
@@ -14,7 +14,7 @@ namespace {
 bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 void WriteWholeFile(const std::wstring& path, const std::string& bytes) {
-  web::KernelHandle file(
+  ui::KernelHandle file(
       CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return;
   DWORD written = 0;

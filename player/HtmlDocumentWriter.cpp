@@ -3,10 +3,10 @@
 
 #include <vector>
 
-#include "main/web/WebAddress.h"
+#include "web/WebAddress.h"
 #include "ui/DispatchCall.h"
 #include "ui/ShellOpen.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 namespace player {
 

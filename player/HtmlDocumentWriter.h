@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "ui/ComPtr.h"
+#include "ui/base/ComPtr.h"
 
 namespace player {
 

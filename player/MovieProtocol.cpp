@@ -5,8 +5,8 @@
 #include <limits>
 #include <vector>
 
-#include "main/web/TextHelpers.h"
-#include "main/web/TextSplit.h"
+#include "web/TextHelpers.h"
+#include "web/TextSplit.h"
 
 namespace player {
 

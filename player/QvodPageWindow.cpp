@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "main/web/MessagePump.h"
+#include "ui/base/MessagePump.h"
 #include "player/PlayerGlobals.h"
 #include "player/PlayerWindows.h"
 #include "player/QvodPage.h"
@@ -36,7 +36,7 @@ bool AttachWhenTheDocumentIsThere(HWND browser) {
   for (;;) {
     if (PageWriter->Attach(nullptr, browser)) return true;
     if (GetTickCount() - start >= kDocumentWaitMs || !IsWindow(browser)) return false;
-    web::PumpingWait(kDocumentLookMs);
+    ui::PumpingWait(kDocumentLookMs);
   }
 }
 

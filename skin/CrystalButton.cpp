@@ -3,7 +3,7 @@
 
 #include "skin/ButtonSkin.h"
 #include "skin/SkinEngine.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 namespace skin {
 

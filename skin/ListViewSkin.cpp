@@ -6,7 +6,7 @@
 #include "skin/KindPainters.h"
 #include "skin/Painting.h"
 #include "skin/SkinEngine.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 namespace skin {
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "skin/SkinEngine.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 namespace skin {
 

@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "ui/Subclass.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 namespace skin {
 

@@ -7,7 +7,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build/win32}
 size=${2:-1073741824}
-bench=$build/main/web/BenchDownload.exe
+bench=$build/web/BenchDownload.exe
 
 source "$here/tools/bench-simulator.sh"
 require_bench_program bench-download "$bench" "$build" BenchDownload

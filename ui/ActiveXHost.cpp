@@ -2,7 +2,7 @@
 #include "ActiveXHost.h"
 
 #include "Module.h"
-#include "WideText.h"
+#include "ui/base/WideText.h"
 
 namespace ui {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "ComPtr.h"
+#include "ui/base/ComPtr.h"
 #include "DispatchEventSink.h"
 
 namespace ui {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "Module.h"
-#include "WideText.h"
+#include "ui/base/WideText.h"
 #include "Window.h"
 
 namespace ui {
@@ -61,6 +61,7 @@ LRESULT CALLBACK LayerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 bool StartLayer() {
   if (g_windowThread) return g_layerWindow != nullptr;
   g_windowThread = GetCurrentThreadId();
+  SetMessageFilter(TranslateDialogKeys);
   INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES |
                                                ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
@@ -124,28 +125,5 @@ bool PostToWindowThread(std::function<void()> work) {
 }
 
 void EndProcessNow(int exitCode) { TerminateProcess(GetCurrentProcess(), (UINT)exitCode); for (;;) Sleep(INFINITE); }
-
-int RunMessageLoop() {
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (TranslateDialogKeys(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return (int)msg.wParam;
-}
-
-void PumpPendingMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage((int)msg.wParam);
-      return;
-    }
-    if (TranslateDialogKeys(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 }  // namespace ui

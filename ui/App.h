@@ -3,6 +3,10 @@
 #include <functional>
 #include <string>
 
+// The message loop and the pumping waits are the base's pump; the layer gives
+// it the forms' dialog keys when it starts.
+#include "ui/base/MessagePump.h"
+
 namespace ui {
 
 // Initialises COM/OLE and the common controls, makes the program's folder
@@ -10,8 +14,9 @@ namespace ui {
 bool InitWindowLayer();
 
 // Starts the layer's own part on the calling thread, which becomes the
-// window thread: done by InitWindowLayer in a program, on first use of a form
-// inside a library (never from DllMain).
+// window thread, and hands the message pump the forms' dialog keys: done by
+// InitWindowLayer in a program, on first use of a form inside a library
+// (never from DllMain).
 bool StartLayer();
 
 // The folder of the running program, GBK, without a trailing backslash.
@@ -27,12 +32,6 @@ void RegisterCleanup(void (*cleanup)());
 
 // Ends the process at once with all its threads; no clean-up runs.
 [[noreturn]] void EndProcessNow(int exitCode);
-
-// Runs the message loop until WM_QUIT; returns its exit code.
-int RunMessageLoop();
-
-// Processes every message pending for the calling thread.
-void PumpPendingMessages();
 
 bool OnWindowThread();
 

@@ -1,7 +1,7 @@
 // Clipboard text through CF_UNICODETEXT, so Chinese survives under any system code page.
 #include "ClipboardText.h"
 
-#include "WideText.h"
+#include "ui/base/WideText.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // Drop-down list: its items and their values come from the row; a change by the user reports the item and its value.
 #include "ComboBox.h"
 
-#include "WideText.h"
+#include "ui/base/WideText.h"
 
 namespace ui {
 

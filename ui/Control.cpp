@@ -1,7 +1,7 @@
 // Base of the typed control wrappers.
 #include "Control.h"
 
-#include "WideText.h"
+#include "ui/base/WideText.h"
 
 namespace ui {
 

@@ -2,7 +2,7 @@
 #include "ControlKind.h"
 
 #include "GdiHandles.h"
-#include "WideText.h"
+#include "ui/base/WideText.h"
 
 namespace ui {
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/Variant.h"
+#include "ui/base/Variant.h"
 
 namespace ui {
 

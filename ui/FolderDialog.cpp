@@ -3,7 +3,7 @@
 
 #include <shlobj.h>
 
-#include "WideText.h"
+#include "ui/base/WideText.h"
 
 namespace ui {
 

@@ -1,50 +1,24 @@
-// Owners of GDI and shell handles: each frees its handle once, none can be copied.
+// Owners of GDI and shell handles (the one owned-handle template with their traits), and the paint DC.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
 
-#include <utility>
+#include "ui/base/OwnedHandle.h"
 
 namespace ui {
 
-template <typename H, typename Free>
-class OwnedHandle {
- public:
-  OwnedHandle() = default;
-  explicit OwnedHandle(H h) : h_(h) {}
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
-  OwnedHandle(OwnedHandle&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-  OwnedHandle& operator=(OwnedHandle&& o) noexcept {
-    if (this != &o) Reset(std::exchange(o.h_, nullptr));
-    return *this;
-  }
-  ~OwnedHandle() { Reset(); }
-  void Reset(H h = nullptr) {
-    if (h_) Free()(h_);
-    h_ = h;
-  }
-  H Get() const { return h_; }
-  explicit operator bool() const { return h_ != nullptr; }
-
- private:
-  H h_ = nullptr;
+// What a GDI or shell handle is and how it is freed (see ui/base/OwnedHandle.h).
+template <typename H, auto Free>
+struct GdiTraits {
+  using Handle = H;
+  static bool IsValid(H h) { return h != nullptr; }
+  static void Close(H h) { Free(h); }
 };
 
-struct FreeIcon {
-  void operator()(HICON h) const { DestroyIcon(h); }
-};
-struct FreeGdiObject {
-  void operator()(HGDIOBJ h) const { DeleteObject(h); }
-};
-struct FreeImageList {
-  void operator()(HIMAGELIST h) const { ImageList_Destroy(h); }
-};
-
-using OwnedIcon = OwnedHandle<HICON, FreeIcon>;
-using OwnedFont = OwnedHandle<HFONT, FreeGdiObject>;
-using OwnedBrush = OwnedHandle<HBRUSH, FreeGdiObject>;
-using OwnedImageList = OwnedHandle<HIMAGELIST, FreeImageList>;
+using OwnedIcon = OwnedHandle<GdiTraits<HICON, DestroyIcon>>;
+using OwnedFont = OwnedHandle<GdiTraits<HFONT, DeleteObject>>;
+using OwnedBrush = OwnedHandle<GdiTraits<HBRUSH, DeleteObject>>;
+using OwnedImageList = OwnedHandle<GdiTraits<HIMAGELIST, ImageList_Destroy>>;
 
 // BeginPaint in the constructor, EndPaint in the destructor.
 class PaintDc {

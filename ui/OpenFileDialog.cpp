@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "WideText.h"
+#include "ui/base/WideText.h"
 
 namespace ui {
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "WideText.h"
+#include "ui/base/WideText.h"
 
 namespace ui {
 

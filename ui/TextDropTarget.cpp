@@ -2,7 +2,7 @@
 #include "TextDropTarget.h"
 
 #include "SimpleComObject.h"
-#include "WideText.h"
+#include "ui/base/WideText.h"
 
 namespace ui {
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "ComPtr.h"
+#include "ui/base/ComPtr.h"
 
 namespace ui {
 

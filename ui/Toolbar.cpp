@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "WideText.h"
+#include "ui/base/WideText.h"
 #include "Window.h"
 
 namespace ui {

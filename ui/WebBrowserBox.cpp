@@ -6,7 +6,7 @@
 
 #include "ActiveXHost.h"
 #include "App.h"
-#include "WideText.h"
+#include "ui/base/WideText.h"
 
 namespace ui {
 

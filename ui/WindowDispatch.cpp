@@ -6,7 +6,7 @@
 
 #include "Label.h"
 #include "Panel.h"
-#include "WideText.h"
+#include "ui/base/WideText.h"
 #include "Window.h"
 
 namespace ui {

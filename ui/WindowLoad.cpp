@@ -4,7 +4,7 @@
 #include "App.h"
 #include "ControlKind.h"
 #include "Module.h"
-#include "WideText.h"
+#include "ui/base/WideText.h"
 #include "Window.h"
 
 namespace ui {

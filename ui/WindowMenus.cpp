@@ -2,7 +2,7 @@
 // sub-menus, enabled states and check marks; each item runs its own handler.
 #include <vector>
 
-#include "WideText.h"
+#include "ui/base/WideText.h"
 #include "Window.h"
 
 namespace ui {

@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "Module.h"
-#include "WideText.h"
+#include "ui/base/WideText.h"
 #include "Window.h"
 
 namespace ui {

@@ -1,7 +1,11 @@
-// The updater's command line: pieces split at blanks with quote grouping, and the check of its argument.
+// The updater's command line: the line the main program starts it with, its pieces split at blanks with quote grouping, and the check of its argument.
 #include "updater/CommandLine.h"
 
 namespace updater {
+
+std::string UpdaterCommandLine(const std::string& updaterPath, const std::string& serviceBase) {
+  return "\"" + updaterPath + "\" " + serviceBase + "up/";
+}
 
 std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
   std::vector<std::string> pieces;

@@ -1,9 +1,14 @@
-// The updater's command line: pieces split at blanks with quote grouping, and the check of its argument.
+// The updater's command line: the line the main program starts it with, its pieces split at blanks with quote grouping, and the check of its argument.
 #pragma once
 #include <string>
 #include <vector>
 
 namespace updater {
+
+// The line the main program starts the updater with: the updater's path in
+// quotes, one blank, then the update folder's address (the service base
+// followed by "up/").
+std::string UpdaterCommandLine(const std::string& updaterPath, const std::string& serviceBase);
 
 // Splits at blanks and tabs; a double quote starts or ends a group in which
 // blanks belong to the piece. The quotes themselves are dropped; "" gives an

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 namespace updater {
 

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "main/web/OwnedHandle.h"
-#include "ui/WideText.h"
+#include "ui/base/KernelHandle.h"
+#include "ui/base/WideText.h"
 #include "updater/CommandLine.h"
 
 namespace updater {
@@ -23,7 +23,7 @@ bool StartUpdatedProgram(const std::string& path) {
   if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process))
     return false;
-  web::KernelHandle thread(process.hThread), handle(process.hProcess);
+  ui::KernelHandle thread(process.hThread), handle(process.hProcess);
   WaitForInputIdle(handle.Get(), 1000);
   return true;
 }

@@ -1,7 +1,7 @@
 // The updater's reading of the update list "sj.txt": the file names and their download suffix.
 #include "updater/UpdateList.h"
 
-#include "main/web/TextHelpers.h"
+#include "web/TextHelpers.h"
 
 namespace updater {
 

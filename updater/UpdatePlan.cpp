@@ -1,7 +1,7 @@
 // What the updater does per listed file: its address, its place in the updater's folder, and whether it may be written.
 #include "updater/UpdatePlan.h"
 
-#include "main/web/TextHelpers.h"
+#include "web/TextHelpers.h"
 
 namespace updater {
 

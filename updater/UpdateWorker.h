@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "main/web/Download.h"
+#include "web/Download.h"
 #include "updater/UpdateRun.h"
 
 namespace updater {

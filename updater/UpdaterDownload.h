@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "main/web/Download.h"
+#include "web/Download.h"
 
 namespace updater {
 

@@ -5,7 +5,7 @@
 
 #include "skin/CrystalButton.h"
 #include "skin/CrystalProgressBar.h"
-#include "ui/WorkerThread.h"
+#include "ui/base/WorkerThread.h"
 #include "updater/StopSignal.h"
 #include "updater/UpdateList.h"
 

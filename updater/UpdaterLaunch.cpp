@@ -1,30 +1,34 @@
-// Handing over to the updater when the update list announces a newer version.
-#include "main/UpdaterLaunch.h"
+// Starting the updater from the main program when the update list announces a newer version.
+#include "updater/UpdaterLaunch.h"
 
 #include <windows.h>
 
-#include "main/UpdaterCommand.h"
-#include "main/web/OwnedHandle.h"
-#include "main/web/WebAddress.h"
 #include "ui/ShellOpen.h"
-#include "ui/WideText.h"
+#include "ui/base/KernelHandle.h"
+#include "ui/base/WideText.h"
+#include "updater/CommandLine.h"
+#include "web/WebAddress.h"
+
+namespace updater {
 
 UpdaterLaunch LaunchUpdaterOrOpenPage(const std::string& programDir, const std::string& serviceBase,
                                       const std::string& downloadPage) {
-  const std::string updater = programDir + "/Quenlo.exe";
-  if (GetFileAttributesW(ui::ToWide(updater).c_str()) == INVALID_FILE_ATTRIBUTES) {
+  const std::string updaterPath = programDir + "/Quenlo.exe";
+  if (GetFileAttributesW(ui::ToWide(updaterPath).c_str()) == INVALID_FILE_ATTRIBUTES) {
     // The page comes from the update list: only a web address goes to the shell.
     const std::string page = web::OpenableWebAddress(downloadPage);
     return !page.empty() && ui::ShellOpen(page) ? UpdaterLaunch::PageOpened : UpdaterLaunch::Failed;
   }
-  const std::wstring program = ui::ToWide(updater);
-  std::wstring command = ui::ToWide(UpdaterCommandLine(updater, serviceBase));
+  const std::wstring program = ui::ToWide(updaterPath);
+  std::wstring command = ui::ToWide(UpdaterCommandLine(updaterPath, serviceBase));
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
   if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process))
     return UpdaterLaunch::Failed;
-  web::KernelHandle thread(process.hThread), handle(process.hProcess);
+  ui::KernelHandle thread(process.hThread), handle(process.hProcess);
   return UpdaterLaunch::Started;
 }
+
+}  // namespace updater

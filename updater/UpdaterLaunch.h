@@ -1,6 +1,8 @@
-// Handing over to the updater when the update list announces a newer version.
+// Starting the updater from the main program when the update list announces a newer version.
 #pragma once
 #include <string>
+
+namespace updater {
 
 enum class UpdaterLaunch { Started, PageOpened, Failed };
 
@@ -10,3 +12,5 @@ enum class UpdaterLaunch { Started, PageOpened, Failed };
 // (web::OpenableWebAddress; Failed otherwise). All texts are GBK.
 UpdaterLaunch LaunchUpdaterOrOpenPage(const std::string& programDir, const std::string& serviceBase,
                                       const std::string& downloadPage);
+
+}  // namespace updater

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "main/web/WebRequest.h"
+#include "web/WebRequest.h"
 #include "ui/App.h"
 #include "ui/Control.h"
 #include "ui/MessageBox.h"

@@ -5,9 +5,9 @@
 #include <wininet.h>
 
 #include "DownloadRequest.h"
-#include "OwnedHandle.h"
-#include "ui/MessageBox.h"
-#include "ui/WideText.h"
+#include "InternetHandle.h"
+#include "ui/base/KernelHandle.h"
+#include "ui/base/WideText.h"
 
 namespace web {
 
@@ -15,9 +15,6 @@ namespace {
 
 constexpr DWORD kOpenUrlFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE;
 constexpr DWORD kReadSize = 10240;
-
-// The downloader's messages: default title, OK, no icon.
-void Tell(const char* text) { ui::ShowMessage(text, {}, MB_OK); }
 
 InternetHandle OpenSession() {
   DWORD flags = 0;
@@ -27,13 +24,13 @@ InternetHandle OpenSession() {
   return InternetHandle(InternetOpenA(DownloadAgentName(GetTickCount()).c_str(), access, nullptr, nullptr, 0));
 }
 
-InternetHandle OpenAddress(const InternetHandle& session, const std::string& address, const std::string& headers) {
+InternetHandle OpenAddress(BorrowedInternetHandle session, const std::string& address, const std::string& headers) {
   return InternetHandle(InternetOpenUrlA(session.Get(), address.c_str(), headers.c_str(),
                                          static_cast<DWORD>(headers.size()), kOpenUrlFlags, 0));
 }
 
 // The announced Content-Length read as text, so lengths beyond 4 GiB survive; -1 when absent.
-int64_t AnnouncedLength(const InternetHandle& url) {
+int64_t AnnouncedLength(BorrowedInternetHandle url) {
   char text[32] = {};
   DWORD size = sizeof text - 1;
   if (!HttpQueryInfoA(url.Get(), HTTP_QUERY_CONTENT_LENGTH, text, &size, nullptr)) return -1;
@@ -41,18 +38,18 @@ int64_t AnnouncedLength(const InternetHandle& url) {
 }
 
 // The HTTP status of the answer; 0 when it cannot be read.
-DWORD StatusOf(const InternetHandle& url) {
+DWORD StatusOf(BorrowedInternetHandle url) {
   DWORD status = 0, size = sizeof status;
   if (!HttpQueryInfoA(url.Get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr)) return 0;
   return status;
 }
 
 // An error answer (404 and the like) carries an error page, not the file.
-bool IsErrorAnswer(const InternetHandle& url) { return StatusOf(url) >= 400; }
+bool IsErrorAnswer(BorrowedInternetHandle url) { return StatusOf(url) >= 400; }
 
-KernelHandle OpenLocalFile(const std::string& path, bool resume) {
-  KernelHandle file(CreateFileW(ui::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, resume ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+ui::KernelHandle OpenLocalFile(const std::string& path, bool resume) {
+  ui::KernelHandle file(CreateFileW(ui::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, resume ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file && resume) {
     LARGE_INTEGER zero = {};
     if (!SetFilePointerEx(file.Get(), zero, nullptr, FILE_END)) file.Reset();
@@ -60,23 +57,26 @@ KernelHandle OpenLocalFile(const std::string& path, bool resume) {
   return file;
 }
 
-bool WriteAll(const KernelHandle& file, const char* data, DWORD size) {
+bool WriteAll(ui::BorrowedKernelHandle file, const char* data, DWORD size) {
   DWORD written = 0;
   return WriteFile(file.Get(), data, size, &written, nullptr) && written == size;
 }
 
 }  // namespace
 
-int DownloadToFile(const std::string& address, const std::string& localPath, const DownloadProgress& progress,
-                   int64_t startOffset, bool resume, const DownloadTexts& texts) {
+int DownloadToFile(const std::string& address, const std::string& localPath, const DownloadMessages& messages,
+                   const DownloadProgress& progress, int64_t startOffset, bool resume) {
+  const auto tell = [&messages](const char* text) {
+    if (messages.show) messages.show(text);
+  };
   InternetHandle session = OpenSession();
   if (!session) {
-    Tell(texts.noInternet);
+    tell(messages.noInternet);
     return -1;
   }
   InternetHandle url = OpenAddress(session, address, DownloadHeaders(resume, startOffset));
   if (!url || IsErrorAnswer(url)) {
-    Tell(texts.cannotOpenAddress);
+    tell(messages.cannotOpenAddress);
     return -1;
   }
   // A server that ignores the range sends the whole file again (200, not
@@ -85,9 +85,9 @@ int DownloadToFile(const std::string& address, const std::string& localPath, con
     resume = false;
     startOffset = 0;
   }
-  KernelHandle file = OpenLocalFile(localPath, resume);
+  ui::KernelHandle file = OpenLocalFile(localPath, resume);
   if (!file) {
-    Tell(texts.cannotOpenFile);
+    tell(messages.cannotOpenFile);
     return -1;
   }
   const int64_t announced = AnnouncedLength(url);
@@ -101,20 +101,20 @@ int DownloadToFile(const std::string& address, const std::string& localPath, con
   for (;;) {
     DWORD got = 0;
     if (!InternetReadFile(url.Get(), buffer, kReadSize, &got)) {
-      Tell(texts.interrupted);
+      tell(messages.interrupted);
       return -1;
     }
     if (got == 0) {
       // A connection closed before the announced length arrived is an
       // interruption too, not the end of the data.
       if (arrived < total) {
-        Tell(texts.interrupted);
+        tell(messages.interrupted);
         return -1;
       }
       return 0;
     }
     if (!WriteAll(file, buffer, got)) {
-      Tell(texts.cannotWrite);
+      tell(messages.cannotWrite);
       return -1;
     }
     received += got;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace web {
 
@@ -14,9 +15,15 @@ namespace web {
 using DownloadProgress =
     std::function<void(int64_t total, int64_t received, int64_t elapsedMs, int64_t receivedThisRun)>;
 
-// The messages the download shows (title "信息：", OK, no icon). The main
-// program's are the defaults; the updater gives its own.
-struct DownloadTexts {
+// The messages the download shows when it fails, and the way they reach the
+// user: `show` runs on the downloading thread, once per failure, before
+// DownloadToFile returns. The programs show them in a message box (title
+// "信息：", OK, no icon); the texts are the main program's unless changed
+// (the updater has its own for a broken transfer).
+struct DownloadMessages {
+  explicit DownloadMessages(std::function<void(const char* text)> show) : show(std::move(show)) {}
+
+  std::function<void(const char* text)> show;
   const char* noInternet = "Internet连接错误!";
   const char* cannotOpenAddress = "不能打开该URL!";  // also for an error answer (status 400 and above)
   const char* cannotOpenFile = "不能打开本地的文件!";
@@ -28,10 +35,9 @@ struct DownloadTexts {
 // With resume set, asks for the bytes from startOffset on and appends them to
 // the existing file (created when missing). Returns 0 when the end of the data
 // was reached and everything received is in the file, -1 after a failure,
-// which it has already told the user in a message box.
-int DownloadToFile(const std::string& address, const std::string& localPath,
-                   const DownloadProgress& progress = {}, int64_t startOffset = 0, bool resume = false,
-                   const DownloadTexts& texts = DownloadTexts());
+// which it has already shown through `messages`.
+int DownloadToFile(const std::string& address, const std::string& localPath, const DownloadMessages& messages,
+                   const DownloadProgress& progress = {}, int64_t startOffset = 0, bool resume = false);
 
 // The length the server announces for the address (Content-Length), or -1.
 // Opens the address up to `tries` times (below 1: 5) while no length comes;

@@ -3,33 +3,36 @@
 
 #include <windows.h>
 
-#include "OwnedHandle.h"
-#include "MessagePump.h"
+#include "ui/base/KernelHandle.h"
+#include "ui/base/MessagePump.h"
 
 namespace web {
 
 void PumpingDelay(int milliseconds) {
   const DWORD ms = milliseconds > 0 ? static_cast<DWORD>(milliseconds) : 0;
   const DWORD start = GetTickCount();
-  KernelHandle timer(CreateWaitableTimerA(nullptr, FALSE, nullptr));
+  ui::KernelHandle timer(CreateWaitableTimerA(nullptr, FALSE, nullptr));
   LARGE_INTEGER due;
   due.QuadPart = -static_cast<LONGLONG>(ms) * 10000;  // relative, in 100-ns units
   if (!timer || !SetWaitableTimer(timer.Get(), &due, 0, nullptr, nullptr, FALSE)) {
     // Without a timer the same length is waited on the clock instead.
-    PumpingWait(ms);
+    ui::PumpingWait(ms);
     return;
   }
-  PendingQuit quit;
-  HANDLE handle = timer.Get();
+  ui::PendingQuit quit;
   for (;;) {
-    const DWORD woke = MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, kPumpingWakeMask);
-    if (woke == WAIT_OBJECT_0) return;
-    if (woke == WAIT_FAILED) {
-      const DWORD passed = GetTickCount() - start;
-      PumpingWait(passed < ms ? ms - passed : 0);
-      return;
+    switch (ui::WaitOnceAndPump(timer.Get(), INFINITE, quit)) {
+      case ui::Wake::Signalled:
+        return;
+      case ui::Wake::Failed: {
+        const DWORD passed = GetTickCount() - start;
+        ui::PumpingWait(passed < ms ? ms - passed : 0);
+        return;
+      }
+      case ui::Wake::Messages:
+      case ui::Wake::TimedOut:
+        break;
     }
-    PumpWaitingMessages(quit);
   }
 }
 

@@ -1,7 +1,7 @@
 // Which outside address may be handed to the shell or a browser box.
-#include "main/web/WebAddress.h"
+#include "web/WebAddress.h"
 
-#include "main/web/TextHelpers.h"
+#include "web/TextHelpers.h"
 
 namespace web {
 

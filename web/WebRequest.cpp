@@ -6,12 +6,12 @@
 
 #include <memory>
 
-#include "OwnedHandle.h"
-#include "MessagePump.h"
+#include "InternetHandle.h"
 #include "RequestHeaders.h"
 #include "TextHelpers.h"
 #include "WebRequestJob.h"
-#include "ui/WorkerThread.h"
+#include "ui/base/MessagePump.h"
+#include "ui/base/WorkerThread.h"
 
 namespace web {
 
@@ -118,22 +118,20 @@ std::string RunWebRequest(const std::string& address, const std::string& method,
 
   // Each pass waits the full time again: the time-out counts from the last
   // message that woke this thread.
-  DWORD woke;
+  ui::Wake woke;
   {
-    PendingQuit quit;
-    HANDLE handle = worker.Handle();
+    ui::PendingQuit quit;
     do {
-      woke = MsgWaitForMultipleObjects(1, &handle, FALSE, waitMs, QS_ALLEVENTS);
-      PumpWaitingMessages(quit);
-    } while (woke != WAIT_OBJECT_0 && woke != WAIT_TIMEOUT && woke != WAIT_FAILED);
+      woke = ui::WaitOnceAndPump(worker.Handle(), waitMs, quit);
+    } while (woke == ui::Wake::Messages);
   }
 
-  if (woke != WAIT_OBJECT_0) {
+  if (woke != ui::Wake::Signalled) {
     // Given up: from here the worker publishes nothing, and it closes its
     // own handles when its current call returns. It keeps its own share of
     // the job, so it may still finish after this returns.
     job->Abandon();
-    PumpingWait(kWorkerExitWait, worker.Handle());
+    ui::PumpingWait(kWorkerExitWait, worker.Handle());
     return {};
   }
 

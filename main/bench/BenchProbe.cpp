@@ -10,7 +10,7 @@
 #include "main/FileList.h"
 #include "main/FileListFill.h"
 #include "main/bench/BenchSupport.h"
-#include "main/web/Download.h"
+#include "web/Download.h"
 #include "ui/App.h"
 #include "ui/ListView.h"
 #include "ui/tests/support/DialogWatcher.h"

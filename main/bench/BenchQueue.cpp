@@ -14,7 +14,7 @@
 #include "main/bench/BenchSupport.h"
 #include "ui/App.h"
 #include "ui/ListView.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 #include "ui/tests/support/DialogWatcher.h"
 
 namespace {

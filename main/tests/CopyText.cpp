@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "ui/ClipboardText.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;

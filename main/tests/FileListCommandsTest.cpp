@@ -18,7 +18,7 @@
 #include "ui/App.h"
 #include "ui/ClipboardText.h"
 #include "ui/ListView.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 #include "ui/tests/support/DialogWatcher.h"
 #include "main/tests/support/QuietStartWindow.h"
 #include "ui/tests/support/Pump.h"

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/base/KernelHandle.h"
+
 namespace {
 
 constexpr wchar_t kMissingHost[] = L"Tavrin.NoSuchScriptHost";
@@ -26,22 +28,6 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
-// A kernel handle closed when it goes.
-class Handle {
- public:
-  explicit Handle(HANDLE h) : h_(h) {}
-  ~Handle() {
-    if (h_ && h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-  }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  HANDLE Get() const { return h_; }
-  bool Valid() const { return h_ && h_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE h_;
-};
-
 // Under Wine the script's "winmgmts:" moniker makes COM start a surrogate
 // (dllhost.exe) that never exits and keeps this process's standard error
 // open; a runner that reads the output to its end would wait for it until
@@ -49,16 +35,16 @@ class Handle {
 class SurrogateReaper : public ::testing::Environment {
  public:
   void TearDown() override {
-    Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot.Valid()) return;
+    ui::KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot) return;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
          more = Process32NextW(snapshot.Get(), &entry)) {
       if (entry.th32ParentProcessID != GetCurrentProcessId()) continue;
       if (lstrcmpiW(entry.szExeFile, L"dllhost.exe") != 0) continue;
-      Handle child(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID));
-      if (!child.Valid()) continue;
+      ui::KernelHandle child(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID));
+      if (!child) continue;
       TerminateProcess(child.Get(), 0);
       WaitForSingleObject(child.Get(), 5000);
     }

@@ -23,7 +23,7 @@
 #include "ui/ListView.h"
 #include "ui/StatusBar.h"
 #include "ui/Toolbar.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/tests/support/GuiObjects.h"
 #include "ui/tests/support/Pump.h"

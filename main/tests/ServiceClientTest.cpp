@@ -9,7 +9,7 @@
 #include "main/MachineId.h"
 #include "main/MainWindow.h"
 #include "main/ServiceClient.h"
-#include "main/web/tests/support/Simulator.h"
+#include "web/tests/support/Simulator.h"
 #include "ui/App.h"
 #include "ui/StatusBar.h"
 #include "ui/tests/support/DialogWatcher.h"

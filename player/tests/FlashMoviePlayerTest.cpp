@@ -15,7 +15,7 @@
 #include "player/tests/support/FakeAtlHost.h"
 #include "player/tests/support/FakeDispatch.h"
 #include "ui/App.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 namespace {
 

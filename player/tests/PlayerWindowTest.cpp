@@ -24,7 +24,7 @@
 #include "ui/Label.h"
 #include "ui/Slider.h"
 #include "ui/Subclass.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 #include "ui/tests/support/DialogDriver.h"
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/tests/support/Pump.h"

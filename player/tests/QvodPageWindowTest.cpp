@@ -18,7 +18,7 @@
 #include "player/tests/support/FakeDispatch.h"
 #include "ui/ActiveXHost.h"
 #include "ui/DispatchEventSink.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Owned VARIANT and its conversions to and from the program's values.
-#include "ui/Variant.h"
+#include "ui/base/Variant.h"
 
 #include <cmath>
 
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 namespace ui {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/ComPtr.h"
+#include "ui/base/ComPtr.h"
 
 namespace ui {
 

@@ -47,12 +47,13 @@ WorkerThread WorkerThread::Start(std::function<void()> work, std::function<void(
   }
   start.release();  // the thread's now
   WorkerThread worker;
-  worker.handle_ = std::shared_ptr<void>(thread, [](HANDLE h) { CloseHandle(h); });
+  KernelHandle owned(thread);
+  worker.handle_ = std::make_shared<const KernelHandle>(std::move(owned));
   worker.id_ = id;
   return worker;
 }
 
-bool WorkerThread::Ended() const { return !handle_ || WaitForSingleObject(handle_.get(), 0) == WAIT_OBJECT_0; }
+bool WorkerThread::Ended() const { return !handle_ || WaitForSingleObject(handle_->Get(), 0) == WAIT_OBJECT_0; }
 
 int RunningWorkers() { return g_running.load(); }
 

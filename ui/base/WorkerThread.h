@@ -6,6 +6,8 @@
 #include <memory>
 #include <mutex>
 
+#include "ui/base/KernelHandle.h"
+
 namespace ui {
 
 // A started worker thread. Copies share its handle, which is closed once,
@@ -23,14 +25,14 @@ class WorkerThread {
   static WorkerThread Start(std::function<void()> work, std::function<void()> failed = {});
 
   explicit operator bool() const { return handle_ != nullptr; }
-  // Borrowed: valid while this object or a copy of it lives.
-  HANDLE Handle() const { return handle_.get(); }
+  // Valid while this object or a copy of it lives.
+  BorrowedKernelHandle Handle() const { return handle_ ? BorrowedKernelHandle(*handle_) : BorrowedKernelHandle(); }
   DWORD Id() const { return id_; }
   // True once the thread has returned (or when there is none).
   bool Ended() const;
 
  private:
-  std::shared_ptr<void> handle_;
+  std::shared_ptr<const KernelHandle> handle_;
   DWORD id_ = 0;
 };
 

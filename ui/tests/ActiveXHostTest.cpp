@@ -10,7 +10,7 @@
 
 #include "ui/ActiveXHost.h"
 #include "ui/WebBrowserBox.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "ui/MouseCapture.h"
 #include "ui/OpenFileDialog.h"
 #include "ui/TextDropTarget.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 #include "ui/tests/support/DialogDriver.h"
 #include "ui/tests/support/Pump.h"
 

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "main/UpdaterCommand.h"
-
 namespace updater {
 namespace {
 

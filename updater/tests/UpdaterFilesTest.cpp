@@ -5,10 +5,10 @@
 
 #include <thread>
 
-#include "main/web/tests/support/Simulator.h"
-#include "ui/WideText.h"
+#include "web/tests/support/Simulator.h"
+#include "ui/base/WideText.h"
 #include "ui/tests/support/DialogWatcher.h"
-#include "ui/tests/support/FileBytes.h"
+#include "ui/base/tests/support/FileBytes.h"
 #include "updater/FileReplace.h"
 #include "updater/UpdateWorker.h"
 #include "updater/UpdaterDownload.h"

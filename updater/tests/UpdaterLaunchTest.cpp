@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "main/UpdaterLaunch.h"
-#include "ui/WideText.h"
-#include "updater/CommandLine.h"
+#include "ui/base/WideText.h"
 #include "ui/tests/support/ShellRecorder.h"
+#include "updater/CommandLine.h"
 #include "updater/Processes.h"
+#include "updater/UpdaterLaunch.h"
 
 namespace updater {
 namespace {

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "main/web/tests/support/Simulator.h"
+#include "web/tests/support/Simulator.h"
 #include "ui/App.h"
 #include "ui/Control.h"
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 #include "ui/tests/support/DialogWatcher.h"
-#include "ui/tests/support/FileBytes.h"
+#include "ui/base/tests/support/FileBytes.h"
 #include "ui/tests/support/Pump.h"
 #include "updater/UpdaterGlobals.h"
 #include "updater/UpdaterWindow.h"

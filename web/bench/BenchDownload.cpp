@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "main/web/Download.h"
+#include "web/Download.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) {
@@ -15,7 +15,9 @@ int main(int argc, char** argv) {
   LARGE_INTEGER frequency, start, stop;
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&start);
-  const int result = web::DownloadToFile(argv[1], argv[2], [&](int64_t, int64_t got, int64_t, int64_t) { received = got; });
+  const web::DownloadMessages messages([](const char* text) { std::fprintf(stderr, "download failed: %s\n", text); });
+  const int result =
+      web::DownloadToFile(argv[1], argv[2], messages, [&](int64_t, int64_t got, int64_t, int64_t) { received = got; });
   QueryPerformanceCounter(&stop);
   const double seconds = double(stop.QuadPart - start.QuadPart) / double(frequency.QuadPart);
   std::printf("result=%d bytes=%lld seconds=%.3f rate_mb_s=%.1f\n", result, static_cast<long long>(received), seconds,

@@ -1,5 +1,5 @@
 // Tests of the download's request texts and of reading a 64-bit Content-Length.
-#include "main/web/DownloadRequest.h"
+#include "web/DownloadRequest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,16 +1,16 @@
 // Tests of the file download and the size query against the service simulator.
-#include "main/web/Download.h"
+#include "web/Download.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
-#include "main/web/tests/support/Simulator.h"
-#include "ui/WideText.h"
-#include "ui/tests/support/DialogWatcher.h"
-#include "ui/tests/support/FileBytes.h"
+#include "ui/base/WideText.h"
+#include "ui/base/tests/support/FileBytes.h"
+#include "web/tests/support/Simulator.h"
 
 namespace web {
 namespace {
@@ -53,18 +53,24 @@ class DownloadTest : public ::testing::Test {
   DownloadProgress Recorder() {
     return [this](int64_t t, int64_t r, int64_t e, int64_t run) { calls.push_back({t, r, e, run}); };
   }
+  // The messages as the download hands them over, in order.
+  DownloadMessages Told() {
+    return DownloadMessages([this](const char* text) { told.push_back(text); });
+  }
 
   testsupport::Simulator sim;
   std::string dir;
   std::vector<std::string> made;
   std::vector<Progress> calls;
+  std::vector<std::string> told;
 };
 
 TEST_F(DownloadTest, TenMegabytesArriveIntactWithConsistentProgress) {
   const int64_t size = 10 * 1024 * 1024;
   const std::string path = LocalFile("十兆.flv");
-  ASSERT_EQ(DownloadToFile(sim.Url("video/10485760.flv?t=dl10"), path, Recorder()), 0);
+  ASSERT_EQ(DownloadToFile(sim.Url("video/10485760.flv?t=dl10"), path, Told(), Recorder()), 0);
   EXPECT_TRUE(ReadAll(path) == VideoBytes(0, size));
+  EXPECT_TRUE(told.empty()) << "a whole download shows nothing, but it showed: " << told.front();
   ASSERT_FALSE(calls.empty());
   int64_t before = 0;
   for (const Progress& p : calls) {
@@ -86,7 +92,7 @@ TEST_F(DownloadTest, TenMegabytesArriveIntactWithConsistentProgress) {
 
 TEST_F(DownloadTest, WithoutLengthTotalIsZeroAndTheDownloadCompletes) {
   const std::string path = LocalFile("nolength.flv");
-  ASSERT_EQ(DownloadToFile(sim.Url("video/100000.flv?nolength=1"), path, Recorder()), 0);
+  ASSERT_EQ(DownloadToFile(sim.Url("video/100000.flv?nolength=1"), path, Told(), Recorder()), 0);
   EXPECT_TRUE(ReadAll(path) == VideoBytes(0, 100000));
   ASSERT_FALSE(calls.empty());
   for (const Progress& p : calls) EXPECT_EQ(p.total, 0);
@@ -94,12 +100,9 @@ TEST_F(DownloadTest, WithoutLengthTotalIsZeroAndTheDownloadCompletes) {
 }
 
 TEST_F(DownloadTest, CutConnectionIsReportedAndKeepsThePartialFile) {
-  testsupport::DialogWatcher watcher(IDOK);
   const std::string path = LocalFile("cut.flv");
-  EXPECT_EQ(DownloadToFile(sim.Url("video/1000000.flv?cut=300000"), path, Recorder()), -1);
-  ASSERT_TRUE(watcher.WaitFor(1, 5000));
-  EXPECT_EQ(watcher.Seen()[0].text, "网络中断！");
-  EXPECT_EQ(watcher.Seen()[0].title, "信息：");
+  EXPECT_EQ(DownloadToFile(sim.Url("video/1000000.flv?cut=300000"), path, Told(), Recorder()), -1);
+  EXPECT_EQ(told, std::vector<std::string>{"网络中断！"});
   // What arrived before the cut stays in the file (the platform may drop the
   // last bytes in flight when the connection is reset).
   ASSERT_FALSE(calls.empty());
@@ -112,9 +115,8 @@ TEST_F(DownloadTest, CutConnectionIsReportedAndKeepsThePartialFile) {
   const std::string page = sim.Get("ad.html");
   const std::string shortPath = LocalFile("short.html");
   calls.clear();
-  EXPECT_EQ(DownloadToFile(sim.Url("ad.html?announce=100000"), shortPath, Recorder()), -1);
-  ASSERT_TRUE(watcher.WaitFor(2, 5000));
-  EXPECT_EQ(watcher.Seen()[1].text, "网络中断！");
+  EXPECT_EQ(DownloadToFile(sim.Url("ad.html?announce=100000"), shortPath, Told(), Recorder()), -1);
+  EXPECT_EQ(told, (std::vector<std::string>{"网络中断！", "网络中断！"}));
   EXPECT_EQ(ReadAll(shortPath), page);
   ASSERT_FALSE(calls.empty());
   EXPECT_EQ(calls.back().total, 100000);
@@ -123,7 +125,7 @@ TEST_F(DownloadTest, CutConnectionIsReportedAndKeepsThePartialFile) {
 TEST_F(DownloadTest, ResumeAsksForTheRestAndAppendsIt) {
   const std::string path = LocalFile("resume.flv");
   WriteAll(path, VideoBytes(0, 5000));
-  ASSERT_EQ(DownloadToFile(sim.Url("video/20000.flv?t=resume"), path, Recorder(), 5000, true), 0);
+  ASSERT_EQ(DownloadToFile(sim.Url("video/20000.flv?t=resume"), path, Told(), Recorder(), 5000, true), 0);
   EXPECT_TRUE(ReadAll(path) == VideoBytes(0, 20000));
   const std::string request = sim.Last("/video/20000.flv?t=resume");
   const size_t range = RangeLineFrom(request, "5000");
@@ -138,35 +140,32 @@ TEST_F(DownloadTest, ResumeAsksForTheRestAndAppendsIt) {
   const std::string shortFile = LocalFile("short.flv");
   WriteAll(shortFile, VideoBytes(0, 1000));
   calls.clear();
-  ASSERT_EQ(DownloadToFile(sim.Url("video/20000.flv?t=resume2"), shortFile, Recorder(), 5000, true), 0);
+  ASSERT_EQ(DownloadToFile(sim.Url("video/20000.flv?t=resume2"), shortFile, Told(), Recorder(), 5000, true), 0);
   EXPECT_TRUE(ReadAll(shortFile) == VideoBytes(0, 1000) + VideoBytes(5000, 15000));
   EXPECT_EQ(calls.back().received, 20000);
 
   // No file yet: created, and received still starts at the offset.
   const std::string fresh = LocalFile("fresh.flv");
   calls.clear();
-  ASSERT_EQ(DownloadToFile(sim.Url("video/20000.flv?t=resume3"), fresh, Recorder(), 5000, true), 0);
+  ASSERT_EQ(DownloadToFile(sim.Url("video/20000.flv?t=resume3"), fresh, Told(), Recorder(), 5000, true), 0);
   EXPECT_TRUE(ReadAll(fresh) == VideoBytes(5000, 15000));
   EXPECT_EQ(calls.front().received - calls.front().receivedThisRun, 5000);
 }
 
 TEST_F(DownloadTest, UnopenableAddressIsReportedAndTheProgramGoesOn) {
-  testsupport::DialogWatcher watcher(IDOK);
   const std::string path = LocalFile("never.flv");
-  EXPECT_EQ(DownloadToFile("http://127.0.0.1:" + std::to_string(testsupport::ClosedPort()) + "/x.flv", path, Recorder()), -1);
-  ASSERT_TRUE(watcher.WaitFor(1, 5000));
-  EXPECT_EQ(watcher.Seen()[0].text, "不能打开该URL!");
-  EXPECT_EQ(watcher.Seen()[0].title, "信息：");
+  EXPECT_EQ(DownloadToFile("http://127.0.0.1:" + std::to_string(testsupport::ClosedPort()) + "/x.flv", path, Told(),
+                           Recorder()),
+            -1);
+  EXPECT_EQ(told, std::vector<std::string>{"不能打开该URL!"});
   EXPECT_EQ(ReadAll(path), "<missing>");
   EXPECT_TRUE(calls.empty());
 }
 
 TEST_F(DownloadTest, AnErrorAnswerIsNotSavedAsTheFile) {
-  testsupport::DialogWatcher watcher(IDOK);
   const std::string path = LocalFile("404.flv");
-  EXPECT_EQ(DownloadToFile(sim.Url("video/3000.flv?status=404&t=e404"), path, Recorder()), -1);
-  ASSERT_TRUE(watcher.WaitFor(1, 5000));
-  EXPECT_EQ(watcher.Seen()[0].text, "不能打开该URL!");
+  EXPECT_EQ(DownloadToFile(sim.Url("video/3000.flv?status=404&t=e404"), path, Told(), Recorder()), -1);
+  EXPECT_EQ(told, std::vector<std::string>{"不能打开该URL!"});
   EXPECT_EQ(ReadAll(path), "<missing>");
   EXPECT_TRUE(calls.empty());
   // Nor is an error page's length taken for the file's size.
@@ -177,7 +176,8 @@ TEST_F(DownloadTest, AnErrorAnswerIsNotSavedAsTheFile) {
 TEST_F(DownloadTest, ResumeFromAServerWithoutRangesStartsTheFileOver) {
   const std::string path = LocalFile("norange.flv");
   WriteAll(path, std::string(5000, 'x'));
-  ASSERT_EQ(DownloadToFile(sim.Url("video/20000.flv?norange=1&t=norange"), path, Recorder(), 5000, true), 0);
+  ASSERT_EQ(DownloadToFile(sim.Url("video/20000.flv?norange=1&t=norange"), path, Told(), Recorder(), 5000, true),
+            0);
   EXPECT_TRUE(ReadAll(path) == VideoBytes(0, 20000));
   ASSERT_FALSE(calls.empty());
   EXPECT_EQ(calls.front().total, 20000);
@@ -186,23 +186,19 @@ TEST_F(DownloadTest, ResumeFromAServerWithoutRangesStartsTheFileOver) {
 }
 
 TEST_F(DownloadTest, LocalFileProblemsAreReported) {
-  testsupport::DialogWatcher watcher(IDOK);
-  EXPECT_EQ(DownloadToFile(sim.Url("video/100.flv?t=nodir"), dir + "no\\such\\dir\\x.flv"), -1);
-  ASSERT_TRUE(watcher.WaitFor(1, 5000));
-  EXPECT_EQ(watcher.Seen()[0].text, "不能打开本地的文件!");
+  EXPECT_EQ(DownloadToFile(sim.Url("video/100.flv?t=nodir"), dir + "no\\such\\dir\\x.flv", Told()), -1);
+  EXPECT_EQ(told, std::vector<std::string>{"不能打开本地的文件!"});
 
   // A full disk (Linux's /dev/full under Wine) takes no bytes: a failure,
   // not a completed download.
-  EXPECT_EQ(DownloadToFile(sim.Url("video/50000.flv?t=full"), "Z:\\dev\\full", Recorder()), -1);
-  ASSERT_TRUE(watcher.WaitFor(2, 5000));
-  EXPECT_EQ(watcher.Seen()[1].text, "不能写入本地的文件!");
+  EXPECT_EQ(DownloadToFile(sim.Url("video/50000.flv?t=full"), "Z:\\dev\\full", Told(), Recorder()), -1);
+  EXPECT_EQ(told, (std::vector<std::string>{"不能打开本地的文件!", "不能写入本地的文件!"}));
   EXPECT_TRUE(calls.empty());
 }
 
 TEST_F(DownloadTest, LengthsBeyond4GiBAreReportedWhole) {
-  testsupport::DialogWatcher watcher(IDOK);
   const std::string path = LocalFile("big.flv");
-  DownloadToFile(sim.Url("video/5368709120.flv?announce=5368709120&cut=50000"), path, Recorder());
+  DownloadToFile(sim.Url("video/5368709120.flv?announce=5368709120&cut=50000"), path, Told(), Recorder());
   ASSERT_FALSE(calls.empty());
   for (const Progress& p : calls) EXPECT_EQ(p.total, 5368709120LL);
   EXPECT_LE(calls.back().received, 50000);
@@ -210,7 +206,9 @@ TEST_F(DownloadTest, LengthsBeyond4GiBAreReportedWhole) {
   // Resuming beyond 4 GiB: the offset goes out whole and received counts from it.
   calls.clear();
   const std::string resumed = LocalFile("big2.flv");
-  EXPECT_EQ(DownloadToFile(sim.Url("video/5368719360.flv?t=bigresume"), resumed, Recorder(), 5368709120LL, true), 0);
+  EXPECT_EQ(
+      DownloadToFile(sim.Url("video/5368719360.flv?t=bigresume"), resumed, Told(), Recorder(), 5368709120LL, true),
+      0);
   EXPECT_NE(RangeLineFrom(sim.Last("/video/5368719360.flv?t=bigresume"), "5368709120"), std::string::npos);
   ASSERT_FALSE(calls.empty());
   EXPECT_EQ(calls.front().total, 10240);

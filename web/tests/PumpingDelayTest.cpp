@@ -1,11 +1,11 @@
 // Tests of the pumping delay and the clock-based pumping wait behind it.
-#include "main/web/PumpingDelay.h"
+#include "web/PumpingDelay.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include "main/web/MessagePump.h"
+#include "ui/base/MessagePump.h"
 
 namespace web {
 namespace {
@@ -74,7 +74,7 @@ TEST(PumpingDelayTest, QuitRequestSurvivesTheDelay) {
 TEST(PumpingDelayTest, ClockWaitLastsAsLongAndPumps) {
   CountingWindow window;
   PostMessageW(window.hwnd, WM_APP, 0, 0);
-  const DWORD took = Timed([](int ms) { PumpingWait(static_cast<unsigned>(ms)); }, 600);
+  const DWORD took = Timed([](int ms) { ui::PumpingWait(static_cast<unsigned>(ms)); }, 600);
   EXPECT_GE(took, 550u);
   EXPECT_LT(took, 3000u);
   EXPECT_EQ(posted, 1);

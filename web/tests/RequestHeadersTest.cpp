@@ -1,5 +1,5 @@
 // Tests of the web request's header texts and of reading Set-Cookie lines.
-#include "main/web/RequestHeaders.h"
+#include "web/RequestHeaders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Tests of the request packet's layouts and of reading short or damaged packets.
-#include "main/web/RequestPacket.h"
+#include "web/RequestPacket.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Tests of the GBK search, casing and the address helpers.
-#include "main/web/TextHelpers.h"
+#include "web/TextHelpers.h"
 
 #include <gtest/gtest.h>
 

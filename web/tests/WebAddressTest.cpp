@@ -1,5 +1,5 @@
 // Which outside addresses may be opened: web addresses pass, everything else is refused.
-#include "main/web/WebAddress.h"
+#include "web/WebAddress.h"
 
 #include <gtest/gtest.h>
 

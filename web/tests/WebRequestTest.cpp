@@ -1,5 +1,5 @@
 // Tests of the web-request helper and the page fetch against the service simulator.
-#include "main/web/WebRequest.h"
+#include "web/WebRequest.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
@@ -10,8 +10,8 @@
 #include <mutex>
 #include <vector>
 
-#include "main/web/WebRequestJob.h"
-#include "main/web/tests/support/Simulator.h"
+#include "web/WebRequestJob.h"
+#include "web/tests/support/Simulator.h"
 
 namespace web {
 namespace {

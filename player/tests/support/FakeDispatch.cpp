@@ -1,7 +1,7 @@
 // An in-process IDispatch for tests, described by CreateDispTypeInfo.
 #include "player/tests/support/FakeDispatch.h"
 
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 namespace playertest {
 

@@ -6,7 +6,7 @@
 #include <atomic>
 #include <stdexcept>
 
-#include "ui/WorkerThread.h"
+#include "ui/base/WorkerThread.h"
 
 namespace {
 

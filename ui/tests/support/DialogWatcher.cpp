@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "../../WideText.h"
+#include "ui/base/WideText.h"
 
 namespace testsupport {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "main/web/RequestPacket.h"
+#include "web/RequestPacket.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   web::RequestPacket packet;

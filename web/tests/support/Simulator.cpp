@@ -7,22 +7,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
+#include "web/InternetHandle.h"
 
 namespace testsupport {
 
 namespace {
-
-// Owns one WinINet handle.
-struct Inet {
-  HINTERNET h;
-  explicit Inet(HINTERNET handle) : h(handle) {}
-  ~Inet() {
-    if (h) InternetCloseHandle(h);
-  }
-  Inet(const Inet&) = delete;
-  Inet& operator=(const Inet&) = delete;
-};
 
 int ReadPort(const std::string& file) {
   FILE* f = std::fopen(file.c_str(), "rb");
@@ -83,29 +73,31 @@ std::string Simulator::Request(const char* verb, const std::string& path, const 
                                DWORD* status) const {
   if (status) *status = 0;
   if (!Ready()) return {};
-  Inet session(InternetOpenA("TavrinTestSupport", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
-  if (!session.h) return {};
-  Inet connection(InternetConnectA(session.h, "127.0.0.1", static_cast<INTERNET_PORT>(port_), nullptr, nullptr,
-                                   INTERNET_SERVICE_HTTP, 0, 0));
-  if (!connection.h) return {};
+  web::InternetHandle session(InternetOpenA("TavrinTestSupport", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+  if (!session) return {};
+  web::InternetHandle connection(InternetConnectA(session.Get(), "127.0.0.1", static_cast<INTERNET_PORT>(port_),
+                                                 nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
+  if (!connection) return {};
   const std::string target = path.empty() || path[0] != '/' ? "/" + path : path;
-  Inet request(HttpOpenRequestA(connection.h, verb, target.c_str(), "HTTP/1.1", nullptr, nullptr,
-                                INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_COOKIES, 0));
-  if (!request.h) return {};
-  if (!HttpSendRequestA(request.h, nullptr, 0, body.empty() ? nullptr : const_cast<char*>(body.data()),
+  web::InternetHandle request(HttpOpenRequestA(connection.Get(), verb, target.c_str(), "HTTP/1.1", nullptr, nullptr,
+                                              INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
+                                                  INTERNET_FLAG_NO_COOKIES,
+                                              0));
+  if (!request) return {};
+  if (!HttpSendRequestA(request.Get(), nullptr, 0, body.empty() ? nullptr : const_cast<char*>(body.data()),
                         static_cast<DWORD>(body.size()))) {
     return {};
   }
   if (status) {
     DWORD code = 0, size = sizeof code;
-    if (HttpQueryInfoA(request.h, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &code, &size, nullptr)) {
+    if (HttpQueryInfoA(request.Get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &code, &size, nullptr)) {
       *status = code;
     }
   }
   std::string out;
   char piece[8192];
   DWORD got = 0;
-  while (InternetReadFile(request.h, piece, sizeof piece, &got) && got > 0) out.append(piece, got);
+  while (InternetReadFile(request.Get(), piece, sizeof piece, &got) && got > 0) out.append(piece, got);
   return out;
 }
 

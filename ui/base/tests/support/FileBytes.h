@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/WideText.h"
+#include "ui/base/WideText.h"
 
 namespace testsupport {
 

@@ -1,0 +1,79 @@
+// The forms' keyboard in the waits: Tab moves between controls while the window thread waits on work.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "ui/App.h"
+#include "ui/Window.h"
+#include "ui/base/KernelHandle.h"
+#include "ui/base/MessagePump.h"
+
+namespace {
+
+const ui::ControlDef kControls[] = {
+    {"第一", ui::Kind::Button, nullptr, {10, 10, 80, 24}, "第一"},
+    {"第二", ui::Kind::Button, nullptr, {100, 10, 80, 24}, "第二"},
+};
+const ui::FormDef kForm = {"DialogKeysForm", "键盘", {80, 80, 200, 60}, kControls, ui::CountOf(kControls)};
+
+HANDLE g_arrived = nullptr;
+
+LRESULT CALLBACK SignalProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_APP) SetEvent(g_arrived);
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+class DialogKeysTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(ui::InitWindowLayer());
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = SignalProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"DialogKeysTestSignal";
+    RegisterClassW(&wc);
+    signal_ = CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    arrived_.Reset(CreateEventW(nullptr, FALSE, FALSE, nullptr));
+    g_arrived = arrived_.Get();
+    w_ = ui::Window::Load(kForm);
+    ASSERT_NE(w_, nullptr);
+    SetForegroundWindow(w_->Hwnd());
+  }
+  void TearDown() override {
+    if (ui::Window::Find("DialogKeysForm")) DestroyWindow(w_->Hwnd());
+    DestroyWindow(signal_);
+    ui::PumpPendingMessages();
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+  }
+  // A key as the keyboard gives it, to the focused control, then a message
+  // behind it that says the wait has taken the key.
+  void PostKey(WPARAM key) const {
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+    PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000000);
+    PostMessageW(signal_, WM_APP, 0, 0);
+  }
+  HWND C(const char* name) const { return w_->ControlHwnd(name); }
+
+  ui::Window* w_ = nullptr;
+  HWND signal_ = nullptr;
+  ui::KernelHandle arrived_;
+};
+
+TEST_F(DialogKeysTest, TabMovesBetweenControlsWhileTheThreadWaits) {
+  SetFocus(C("第一"));
+  PostKey(VK_TAB);
+  ASSERT_TRUE(ui::PumpingWait(20000, arrived_.Get())) << "the wait did not take the key within 20 s";
+  EXPECT_EQ(GetFocus(), C("第二"));
+
+  // The waits of web requests and delays wait one step at a time; Tab goes
+  // round to the first control.
+  PostKey(VK_TAB);
+  ui::PendingQuit quit;
+  for (int i = 0; i < 10 && ui::WaitOnceAndPump(arrived_.Get(), 20000, quit) != ui::Wake::Signalled; ++i) {
+  }
+  EXPECT_EQ(GetFocus(), C("第一"));
+}
+
+}  // namespace
