@@ -10,10 +10,10 @@
 #include "main/FileList.h"
 #include "main/FileListFill.h"
 #include "main/bench/BenchSupport.h"
-#include "web/Download.h"
 #include "ui/App.h"
 #include "ui/ListView.h"
 #include "ui/tests/support/DialogWatcher.h"
+#include "web/Download.h"
 
 namespace {
 
@@ -46,9 +46,9 @@ Fill FillAndWait(ui::Window& w, const std::string& base, int round, const std::s
   const double start = Now();
   FillFileList(reply, "bench", "http://v.example.cn/bench.html");
   Fill fill = {-1, -1};
+  ui::PendingQuit quit;
   for (int shown = 0; shown < kRows;) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-    ui::PumpPendingMessages();
+    ui::WaitOnceAndPump(nullptr, 1, quit);
     shown = SizesShown(list);
     if (shown > 0 && fill.first < 0) fill.first = Now() - start;
   }

@@ -25,10 +25,8 @@ using bench::Now;
 // until the condition holds.
 template <typename Condition>
 void PumpUntil(Condition done) {
-  while (!done()) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-    ui::PumpPendingMessages();
-  }
+  ui::PendingQuit quit;
+  while (!done()) ui::WaitOnceAndPump(nullptr, 50, quit);
 }
 
 // The bare loop: the same requests and 10240-byte reads, written to the file, nothing shown.
