@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "web/WebRequestJob.h"
@@ -262,6 +263,25 @@ TEST_F(WebRequestTest, MessagesDuringTheWaitAreDispatchedAndPutOffTheTimeOut) {
   MSG msg;
   ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(msg.wParam, 3u);
+}
+
+// Another thread's SendMessage to a window of the waiting thread (a worker
+// handing its result over, as the window layer's RunOnWindowThread does) is
+// answered while the request still waits, not only once it has ended.
+TEST_F(WebRequestTest, MessagesSentFromOtherThreadsAreAnsweredDuringTheWait) {
+  const HWND window = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_NE(window, nullptr);
+  bool answered = false;
+  std::thread sender([&] {
+    DWORD_PTR result = 0;
+    answered = SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 4000, &result) != 0;
+  });
+  // The server answers after 6 s; the answer to the sent message is waited for 4 s of those.
+  const std::string body = RunWebRequest(sim.Url("echo?t=sent&stall=6"), "", "", "", "", "", "", 30);
+  sender.join();
+  DestroyWindow(window);
+  EXPECT_EQ(body.rfind("GET /echo?t=sent", 0), 0u) << body;
+  EXPECT_TRUE(answered) << "a message sent from another thread was not answered within 4 s while the request waited";
 }
 
 TEST_F(WebRequestTest, SetCookieLinesAreStoredAndSentNextTime) {
