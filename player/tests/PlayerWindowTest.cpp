@@ -28,6 +28,7 @@
 #include "ui/tests/support/DialogDriver.h"
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/tests/support/Pump.h"
+#include "ui/tests/support/TempFolder.h"
 
 namespace {
 
@@ -308,7 +309,7 @@ TEST_F(PlayerWindowTest, RightClickPopsTheMenuBelowRightOfTheCursor) {
 // cancels it when `file` is empty; returns the dialog's caption and type filter.
 std::wstring OpenThroughTheButton(HWND window, HWND button, const std::wstring& file) {
   std::wstring seen;
-  testsupport::DialogDriver driver([&](HWND dialog) {
+  testsupport::DialogDriver driver("the type box's items", testsupport::OpenFileDialogReady, [&](HWND dialog) {
     wchar_t text[256] = {};
     GetWindowTextW(dialog, text, 256);
     SendDlgItemMessageW(dialog, cmb1, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text + wcslen(text)));
@@ -324,11 +325,7 @@ std::wstring OpenThroughTheButton(HWND window, HWND button, const std::wstring& 
 }
 
 TEST_F(PlayerWindowTest, OpenFileRestartsOnlyForAnotherFileName) {
-  wchar_t temp[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, temp);
-  wchar_t longTemp[MAX_PATH] = {};
-  GetLongPathNameW(temp, longTemp, MAX_PATH);
-  const std::wstring file = std::wstring(longTemp) + L"本地影片.flv";
+  const std::wstring file = testsupport::TempFolder() + L"本地影片.flv";
   CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   const std::string gbkFile = ui::ToGbk(file);
   Load();

@@ -3,7 +3,8 @@
 
 #include <algorithm>
 
-#include "../../WideText.h"
+#include "ui/WideText.h"
+#include "ui/tests/support/Utf8Text.h"
 
 namespace testsupport {
 
@@ -37,21 +38,20 @@ void DialogWatcher::Clear() {
   seen_.clear();
 }
 
-bool DialogWatcher::WaitFor(size_t count, int ms) const {
-  DWORD until = GetTickCount() + ms;
-  for (;;) {
-    {
-      std::lock_guard<std::mutex> g(lock_);
-      if (seen_.size() >= count) return true;
-    }
-    if ((int)(until - GetTickCount()) <= 0) return false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(10);
-  }
+testing::AssertionResult DialogWatcher::WaitFor(size_t count, int ms) const {
+  const auto answered = [this] {
+    std::lock_guard<std::mutex> g(lock_);
+    return seen_.size();
+  };
+  if (PumpUntil([&] { return answered() >= count; }, ms)) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << GaveUpWaitingFor(std::to_string(count) + " message box(es)", ms)
+                                     << "; answered " << answered() << ":\n" << Describe();
+}
+
+std::string DialogWatcher::Describe() const {
+  std::string out;
+  for (const SeenDialog& d : Seen()) out += "[" + GbkToUtf8(d.title) + "] " + GbkToUtf8(d.text) + "\n";
+  return out;
 }
 
 BOOL CALLBACK DialogWatcher::OnWindow(HWND hwnd, LPARAM param) {

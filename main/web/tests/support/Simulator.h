@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "ui/tests/support/Utf8Text.h"
+
 namespace testsupport {
 
 // The simulator started for the test run. Its port is read from the file
@@ -51,7 +53,5 @@ int ClosedPort();
 
 // Percent-encodes every byte outside the unreserved characters.
 std::string PercentEncode(const std::string& bytes);
-// GBK text to UTF-8.
-std::string GbkToUtf8(const std::string& gbk);
 
 }  // namespace testsupport
