@@ -44,6 +44,7 @@ class FileListCommandsTest : public testing::Test {
     List().AddRow({"2", "乙[1].flv", "http://视频.例子.cn/片/1.flv", "", "", "http://页.cn/1"}, 11);
     List().AddRow({"3", "丙[2].flv", "http://视频.例子.cn/片/2.flv", "", "下载失败", "http://页.cn/2"}, 12);
   }
+  void TearDown() override { EXPECT_EQ(testsupport::CloseStrayDialogs(), "") << "message boxes left open"; }
   static ui::ListView List() { return window_->Get<ui::ListView>("L1"); }
   static void Select(int row) {
     LVITEMW item = {};

@@ -31,7 +31,6 @@
 
 namespace {
 
-using testsupport::Pump;
 
 std::string Dir() { return ui::ProgramDir(); }
 std::string ConfigFilePath() { return Dir() + "\\Config.ini"; }
@@ -59,7 +58,7 @@ void ClickToolbarItem(ui::Window* w, int index) {
   SendMessageW(bar, WM_MOUSEMOVE, 0, at);
   SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, at);
   SendMessageW(bar, WM_LBUTTONUP, 0, at);
-  Pump(50);
+  ui::PumpPendingMessages();
 }
 
 // A settings file of the test's own, removed at its end.
@@ -145,9 +144,11 @@ class MainWindowTest : public testing::Test {
     ASSERT_EQ(MainWin(), window_);
     // The window's bootstrap thread (no service here) ends quickly; until it
     // has, it holds window objects of its own that the counts would see.
-    ASSERT_TRUE(testsupport::PumpUntil([&] { return FinishedBootstraps() > bootstraps; }, 20000));
+    ASSERT_TRUE(testsupport::PumpFor("the start window's bootstrap thread to end",
+                                     [&] { return FinishedBootstraps() > bootstraps; }));
   }
   void TearDown() override {
+    EXPECT_EQ(testsupport::CloseStrayDialogs(), "") << "message boxes left open";
     if (!window_) return;
     window_->RemoveTrayIcon();
     window_->GetTimer("状态时钟").SetEnabled(false);
@@ -262,8 +263,9 @@ TEST_F(MainWindowTest, TipsRotateWithRandomIntervals) {
   };
   // The first tip comes from the timer after 3000 ms.
   EXPECT_EQ(window_->GetTimer("状态时钟").Interval(), 3000);
-  Pump(3400);
-  const std::string first = window_->Get<ui::StatusBar>("状态条1").PanelText(0);
+  const auto shownTip = [&] { return window_->Get<ui::StatusBar>("状态条1").PanelText(0); };
+  ASSERT_TRUE(testsupport::PumpFor("the timer's first tip", [&] { return shownTip() != "欢迎使用Tavrin！"; }));
+  const std::string first = shownTip();
   EXPECT_NE(std::find(tips.begin(), tips.end(), first), tips.end()) << first;
   std::set<int> intervals;
   for (int i = 0; i < 40; ++i) {
@@ -319,7 +321,7 @@ TEST_F(MainWindowTest, ShowHideGoesToTheTrayAndATrayClickBringsItBack) {
 TEST_F(MainWindowTest, HidingAndRestoringLeaksNoGdiOrUserObjects) {
   ToggleWindowVisible(*window_);
   ToggleWindowVisible(*window_);
-  Pump(20);
+  ui::PumpPendingMessages();
   const testsupport::GuiObjects first = testsupport::CountGuiObjects();
   ASSERT_GT(first.gdi, 0u);
   ASSERT_GT(first.user, 0u);
@@ -327,7 +329,7 @@ TEST_F(MainWindowTest, HidingAndRestoringLeaksNoGdiOrUserObjects) {
     ToggleWindowVisible(*window_);
     ToggleWindowVisible(*window_);
   }
-  Pump(20);
+  ui::PumpPendingMessages();
   const testsupport::GuiObjects last = testsupport::CountGuiObjects();
   EXPECT_EQ(last.gdi, first.gdi);
   EXPECT_EQ(last.user, first.user);
@@ -339,7 +341,7 @@ TEST_F(MainWindowTest, ClosingWhileDownloadingAsksAndNoKeepsTheWindow) {
   testsupport::DialogWatcher watcher(IDNO);
   DownloadingFlag.Set("1");
   window_->Close();
-  ASSERT_TRUE(watcher.WaitFor(1, 5000));
+  ASSERT_TRUE(watcher.WaitFor(1));
   EXPECT_EQ(watcher.Seen()[0].title, "温馨提示：");
   EXPECT_EQ(watcher.Seen()[0].text, "视频下载进行中，您是否退出下载？\r\n\r\n退出后未下载完的文件需要重新下载！");
   EXPECT_TRUE(IsWindow(window_->Hwnd()));
@@ -347,7 +349,7 @@ TEST_F(MainWindowTest, ClosingWhileDownloadingAsksAndNoKeepsTheWindow) {
 
   // The toolbar's exit asks the same question; No does nothing.
   ClickToolbarItem(window_, 7);
-  ASSERT_TRUE(watcher.WaitFor(2, 5000));
+  ASSERT_TRUE(watcher.WaitFor(2));
   EXPECT_EQ(watcher.Seen()[1].text, watcher.Seen()[0].text);
   EXPECT_TRUE(IsWindow(window_->Hwnd()));
 }

@@ -34,7 +34,7 @@ namespace {
 
 using playertest::FakeCall;
 using playertest::FakeDispatch;
-using testsupport::PumpUntil;
+using testsupport::PumpFor;
 
 WNDPROC g_windowProc = nullptr;
 int g_dragStarts = 0;
@@ -171,13 +171,13 @@ TEST_F(PlayerWindowTest, StatusTextAndColourForEveryStateWrittenOnlyOnChange) {
   for (const Row& row : rows) {
     Answer("qbfzt", row.code);
     Answer("flvbfzt", row.stream);
-    EXPECT_TRUE(PumpUntil([&] { return StatusText() == row.text; }, 1000)) << row.code << " " << row.stream;
+    EXPECT_TRUE(PumpFor("the state's text", [&] { return StatusText() == row.text; })) << row.code << " " << row.stream;
     EXPECT_EQ(label.TextColour(), row.colour) << row.code;
   }
   // A state that stays leaves the label alone between ticks.
   g_setTexts = 0;
   g_labelProc = ui::SubclassWindow(label.Hwnd(), CountSetTextProc);
-  testsupport::Pump(100);
+  testsupport::Pump(100);  // a few ticks, none of them writing
   EXPECT_EQ(g_setTexts, 0);
 }
 
@@ -187,7 +187,7 @@ TEST_F(PlayerWindowTest, ClockSetsTimeAndSliderWithoutSeekingUserMovesSeek) {
   Answer("qbfsj", "03:25");
   Answer("qbfsjwb", "03:25/10:00");
   const auto seek = w->Get<ui::Slider>("快进滑块条");
-  ASSERT_TRUE(PumpUntil([&] { return seek.Pos() == 205; }, 2500));
+  ASSERT_TRUE(PumpFor("the clock's slider position", [&] { return seek.Pos() == 205; }));
   EXPECT_EQ(seek.Max(), 600);
   EXPECT_EQ(ui::Control(Control("时间标签")).Text(), "03:25/10:00");
   EXPECT_TRUE(Written("playkj").empty());
@@ -277,28 +277,16 @@ TEST_F(PlayerWindowTest, MovieAreaDragsTheWindowOnlyOutsideFullScreen) {
 
 TEST_F(PlayerWindowTest, RightClickPopsTheMenuBelowRightOfTheCursor) {
   Load();
-  std::atomic<bool> found{false};
   POINT cursor = {};
   RECT menuRect = {};
-  std::thread chooser([&] {
-    HWND menu = nullptr;
-    for (int i = 0; i < 200 && !menu; ++i, Sleep(10)) {
-      menu = FindWindowW(L"#32768", nullptr);
-      if (menu && !IsWindowVisible(menu)) menu = nullptr;
-    }
-    if (!menu) return;
-    found = true;
+  testsupport::WindowDriver chooser(L"#32768", "the menu's items", testsupport::MenuReady, [&](HWND menu) {
     GetCursorPos(&cursor);
     GetWindowRect(menu, &menuRect);
     // Down three times skips the separator's neighbours to 总在最前; Enter picks it.
-    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) {
-      PostMessageW(menu, WM_KEYDOWN, key, 0);
-      Sleep(30);
-    }
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(menu, WM_KEYDOWN, key, 0);
   });
   SendMessageW(Control("按钮2"), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4));
-  chooser.join();
-  ASSERT_TRUE(found);
+  ASSERT_TRUE(chooser.Acted());
   EXPECT_EQ(menuRect.left, cursor.x + 3);
   EXPECT_EQ(menuRect.top, cursor.y + 3);
   EXPECT_TRUE(w->Topmost());
@@ -354,7 +342,7 @@ TEST_F(PlayerWindowTest, AddressesShorterThanSixBytesAreRefused) {
   testsupport::DialogWatcher watcher;
   player::PlayUrl = "a.flv";
   EXPECT_EQ(ui::Window::Load(player::PlayerWindowForm), nullptr);
-  ASSERT_TRUE(watcher.WaitFor(1, 3000));
+  ASSERT_TRUE(watcher.WaitFor(1));
   EXPECT_EQ(watcher.Seen()[0].text, "暂时无法播放该视频！");
   EXPECT_EQ(watcher.Seen()[0].title, "信息：");
   EXPECT_TRUE(fake->calls.empty());

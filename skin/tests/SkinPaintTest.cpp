@@ -148,7 +148,7 @@ TEST_F(SkinPaintTest, BarTextForEachTextStyleInChinese) {
 
 TEST_F(SkinPaintTest, BarRepaintsAtOnceWhenThePositionChanges) {
   HWND bar = Bar(200, 20, 0, 4);
-  skintest::PumpMessages(50);
+  skintest::PumpMessages();
   ValidateRect(bar, nullptr);
   SendMessageW(bar, PBM_SETPOS, 1000, 0);
   Picture screen = skintest::ReadWindowDc(bar);
@@ -217,7 +217,7 @@ TEST_F(ButtonPaintTest, NormalHotPressedFocusedAndDisabledLooks) {
 }
 
 TEST_F(ButtonPaintTest, SetStatePaintsAtOnce) {
-  skintest::PumpMessages(50);
+  skintest::PumpMessages();
   ValidateRect(button_, nullptr);
   SendMessageW(button_, BM_SETSTATE, 1, 0);
   Picture screen = skintest::ReadWindowDc(button_);

@@ -105,7 +105,7 @@ TEST_F(DownloadTest, CutConnectionIsReportedAndKeepsThePartialFile) {
   testsupport::DialogWatcher watcher(IDOK);
   const std::string path = LocalFile("cut.flv");
   EXPECT_EQ(DownloadToFile(sim.Url("video/1000000.flv?cut=300000"), path, Recorder()), -1);
-  ASSERT_TRUE(watcher.WaitFor(1, 5000));
+  ASSERT_TRUE(watcher.WaitFor(1));
   EXPECT_EQ(watcher.Seen()[0].text, "网络中断！");
   EXPECT_EQ(watcher.Seen()[0].title, "信息：");
   // What arrived before the cut stays in the file (the platform may drop the
@@ -121,7 +121,7 @@ TEST_F(DownloadTest, CutConnectionIsReportedAndKeepsThePartialFile) {
   const std::string shortPath = LocalFile("short.html");
   calls.clear();
   EXPECT_EQ(DownloadToFile(sim.Url("ad.html?announce=100000"), shortPath, Recorder()), -1);
-  ASSERT_TRUE(watcher.WaitFor(2, 5000));
+  ASSERT_TRUE(watcher.WaitFor(2));
   EXPECT_EQ(watcher.Seen()[1].text, "网络中断！");
   EXPECT_EQ(ReadAll(shortPath), page);
   ASSERT_FALSE(calls.empty());
@@ -162,7 +162,7 @@ TEST_F(DownloadTest, UnopenableAddressIsReportedAndTheProgramGoesOn) {
   testsupport::DialogWatcher watcher(IDOK);
   const std::string path = LocalFile("never.flv");
   EXPECT_EQ(DownloadToFile("http://127.0.0.1:" + std::to_string(testsupport::ClosedPort()) + "/x.flv", path, Recorder()), -1);
-  ASSERT_TRUE(watcher.WaitFor(1, 5000));
+  ASSERT_TRUE(watcher.WaitFor(1));
   EXPECT_EQ(watcher.Seen()[0].text, "不能打开该URL!");
   EXPECT_EQ(watcher.Seen()[0].title, "信息：");
   EXPECT_EQ(ReadAll(path), "<missing>");
@@ -173,7 +173,7 @@ TEST_F(DownloadTest, AnErrorAnswerIsNotSavedAsTheFile) {
   testsupport::DialogWatcher watcher(IDOK);
   const std::string path = LocalFile("404.flv");
   EXPECT_EQ(DownloadToFile(sim.Url("video/3000.flv?status=404&t=e404"), path, Recorder()), -1);
-  ASSERT_TRUE(watcher.WaitFor(1, 5000));
+  ASSERT_TRUE(watcher.WaitFor(1));
   EXPECT_EQ(watcher.Seen()[0].text, "不能打开该URL!");
   EXPECT_EQ(ReadAll(path), "<missing>");
   EXPECT_TRUE(calls.empty());
@@ -196,13 +196,13 @@ TEST_F(DownloadTest, ResumeFromAServerWithoutRangesStartsTheFileOver) {
 TEST_F(DownloadTest, LocalFileProblemsAreReported) {
   testsupport::DialogWatcher watcher(IDOK);
   EXPECT_EQ(DownloadToFile(sim.Url("video/100.flv?t=nodir"), dir + "no\\such\\dir\\x.flv"), -1);
-  ASSERT_TRUE(watcher.WaitFor(1, 5000));
+  ASSERT_TRUE(watcher.WaitFor(1));
   EXPECT_EQ(watcher.Seen()[0].text, "不能打开本地的文件!");
 
   // A full disk (Linux's /dev/full under Wine) takes no bytes: a failure,
   // not a completed download.
   EXPECT_EQ(DownloadToFile(sim.Url("video/50000.flv?t=full"), "Z:\\dev\\full", Recorder()), -1);
-  ASSERT_TRUE(watcher.WaitFor(2, 5000));
+  ASSERT_TRUE(watcher.WaitFor(2));
   EXPECT_EQ(watcher.Seen()[1].text, "不能写入本地的文件!");
   EXPECT_TRUE(calls.empty());
 }

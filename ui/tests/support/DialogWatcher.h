@@ -50,4 +50,8 @@ class DialogWatcher {
   std::thread thread_;
 };
 
+// Closes the dialogs that this process still shows, for a fixture's end: what
+// they said, one "[title] text" line each in UTF-8; empty when there were none.
+std::string CloseStrayDialogs();
+
 }  // namespace testsupport
