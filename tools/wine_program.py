@@ -38,6 +38,32 @@ class SimulatorTestCase(unittest.TestCase):
         self.sim.state.reset()
 
 
+class _ReportAtOnce(unittest.TextTestResult):
+    """Prints each failure when it happens rather than at the end, so that a
+    run ended at its time limit still says what went wrong."""
+
+    def addFailure(self, test, err):
+        super().addFailure(test, err)
+        self._report("FAIL", self.failures)
+
+    def addError(self, test, err):
+        super().addError(test, err)
+        self._report("ERROR", self.errors)
+
+    def _report(self, kind, found):
+        test, text = found[-1]
+        self.stream.writeln(f"{kind}: {self.getDescription(test)}\n{text}")
+        self.stream.flush()
+
+    def printErrors(self):
+        pass
+
+
+def run_tests(argv):
+    """unittest.main for the test scripts: verbose, failures reported at once."""
+    unittest.main(argv=argv, testRunner=unittest.TextTestRunner(resultclass=_ReportAtOnce, verbosity=2))
+
+
 def wait_for(condition, seconds=LONG_WAIT, step=0.1):
     """The first true value of condition() within the time, else its last value."""
     until = time.monotonic() + seconds
@@ -58,12 +84,24 @@ def wait_until(what, condition, seconds=LONG_WAIT, detail=None):
     return value
 
 
+def end_images(wine_run, *images):
+    """Ends every process of the images inside the prefix with Wine's taskkill."""
+    for image in images:
+        subprocess.run([wine_run, "taskkill", "/f", "/im", image], stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, check=False, timeout=LONG_WAIT)
+
+
+# The COM surrogates that Wine starts for the main program's machine-id read
+# (WMI) never exit; dozens of them slow every later window operation.
+SURROGATE = "dllhost.exe"
+
+
 def end_program(wine_run, starter, image="Tavrin.exe"):
     """Ends the program that `starter` (the Popen of wine-run) started: killing
     the starter alone leaves the program running under Wine, so it is ended
-    inside the prefix with Wine's taskkill, then the starter is reaped."""
-    subprocess.run([wine_run, "taskkill", "/f", "/im", image], stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL, check=False, timeout=LONG_WAIT)
+    inside the prefix, with the surrogates it made Wine start; then the
+    starter is reaped."""
+    end_images(wine_run, image, SURROGATE)
     if starter.poll() is None:
         starter.kill()
     starter.wait()

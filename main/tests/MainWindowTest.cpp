@@ -24,6 +24,7 @@
 #include "ui/StatusBar.h"
 #include "ui/Toolbar.h"
 #include "ui/WideText.h"
+#include "main/tests/support/SurrogateReaper.h"
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/tests/support/GuiObjects.h"
 #include "ui/tests/support/Pump.h"

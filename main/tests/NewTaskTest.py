@@ -10,12 +10,11 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
 from wine_program import (LONG_WAIT, SimulatorTestCase, WindowProbe, click, end_program,  # noqa: E402
-                          move_mouse_away, wait_for, wait_until)
+                          move_mouse_away, run_tests, wait_for, wait_until)
 
 ARGS = None
 START = "TavrinV1.0"
@@ -163,7 +162,7 @@ def main():
     parser.add_argument("--probe", required=True, help="WindowProbe.exe, which reads the windows from outside")
     ARGS, rest = parser.parse_known_args()
     SimulatorTestCase.port, SimulatorTestCase.shots = ARGS.port, ARGS.shots
-    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+    run_tests([sys.argv[0]] + rest)
 
 
 if __name__ == "__main__":

@@ -18,6 +18,7 @@
 #include "ui/Label.h"
 #include "ui/ListView.h"
 #include "ui/WideText.h"
+#include "main/tests/support/SurrogateReaper.h"
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/tests/support/Pump.h"
 

@@ -9,12 +9,11 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
 from wine_program import (SimulatorTestCase, WindowProbe, answer_boxes_until_ended, end_program,  # noqa: E402
-                          wait_until)
+                          run_tests, wait_until)
 
 ARGS = None
 
@@ -97,7 +96,7 @@ def main():
     parser.add_argument("--shots", required=True)
     ARGS, rest = parser.parse_known_args()
     SimulatorTestCase.port, SimulatorTestCase.shots = ARGS.port, ARGS.shots
-    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+    run_tests([sys.argv[0]] + rest)
 
 
 if __name__ == "__main__":

@@ -12,6 +12,7 @@
 #include "main/web/tests/support/Simulator.h"
 #include "ui/App.h"
 #include "ui/StatusBar.h"
+#include "main/tests/support/SurrogateReaper.h"
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/tests/support/Pump.h"
 
@@ -54,10 +55,20 @@ class ServiceClientTest : public testing::Test {
     RemainingCount.Set("");
     ServiceBase.Set("");
     ++started_;
+    startedAt_ = GetTickCount();
     return ui::Window::Load(MainWindowForm);
   }
   testing::AssertionResult CountersArrived() {
-    return PumpFor("the user lookup's counters", [] { return !RemainingCount.Get().empty(); });
+    DWORD endedAfter = 0;
+    testing::AssertionResult arrived = PumpFor("the user lookup's counters", [&] {
+      if (!endedAfter && FinishedBootstraps() >= finishedBefore_ + started_) endedAfter = GetTickCount() - startedAt_;
+      return !RemainingCount.Get().empty();
+    });
+    if (!arrived) {
+      if (endedAfter) arrived << "; the bootstrap ended " << endedAfter << " ms after the start";
+      arrived << "; the service saw " << Sim().Log();
+    }
+    return arrived;
   }
   testing::AssertionResult BootstrapEnded() {
     return PumpFor("the bootstrap thread to end", [&] { return FinishedBootstraps() >= finishedBefore_ + started_; });
@@ -67,6 +78,7 @@ class ServiceClientTest : public testing::Test {
   size_t expectedBoxes_ = 0;
   int finishedBefore_ = 0;
   int started_ = 0;
+  DWORD startedAt_ = 0;
 };
 
 TEST_F(ServiceClientTest, StartFindsTheServiceAndShowsTheServedCount) {

@@ -11,12 +11,11 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
-from wine_program import (SimulatorTestCase, WindowProbe, answer_boxes_until_ended, wait_for,  # noqa: E402
-                          wait_until)
+from wine_program import (SURROGATE, SimulatorTestCase, WindowProbe, answer_boxes_until_ended,  # noqa: E402
+                          end_images, run_tests, wait_for, wait_until)
 
 ARGS = None
 WAITING_TEXT = "系统检测到有 2 个文件需更新！ "
@@ -45,8 +44,7 @@ class UpdateEndToEndTest(SimulatorTestCase):
                 p.wait()
         # The updater started by the main program, and the main program started
         # by the updater, are no children of this test.
-        for name in ("Quenlo.exe", "Tavrin.exe"):
-            subprocess.run([ARGS.wine_run, "taskkill", "/f", "/im", name], capture_output=True, check=False)
+        end_images(ARGS.wine_run, "Quenlo.exe", "Tavrin.exe", SURROGATE)
         shutil.rmtree(self.root, ignore_errors=True)
 
     def run_program(self, name, *args):
@@ -149,7 +147,7 @@ def main():
     parser.add_argument("--shots", required=True)
     ARGS, rest = parser.parse_known_args()
     SimulatorTestCase.port, SimulatorTestCase.shots = ARGS.port, ARGS.shots
-    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+    run_tests([sys.argv[0]] + rest)
 
 
 if __name__ == "__main__":

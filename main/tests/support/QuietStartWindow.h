@@ -10,6 +10,7 @@
 #include "main/Globals.h"
 #include "main/MainWindow.h"
 #include "main/ServiceClient.h"
+#include "main/tests/support/SurrogateReaper.h"
 #include "ui/App.h"
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/tests/support/Pump.h"
