@@ -17,18 +17,18 @@
 #include "main/MainWindow.h"
 #include "main/ParseWindow.h"
 #include "main/Program.h"
+#include "main/ServiceClient.h"
 #include "main/Settings.h"
+#include "main/tests/support/SurrogateReaper.h"
 #include "ui/App.h"
 #include "ui/Button.h"
 #include "ui/ListView.h"
 #include "ui/StatusBar.h"
 #include "ui/Toolbar.h"
 #include "ui/WideText.h"
-#include "main/tests/support/SurrogateReaper.h"
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/tests/support/GuiObjects.h"
 #include "ui/tests/support/Pump.h"
-#include "main/ServiceClient.h"
 
 namespace {
 

@@ -11,6 +11,9 @@
 #include "main/MachineId.h"
 #include "main/MainWindow.h"
 #include "main/ParseWindow.h"
+#include "main/ServiceClient.h"
+#include "main/tests/support/OnlineMachine.h"
+#include "main/tests/support/SurrogateReaper.h"
 #include "main/web/tests/support/Simulator.h"
 #include "ui/App.h"
 #include "ui/ClipboardText.h"
@@ -18,7 +21,6 @@
 #include "ui/Label.h"
 #include "ui/ListView.h"
 #include "ui/WideText.h"
-#include "main/tests/support/SurrogateReaper.h"
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/tests/support/Pump.h"
 
@@ -36,8 +38,11 @@ class ParseRoadTest : public testing::Test {
   static void SetUpTestSuite() {
     ui::InitWindowLayer();
     InitGlobals();
+    ASSERT_TRUE(testsupport::WaitUntilOnline());
+    const int finished = FinishedBootstraps();
     main_ = ui::Window::Load(MainWindowForm);
     EXPECT_TRUE(PumpFor("the user lookup's counters", [] { return !RemainingCount.Get().empty(); }));
+    EXPECT_TRUE(PumpFor("the start window's bootstrap thread to end", [&] { return FinishedBootstraps() > finished; }));
   }
   void SetUp() override {
     ASSERT_TRUE(Sim().Ready()) << "no simulator";

@@ -9,10 +9,11 @@
 #include "main/MachineId.h"
 #include "main/MainWindow.h"
 #include "main/ServiceClient.h"
+#include "main/tests/support/OnlineMachine.h"
+#include "main/tests/support/SurrogateReaper.h"
 #include "main/web/tests/support/Simulator.h"
 #include "ui/App.h"
 #include "ui/StatusBar.h"
-#include "main/tests/support/SurrogateReaper.h"
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/tests/support/Pump.h"
 
@@ -38,6 +39,7 @@ class ServiceClientTest : public testing::Test {
   void SetUp() override {
     ASSERT_TRUE(Sim().Ready()) << "no simulator";
     ASSERT_TRUE(Sim().Reset());
+    ASSERT_TRUE(testsupport::WaitUntilOnline());
     finishedBefore_ = FinishedBootstraps();
   }
   void TearDown() override {
@@ -66,6 +68,7 @@ class ServiceClientTest : public testing::Test {
     });
     if (!arrived) {
       if (endedAfter) arrived << "; the bootstrap ended " << endedAfter << " ms after the start";
+      arrived << "; the machine counts as " << (testsupport::MachineCountsAsOnline() ? "online" : "offline");
       arrived << "; the service saw " << Sim().Log();
     }
     return arrived;
