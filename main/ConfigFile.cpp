@@ -11,29 +11,43 @@ namespace {
 
 constexpr size_t kValueBuffer = 10240;
 
-
-std::string ReadWholeFile(const std::string& path) {
+// The whole file into text: true when it was read, or is missing (no
+// settings yet, empty text); false when a file is there that cannot be read.
+bool ReadWholeFile(const std::string& path, std::string& text) {
+  text.clear();
   web::KernelHandle f(CreateFileW(ui::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!f) return {};
-  std::string text;
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!f) {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+  }
   char buf[4096];
-  DWORD n = 0;
-  while (ReadFile(f.Get(), buf, sizeof buf, &n, nullptr) && n > 0) text.append(buf, n);
-  return text;
+  for (;;) {
+    DWORD n = 0;
+    if (!ReadFile(f.Get(), buf, sizeof buf, &n, nullptr)) {
+      text.clear();
+      return false;
+    }
+    if (n == 0) return true;
+    text.append(buf, n);
+  }
 }
 
 }  // namespace
 
 std::string ReadConfigValue(const std::string& path, const std::string& section, const std::string& key) {
-  std::string value = IniValue(ReadWholeFile(path), section, key);
+  std::string text;
+  if (!ReadWholeFile(path, text)) return {};
+  std::string value = IniValue(text, section, key);
   if (value.size() > kValueBuffer - 1) value.resize(kValueBuffer - 1);
   return value;
 }
 
 bool WriteConfigValue(const std::string& path, const std::string& section, const std::string& key,
                       const std::string& value) {
-  const std::string text = WithIniValue(ReadWholeFile(path), section, key, value);
+  std::string old;
+  if (!ReadWholeFile(path, old)) return false;
+  const std::string text = WithIniValue(old, section, key, value);
   // The new text goes to a file beside the settings and then takes its place,
   // so that a failed write leaves the old settings whole.
   const std::wstring target = ui::ToWide(path);

@@ -1,154 +1,219 @@
-// The download queue: the 下载 button, the run over the checked rows and its progress on the start window.
+// The download queue: the 下载 button, the run over the checked rows on a worker thread and its progress on the start window.
 #include "main/DownloadQueue.h"
 
 #include <atomic>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "main/DownloadProgress.h"
 #include "main/DownloadQueuePlan.h"
-#include "main/FileName.h"
+#include "main/FileListOwner.h"
 #include "main/Globals.h"
+#include "main/MainWindow.h"
 #include "main/web/Download.h"
-#include "main/web/OwnedHandle.h"
-#include "ui/Control.h"
-#include "ui/ListView.h"
+#include "ui/App.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgressBar.h"
 #include "ui/StatusBar.h"
 
 namespace {
 
-// Columns of the file list.
-constexpr int kNameColumn = 1;
-constexpr int kAddressColumn = 2;
-constexpr int kStatusColumn = 4;
+// One run, shared by its worker, its failure handler and the progress on its
+// way to the window thread.
+struct DownloadRun {
+  // Read and written only in the run's steps on the window thread.
+  std::vector<std::intptr_t> order;  // the rows to take, in turn
+  int taken = 0, done = 0;  // rows taken, and downloaded whole
+  std::intptr_t current = 0;  // the row downloading now
+  bool ended = false;
 
-// The download thread of the latest run; owned here, so another worker's
-// handle in WorkerThreadHandle never closes it.
-web::KernelHandle g_downloadThread;
+  // The latest progress the worker handed over and the window has not shown
+  // yet, and whether a message to show it is on its way.
+  std::mutex progressLock;
+  std::optional<ProgressView> progress;
+  bool progressPosted = false;
+};
+
+ui::WorkerThread g_latestRun;  // window thread
 std::atomic<int> g_lastProgressWrites{0};
 
-// Locks or unlocks the five controls, always in the same order.
-void SetControlsEnabled(const QueueControls& c, bool on) {
-  for (HWND control : {c.list, c.downloadButton, c.folderBox, c.folderButton, c.selectAll})
-    ui::Control(control).SetEnabled(on);
+// What the worker does with one row: nothing (it is gone), stop the run (a
+// QVOD address), or download the address to the path.
+struct RowTurn {
+  enum Kind { Gone, Stop, Download } kind = Gone;
+  std::string address, path;
+};
+
+void ShowStatusText(const std::string& text) {
+  if (ui::Window* main = MainWin()) main->Get<ui::StatusBar>("状态条1").SetPanelText(0, text);
 }
 
-// Writes a row's status when the row is still in the list.
-void SetRowStatus(const ui::ListView& list, intptr_t id, const char* status) {
-  const int row = list.FindRow(id);
-  if (row >= 0) list.SetCell(row, kStatusColumn, status);
+// Window thread: shows the progress the worker left, if any. Every step of the
+// run does this first, so progress and steps reach the window in the order
+// they happened.
+void ShowProgress(DownloadRun& run) {
+  std::optional<ProgressView> view;
+  {
+    std::lock_guard<std::mutex> guard(run.progressLock);
+    view.swap(run.progress);
+    run.progressPosted = false;
+  }
+  ui::Window* main = MainWin();
+  if (!view || !main) return;
+  main->Get<ui::StatusBar>("状态条1").SetPanelText(0, view->status);
+  main->Get<ui::ProgressBar>("进度条1").SetPos(view->position);
+  ++g_lastProgressWrites;
 }
 
-// The progress of one file: every report goes through the throttle, so only
-// changes reach the window, at most about 30 times a second, and the final
-// state always.
+// Worker: leaves the view for the window thread and posts one message while
+// none is on its way; it never waits for the window.
+void HandOver(const std::shared_ptr<DownloadRun>& run, const ProgressView& view) {
+  bool post = false;
+  {
+    std::lock_guard<std::mutex> guard(run->progressLock);
+    run->progress = view;
+    post = !run->progressPosted;
+    run->progressPosted = true;
+  }
+  if (post && !ui::PostToWindowThread([run] { ShowProgress(*run); })) {
+    std::lock_guard<std::mutex> guard(run->progressLock);
+    run->progressPosted = false;
+  }
+}
+
+// Window thread: the list goes back and the flag or the hint says how the run ended.
+void EndRun(DownloadRun& run) {
+  if (run.ended) return;
+  run.ended = true;
+  run.current = 0;
+  GiveListBack();
+  if (run.taken == 0)
+    ShowStatusText(kNothingCheckedText);
+  else
+    DownloadingFlag.Set("0");
+}
+
+// The row's turn in one window-thread step: found, read, its name checked in
+// the save folder as it is now, marked as downloading.
+RowTurn TakeTurn(DownloadRun& run, std::intptr_t id) {
+  RowTurn turn;
+  ui::RunOnWindowThread([&] {
+    ShowProgress(run);
+    FileRow row;
+    if (run.ended || !ReadFileRow(id, row)) return;
+    ++run.taken;
+    DownloadingFlag.Set("1");
+    if (IsQvodAddress(row[kAddressColumn])) {
+      ShowStatusText(kQvodStopText);
+      EndRun(run);
+      turn.kind = RowTurn::Stop;
+      return;
+    }
+    turn.kind = RowTurn::Download;
+    turn.address = row[kAddressColumn];
+    std::string name;
+    turn.path = ClaimSavePath(id, CurrentSaveFolder(), &name);
+    WriteFileCell(id, kStatusColumn, kDownloadingText);
+    if (StartProgressBar) StartProgressBar->SetText(5, DownloadBarText(name));
+    run.current = id;
+    g_lastProgressWrites = 0;
+  });
+  return turn;
+}
+
+void FinishTurn(DownloadRun& run, std::intptr_t id, bool completed) {
+  ui::RunOnWindowThread([&] {
+    ShowProgress(run);
+    if (completed) ++run.done;
+    run.current = 0;
+    WriteFileCell(id, kStatusColumn, completed ? kDownloadedText : kDownloadFailedText);
+  });
+}
+
+// The progress of one file. Every report goes through the throttle, so only
+// changes are handed to the window thread, at most about 30 times a second,
+// and the final state always.
 class ProgressReporter {
  public:
-  explicit ProgressReporter(const QueueControls& c) : controls_(c) {}
-
-  // The callback DownloadToFile calls after every piece it wrote.
-  void OnDownloadProgress(int64_t total, int64_t received, int64_t /*elapsedMs*/, int64_t /*receivedThisRun*/) {
-    ReportProgress(total, received);
-  }
+  explicit ProgressReporter(std::shared_ptr<DownloadRun> run) : run_(std::move(run)) {}
   void ReportProgress(int64_t total, int64_t received) {
-    if (throttle_.Offer(total, received, static_cast<int64_t>(GetTickCount64()))) Write();
+    if (throttle_.Offer(total, received, static_cast<int64_t>(GetTickCount64()))) HandOver(run_, throttle_.View());
   }
-  // After the download: shows the last report if it was held back.
+  // After the download: hands over the last report if it was held back.
   void Finish() {
-    if (throttle_.Flush()) Write();
-    g_lastProgressWrites = throttle_.Writes();
+    if (throttle_.Flush()) HandOver(run_, throttle_.View());
   }
 
  private:
-  void Write() const {
-    ui::StatusBar(controls_.statusBar).SetPanelText(0, throttle_.View().status);
-    ui::ProgressBar(controls_.bar).SetPos(throttle_.View().position);
-  }
-
-  QueueControls controls_;
+  std::shared_ptr<DownloadRun> run_;
   ProgressThrottle throttle_;
 };
 
-DWORD WINAPI DownloadThreadEntry(void* param) {
-  std::unique_ptr<QueueControls> controls(static_cast<QueueControls*>(param));
-  try {
-    DownloadCheckedRows(*controls);
-  } catch (...) {
+// The run's end, and its box from the worker when it took a row. After a
+// failure of the work (failedNow) the row it was at is marked failed; every
+// row taken and not downloaded whole counts as failed in the box.
+void EndAndTell(DownloadRun& run, bool failedNow) {
+  bool tell = false;
+  std::string message;
+  ui::RunOnWindowThread([&] {
+    ShowProgress(run);
+    if (run.ended) return;
+    if (failedNow && run.current) WriteFileCell(run.current, kStatusColumn, kDownloadFailedText);
+    EndRun(run);
+    tell = run.taken > 0;
+    message = DownloadEndMessage(run.taken, run.taken - run.done);
+  });
+  if (tell) ui::ShowMessage(message, kEndTitle, MB_OK);
+}
+
+// The run on its worker thread.
+void DownloadCheckedRows(const std::shared_ptr<DownloadRun>& shared) {
+  DownloadRun& run = *shared;
+  for (const std::intptr_t id : run.order) {
+    const RowTurn turn = TakeTurn(run, id);
+    if (turn.kind == RowTurn::Stop) return;
+    if (turn.kind == RowTurn::Gone) continue;
+    ProgressReporter reporter(shared);
+    const int result = web::DownloadToFile(
+        turn.address, turn.path,
+        [&reporter](int64_t total, int64_t received, int64_t /*elapsedMs*/, int64_t /*receivedThisRun*/) {
+          reporter.ReportProgress(total, received);
+        });
+    reporter.Finish();
+    FinishTurn(run, id, result == 0);
   }
-  return 0;
+  EndAndTell(run, false);
 }
 
 }  // namespace
 
-QueueControls QueueControlsOf(const ui::Window& w) {
-  QueueControls c;
-  c.list = w.ControlHwnd("L1");
-  c.downloadButton = w.ControlHwnd("下载按钮");
-  c.folderBox = w.ControlHwnd("编辑框2");
-  c.folderButton = w.ControlHwnd("保存路径按钮");
-  c.selectAll = w.ControlHwnd("选择框1");
-  c.statusBar = w.ControlHwnd("状态条1");
-  c.bar = w.ControlHwnd("进度条1");
-  return c;
+void OnDownloadButton(ui::Window&, ui::Event&) {
+  if (DownloadRunHoldsList()) return;
+  if (ui::AskYesNo(kStartQuestion, kStartQuestionTitle)) StartDownloadRun();
 }
 
-void OnDownloadButton(ui::Window& w, ui::Event&) {
-  if (!ui::AskYesNo(kStartQuestion, kStartQuestionTitle)) return;
-  auto controls = std::make_unique<QueueControls>(QueueControlsOf(w));
-  HANDLE thread = CreateThread(nullptr, 0, DownloadThreadEntry, controls.get(), 0, nullptr);
-  if (!thread) return;
-  controls.release();
-  g_downloadThread = web::KernelHandle(thread);
-  WorkerThreadHandle.store(thread);
-}
-
-void DownloadCheckedRows(const QueueControls& c) {
-  const ui::ListView list(c.list);
-  const ui::StatusBar status(c.statusBar);
-  SetControlsEnabled(c, false);
+bool StartDownloadRun() {
+  if (!TakeListForRun()) return false;
   DownloadingFlag.Set("0");
-
-  // The rows are read once: which are taken, by identity, in the run's order.
+  auto run = std::make_shared<DownloadRun>();
   std::vector<QueueRow> rows;
-  const int count = list.RowCount();
-  for (int i = 0; i < count; ++i) rows.push_back({list.RowId(i), list.RowChecked(i), list.Cell(i, kStatusColumn)});
-  int taken = 0, failed = 0;
-  for (intptr_t id : QueueOrder(rows)) {
-    int row = list.FindRow(id);
-    if (row < 0) continue;  // deleted before its turn
-    ++taken;
-    DownloadingFlag.Set("1");
-    const std::string address = list.Cell(row, kAddressColumn);
-    if (IsQvodAddress(address)) {
-      status.SetPanelText(0, kQvodStopText);
-      SetControlsEnabled(c, true);
-      DownloadingFlag.Set("0");
-      return;
-    }
-    const std::string name = list.Cell(row, kNameColumn);
-    list.SetCell(row, kStatusColumn, kDownloadingText);
-    if (StartProgressBar) StartProgressBar->SetText(5, DownloadBarText(name));
-    const std::string path = PathInFolder(ui::Control(c.folderBox).Text(), name);
-    ProgressReporter reporter(c);
-    const int result = web::DownloadToFile(
-        address, path, [&reporter](int64_t total, int64_t received, int64_t elapsed, int64_t run) {
-          reporter.OnDownloadProgress(total, received, elapsed, run);
-        });
-    reporter.Finish();
-    if (result != 0) ++failed;
-    SetRowStatus(list, id, result == 0 ? kDownloadedText : kDownloadFailedText);
+  for (const FileRow& row : ReadFileRows()) rows.push_back({row.id, row.checked, row[kStatusColumn]});
+  run->order = QueueOrder(rows);
+  // A run whose work throws ends as a failure of the row it was at.
+  const ui::WorkerThread worker =
+      ui::WorkerThread::Start([run] { DownloadCheckedRows(run); }, [run] { EndAndTell(*run, true); });
+  if (!worker) {
+    GiveListBack();
+    return false;
   }
-
-  SetControlsEnabled(c, true);
-  if (taken == 0) {
-    status.SetPanelText(0, kNothingCheckedText);
-    return;
-  }
-  DownloadingFlag.Set("0");
-  ui::ShowMessage(DownloadEndMessage(taken, failed), kEndTitle, MB_OK);
+  g_latestRun = worker;
+  WorkerThreadHandle.Store(worker);
+  return true;
 }
+
+ui::WorkerThread LatestDownloadRun() { return g_latestRun; }
 
 int LastProgressWrites() { return g_lastProgressWrites.load(); }

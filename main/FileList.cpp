@@ -1,69 +1,43 @@
-// The start window's file list after a parse: rows by identity, unique safe names and one size-probe thread per row.
+// The start window's file list after a parse: new rows with unique safe names, and one size-probe thread per row.
 #include "main/FileList.h"
-
-#include <windows.h>
 
 #include <atomic>
 #include <memory>
 
 #include "main/DownloadProgress.h"
 #include "main/FileListFill.h"
+#include "main/FileListOwner.h"
 #include "main/FileName.h"
 #include "main/Globals.h"
 #include "main/MainWindow.h"
 #include "main/web/Download.h"
 #include "main/web/PumpingDelay.h"
-#include "ui/App.h"
 #include "ui/Control.h"
 #include "ui/ListView.h"
-#include "ui/WideText.h"
+#include "ui/WorkerThread.h"
 
 namespace {
 
-constexpr int kNameColumn = 1, kSizeColumn = 3;
 constexpr int kProbeRetryMs = 1500;
 
-std::atomic<std::intptr_t> NextRowId{1};
 std::atomic<int> RunningProbes{0};
 
-struct Probe {
-  std::intptr_t rowId;
-  std::string address;
+// Counts a probe from its start until its work and its failure handler are done with.
+struct ProbeCount {
+  ProbeCount() { ++RunningProbes; }
+  ~ProbeCount() { --RunningProbes; }
+  ProbeCount(const ProbeCount&) = delete;
+  ProbeCount& operator=(const ProbeCount&) = delete;
 };
 
-bool FileExists(const std::string& path) {
-  return GetFileAttributesW(ui::ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+// The size of a row whose address cannot be asked, or whose probe failed.
+void WriteUnknownSize(std::intptr_t rowId) { WriteFileCell(rowId, kSizeColumn, FormatMegabytes(-1)); }
 
-// Writes the size into the row on the window thread; false when the row is gone.
-bool WriteRowSize(std::intptr_t rowId, const std::string& text) {
-  bool found = false;
-  ui::RunOnWindowThread([&] {
-    ui::Window* main = MainWin();
-    if (!main) return;
-    ui::ListView list = main->Get<ui::ListView>("L1");
-    const int row = list.FindRow(rowId);
-    if (row < 0) return;
-    list.SetCell(row, kSizeColumn, text);
-    found = true;
-  });
-  return found;
-}
-
-DWORD WINAPI ProbeRowSize(void* param) {
-  std::unique_ptr<Probe> probe(static_cast<Probe*>(param));
-  const int64_t size = web::QueryContentLength(probe->address);
-  if (WriteRowSize(probe->rowId, FormatMegabytes(size)) && size < 0) {
-    web::PumpingDelay(kProbeRetryMs);
-    bool rowThere = false;
-    ui::RunOnWindowThread([&] {
-      ui::Window* main = MainWin();
-      rowThere = main && main->Get<ui::ListView>("L1").FindRow(probe->rowId) >= 0;
-    });
-    if (rowThere) StartSizeProbe(probe->rowId, probe->address);
-  }
-  --RunningProbes;
-  return 0;
+void ProbeRowSize(std::intptr_t rowId, const std::string& address) {
+  const int64_t size = web::QueryContentLength(address);
+  if (!WriteFileCell(rowId, kSizeColumn, FormatMegabytes(size)) || size >= 0) return;
+  web::PumpingDelay(kProbeRetryMs);
+  if (WithFileRow(rowId, [](const ui::ListView&, int) {})) StartSizeProbe(rowId, address);
 }
 
 }  // namespace
@@ -71,15 +45,14 @@ DWORD WINAPI ProbeRowSize(void* param) {
 int RunningSizeProbes() { return RunningProbes.load(); }
 
 void StartSizeProbe(std::intptr_t rowId, const std::string& address) {
-  auto* probe = new Probe{rowId, address};
-  ++RunningProbes;
-  HANDLE thread = CreateThread(nullptr, 0, ProbeRowSize, probe, 0, nullptr);
-  if (!thread) {
-    --RunningProbes;
-    delete probe;
+  if (!CanProbeSize(address)) {
+    WriteUnknownSize(rowId);
     return;
   }
-  if (HANDLE previous = WorkerThreadHandle.exchange(thread)) CloseHandle(previous);
+  auto count = std::make_shared<ProbeCount>();
+  const ui::WorkerThread worker = ui::WorkerThread::Start([rowId, address, count] { ProbeRowSize(rowId, address); },
+                                                          [rowId, count] { WriteUnknownSize(rowId); });
+  if (worker) WorkerThreadHandle.Store(worker);
 }
 
 void FillFileList(const std::string& reply, const std::string& pageTitle, const std::string& pageAddress) {
@@ -91,23 +64,18 @@ void FillFileList(const std::string& reply, const std::string& pageTitle, const 
     return;
   }
   const size_t n = entries.size();
-  if (StartProgressBar) StartProgressBar->SetText(1, FileCountText(n));
-  ui::ListView list = main->Get<ui::ListView>("L1");
-  const std::string folder = main->Get<ui::Control>("编辑框2").Text();
-  // A name is taken when another row has it or a file of the save folder does.
-  auto taken = [&](const std::string& name) {
-    for (int row = 0; row < list.RowCount(); ++row)
-      if (SameFileName(list.Cell(row, kNameColumn), name)) return true;
-    return FileExists(PathInFolder(folder, name));
-  };
+  // While a run holds the list, the bar shows its file and its progress.
+  if (StartProgressBar && !DownloadRunHoldsList()) StartProgressBar->SetText(1, FileCountText(n));
+  const ui::ListView list = main->Get<ui::ListView>("L1");
+  const std::string folder = CurrentSaveFolder();
   for (size_t i = 1; i <= n; ++i) {
     const std::string address = RewritePartCount(entries[i - 1], n);
-    const std::string name = UniqueFileName(RowFileName(pageTitle, i, address), taken);
-    const std::intptr_t id = NextRowId++;
+    const std::string name = UniqueFileName(RowFileName(pageTitle, i, address),
+                                            [&](const std::string& candidate) { return FileNameTaken(folder, candidate); });
+    const std::intptr_t id = NewRowId();
     list.InsertRow(static_cast<int>(i), {std::to_string(i), name, address, kSizePendingText, kWaitingText, pageAddress},
                    id);
     StartSizeProbe(id, address);
   }
-  for (const char* name : {"L1", "下载按钮", "编辑框2", "保存路径按钮", "选择框1"})
-    main->Get<ui::Control>(name).SetEnabled(true);
+  OfferListControls();
 }

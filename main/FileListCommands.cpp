@@ -2,37 +2,29 @@
 #include "main/FileListCommands.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include "main/ConfigFile.h"
 #include "main/DownloadQueuePlan.h"
+#include "main/FileListOwner.h"
 #include "main/FileName.h"
 #include "main/Globals.h"
 #include "main/PlayerLink.h"
+#include "main/web/WebAddress.h"
 #include "ui/App.h"
 #include "ui/CheckBox.h"
 #include "ui/ClipboardText.h"
 #include "ui/FolderDialog.h"
 #include "ui/ListView.h"
 #include "ui/MessageBox.h"
-#include "ui/WideText.h"
+#include "ui/ShellOpen.h"
 
 namespace {
 
-constexpr int kNameColumn = 1;
-constexpr int kAddressColumn = 2;
-constexpr int kStatusColumn = 4;
-constexpr int kPageColumn = 5;
-
-void ShellOpen(const std::string& target) {
-  ShellExecuteW(nullptr, L"open", ui::ToWide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
-
-ui::ListView List(const ui::Window& w) { return w.Get<ui::ListView>("L1"); }
-std::string SaveFolder(const ui::Window& w) { return w.Get<ui::Control>("编辑框2").Text(); }
 
 // True while the folder dialog is up or the focus it gives back is still on its way.
 bool g_choosingFolder = false;
+// Each click on 全选 gets a new number; an earlier click still going stops when it sees a newer one.
+unsigned g_selectAllClick = 0;
 
 }  // namespace
 
@@ -41,59 +33,59 @@ void OnFileListEvent(ui::Window& w, ui::Event& e) {
 }
 
 void OnListRightClick(ui::Window& w, ui::Event&) {
-  const ui::ListView list = List(w);
-  const int row = list.SelectedRow();
-  if (row >= 0) w.SetMenuItemEnabled("操作菜单", "打开文件", list.Cell(row, kStatusColumn) == kDownloadedText);
+  FileRow row;
+  if (ReadSelectedRow(row)) w.SetMenuItemEnabled("操作菜单", "打开文件", row[kStatusColumn] == kDownloadedText);
   w.PopupMenu("操作菜单");
 }
 
-void OpenDownloadedFile(ui::Window& w, ui::Event&) {
-  const ui::ListView list = List(w);
-  const int row = list.SelectedRow();
-  if (row < 0) return;
-  if (list.Cell(row, kStatusColumn) == kDownloadedText)
-    ShellOpen(PathInFolder(SaveFolder(w), list.Cell(row, kNameColumn)));
+void OpenDownloadedFile(ui::Window&, ui::Event&) {
+  FileRow row;
+  if (!ReadSelectedRow(row)) return;
+  if (row[kStatusColumn] == kDownloadedText)
+    ui::ShellOpen(PathInFolder(CurrentSaveFolder(), row[kNameColumn]));
   else
     ui::ShowMessage(kNotDownloadedText, kNotDownloadedTitle, MB_OK);
 }
 
-void OpenSaveFolder(ui::Window& w, ui::Event&) { ShellOpen(SaveFolder(w)); }
+void OpenSaveFolder(ui::Window&, ui::Event&) { ui::ShellOpen(CurrentSaveFolder()); }
 
 // The player blocks this thread until its window closes; the start window is
 // disabled meanwhile, so that a second player cannot be started from it.
 void PlaySelectedRow(ui::Window& w, ui::Event&) {
-  const ui::ListView list = List(w);
-  const int row = list.SelectedRow();
-  if (row < 0) return;
-  const std::string title = list.Cell(row, kNameColumn);
-  const std::string address = list.Cell(row, kAddressColumn);
+  FileRow row;
+  if (!ReadSelectedRow(row)) return;
   EnableWindow(w.Hwnd(), FALSE);
-  StartPlayer(title, address);
+  StartPlayer(row[kNameColumn], row[kAddressColumn]);
   EnableWindow(w.Hwnd(), TRUE);
 }
 
 void CopyVideoUrl(ui::Window& w, ui::Event&) {
-  const ui::ListView list = List(w);
-  const int row = list.SelectedRow();
-  if (row >= 0) ui::WriteClipboardText(w.Hwnd(), list.Cell(row, kAddressColumn));
+  FileRow row;
+  if (ReadSelectedRow(row)) ui::WriteClipboardText(w.Hwnd(), row[kAddressColumn]);
 }
 
-void OpenSourcePage(ui::Window& w, ui::Event&) {
-  const ui::ListView list = List(w);
-  const int row = list.SelectedRow();
-  if (row >= 0) ShellOpen(list.Cell(row, kPageColumn));
+// The page address came from outside (a drop, the clipboard, the link
+// finder): only a web address is handed to the shell.
+void OpenSourcePage(ui::Window&, ui::Event&) {
+  FileRow row;
+  if (!ReadSelectedRow(row)) return;
+  const std::string page = web::OpenableWebAddress(row[kPageColumn]);
+  if (!page.empty()) ui::ShellOpen(page);
 }
 
-void DeleteRow(ui::Window& w, ui::Event&) {
-  const ui::ListView list = List(w);
-  const int row = list.SelectedRow();
-  if (row >= 0) list.DeleteRow(row);
+void DeleteRow(ui::Window&, ui::Event&) {
+  FileRow row;
+  if (ReadSelectedRow(row)) DeleteFileRow(row.id);
 }
 
+// The rows follow the box one by one, with the window's messages taken after
+// each; a newer click that comes in meanwhile takes over, so every row ends as
+// the last click says.
 void OnSelectAll(ui::Window& w, ui::Event&) {
+  const unsigned click = ++g_selectAllClick;
   const bool on = w.Get<ui::CheckBox>("选择框1").Checked();
-  const ui::ListView list = List(w);
-  for (int row = 0; row < list.RowCount(); ++row) {
+  const ui::ListView list = w.Get<ui::ListView>("L1");
+  for (int row = 0; row < list.RowCount() && click == g_selectAllClick; ++row) {
     if (list.RowChecked(row) != on) list.SetRowChecked(row, on);
     ui::PumpPendingMessages();
   }

@@ -35,3 +35,8 @@ std::string GuessExtension(const std::string& address) {
 std::string FileCountText(size_t n) {
   return "本视频共有 " + std::to_string(n) + " 个文件，请选择要下载的文件！ ";
 }
+
+bool CanProbeSize(const std::string& address) {
+  const std::string start = web::AsciiLower(address.substr(0, 8));
+  return start.compare(0, 7, "http://") == 0 || start == "https://";
+}

@@ -16,6 +16,10 @@ std::string RewritePartCount(const std::string& address, size_t entryCount);
 // when none does.
 std::string GuessExtension(const std::string& address);
 
+// True for an http or https address (the scheme in any case): only those
+// can be asked for their size.
+bool CanProbeSize(const std::string& address);
+
 // The progress bar's overlay text after a fill of n rows.
 std::string FileCountText(size_t n);
 

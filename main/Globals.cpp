@@ -13,7 +13,7 @@ SharedText TipTexts;
 SharedText DownloadingFlag;
 SharedText PageTitle;
 
-std::atomic<HANDLE> WorkerThreadHandle{nullptr};
+ui::LatestWorker WorkerThreadHandle;
 
 std::unique_ptr<skin::CrystalProgressBar> StartProgressBar;
 ui::ComPtr<IDispatch> LinkDocument;

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <oaidl.h>
 
-#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "main/SharedText.h"
 #include "skin/CrystalProgressBar.h"
 #include "ui/ComPtr.h"
+#include "ui/WorkerThread.h"
 
 extern SharedText ConfigPath;       // program directory + "\Config.ini"
 extern SharedText ProgramVersion;   // "1.0"
@@ -24,8 +24,10 @@ extern SharedText TipTexts;         // the tips joined by "|"
 extern SharedText DownloadingFlag;  // "1" while the download queue runs
 extern SharedText PageTitle;        // the title the link finder last picked up (file names)
 
-// The most recently started download or size-probe thread.
-extern std::atomic<HANDLE> WorkerThreadHandle;
+// The most recently started download or size-probe thread; what the start
+// window's end terminates. Holding it keeps its handle valid, and storing the
+// next worker lets go of it: nobody closes a handle that another still holds.
+extern ui::LatestWorker WorkerThreadHandle;
 
 // The skin object of the start window's progress bar.
 extern std::unique_ptr<skin::CrystalProgressBar> StartProgressBar;

@@ -1,17 +1,17 @@
 // Reads the processor id through the script host, or straight from WMI when the host cannot.
 #include "main/MachineId.h"
 
-#include <atomic>
-
-#include "main/web/MessagePump.h"
-
 #include <windows.h>
 #include <objbase.h>
 #include <oleauto.h>
 #include <wbemidl.h>
 
+#include <memory>
+
+#include "main/web/MessagePump.h"
 #include "ui/ComPtr.h"
 #include "ui/DispatchCall.h"
+#include "ui/WorkerThread.h"
 
 namespace {
 
@@ -179,36 +179,10 @@ std::string ReadMachineIdWith(const wchar_t* scriptProgId) {
 
 std::string ReadMachineId() { return ReadMachineIdWith(L"ScriptControl"); }
 
-namespace {
-
-// What the reading thread and its waiting caller share; the last one frees it.
-struct MachineIdRead {
-  std::atomic<int> owners{2};
-  std::string id;
-  void Release() {
-    if (--owners == 0) delete this;
-  }
-};
-
-DWORD WINAPI ReadMachineIdThread(void* arg) {
-  auto* read = static_cast<MachineIdRead*>(arg);
-  read->id = ReadMachineId();
-  read->Release();
-  return 0;
-}
-
-}  // namespace
-
 std::string ReadMachineIdWithin(unsigned milliseconds) {
-  auto* read = new MachineIdRead;
-  HANDLE thread = CreateThread(nullptr, 0, ReadMachineIdThread, read, 0, nullptr);
-  if (!thread) {
-    delete read;
-    return ReadMachineId();
-  }
-  std::string id;
-  if (web::PumpingWait(milliseconds, thread)) id = read->id;
-  CloseHandle(thread);
-  read->Release();
-  return id;
+  // The reader keeps its own share, so it may end after this has given up on it.
+  auto id = std::make_shared<std::string>();
+  const ui::WorkerThread reader = ui::WorkerThread::Start([id] { *id = ReadMachineId(); });
+  if (!reader) return ReadMachineId();
+  return web::PumpingWait(milliseconds, reader.Handle()) ? *id : std::string();
 }

@@ -2,10 +2,10 @@
 #include "main/MainWindow.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <random>
 
+#include "main/FileListOwner.h"
 #include "main/Globals.h"
 #include "main/ParseWindow.h"
 #include "main/ServiceClient.h"
@@ -16,17 +16,13 @@
 #include "ui/ListView.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgressBar.h"
+#include "ui/ShellOpen.h"
 #include "ui/StatusBar.h"
 #include "ui/Toolbar.h"
-#include "ui/WideText.h"
 
 namespace {
 
 const char kDownloadRunningQuestion[] = "视频下载进行中，您是否退出下载？\r\n\r\n退出后未下载完的文件需要重新下载！";
-
-void ShellOpen(const std::string& target) {
-  ShellExecuteW(nullptr, L"open", ui::ToWide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
 
 // The toolbar item whose text says what a click on it does to the topmost state.
 constexpr int kTopmostItem = 4;
@@ -40,7 +36,8 @@ void ClearTopmost(ui::Window& w) {
 // Removes the tray icon, stops the running worker and ends the process at once.
 [[noreturn]] void EndWithStartWindow(ui::Window& w) {
   w.RemoveTrayIcon();
-  if (HANDLE worker = WorkerThreadHandle.load()) TerminateThread(worker, 0);
+  const ui::WorkerThread worker = WorkerThreadHandle.Get();
+  if (worker && !worker.Ended()) TerminateThread(worker.Handle(), 0);
   ui::EndProcessNow(0);
 }
 
@@ -61,9 +58,8 @@ void OnStartWindowCreated(ui::Window& w, ui::Event&) {
     StartProgressBar->Attach(w.ControlHwnd("进度条1"));
     StartProgressBar->SetColourStyle(4);
   }
-  for (const char* name : {"L1", "下载按钮", "编辑框2", "保存路径按钮", "选择框1"})
-    ui::Control(w.ControlHwnd(name)).SetEnabled(false);
-  if (HANDLE bootstrap = CreateThread(nullptr, 0, ThreadEntryBootstrap, nullptr, 0, nullptr)) CloseHandle(bootstrap);
+  WithholdListControls();
+  StartBootstrap();
 }
 
 ui::CloseAnswer OnStartWindowClosing(ui::Window&) {
@@ -81,7 +77,7 @@ void OnNewTaskItem(ui::Window& w, ui::Event&) {
   ShowParseWindow(&w);
 }
 
-void OnViewDownloadsItem(ui::Window& w, ui::Event&) { ShellOpen(w.Get<ui::Control>("编辑框2").Text()); }
+void OnViewDownloadsItem(ui::Window& w, ui::Event&) { ui::ShellOpen(w.Get<ui::Control>("编辑框2").Text()); }
 
 void OnTopmostItem(ui::Window& w, ui::Event&) {
   if (w.Topmost()) {
@@ -92,7 +88,7 @@ void OnTopmostItem(ui::Window& w, ui::Event&) {
   }
 }
 
-void OnHelpItem(ui::Window&, ui::Event&) { ShellOpen(ui::ProgramDir() + "/help/help.html"); }
+void OnHelpItem(ui::Window&, ui::Event&) { ui::ShellOpen(ui::ProgramDir() + "/help/help.html"); }
 
 // The toolbar's 退出: asks while a download runs, else ends at once.
 void OnExitItem(ui::Window& w, ui::Event&) {

@@ -17,6 +17,7 @@
 #include "ui/ComboBox.h"
 #include "ui/Label.h"
 #include "ui/MessageBox.h"
+#include "ui/WorkerThread.h"
 
 namespace {
 
@@ -138,10 +139,11 @@ void StartParse(ParseJob& job) {
   EnableParseButton(job);
 }
 
-DWORD WINAPI ParseThread(void* param) {
-  std::unique_ptr<ParseJob> job(static_cast<ParseJob*>(param));
-  StartParse(*job);
-  return 0;
+// A parse whose work throws ends as a failed one: the failure text, and the
+// button back.
+void ParseFailed(const ParseJob& job) {
+  SetHint(job, ReplyHintText(ReplyKind::Failed), ui::kDefaultColour);
+  EnableParseButton(job);
 }
 
 }  // namespace
@@ -152,12 +154,9 @@ void OnParseButton(ui::Window& w, ui::Event& e) {
   if (e.type != ui::EventType::Click) return;
   Quality.Set(QualityFromRadios(w.Get<ui::CheckBox>("单选框1").Checked(), w.Get<ui::CheckBox>("单选框2").Checked(),
                                 w.Get<ui::CheckBox>("单选框3").Checked(), Quality.Get()));
-  auto* job = new ParseJob;
+  auto job = std::make_shared<ParseJob>();
   job->opening = ParseWindowOpening();
-  if (HANDLE thread = CreateThread(nullptr, 0, ParseThread, job, 0, nullptr))
-    CloseHandle(thread);
-  else
-    delete job;
+  ui::WorkerThread::Start([job] { StartParse(*job); }, [job] { ParseFailed(*job); });
 }
 
 void OnParseLimitTick(ui::Window&, ui::Event& e) {

@@ -2,7 +2,6 @@
 #include "main/ServiceClient.h"
 
 #include <windows.h>
-#include <shellapi.h>
 #include <wininet.h>
 
 #include <atomic>
@@ -14,11 +13,13 @@
 #include "main/web/OwnedHandle.h"
 #include "main/web/TextHelpers.h"
 #include "main/web/TextSplit.h"
+#include "main/web/WebAddress.h"
 #include "main/web/WebRequest.h"
 #include "ui/App.h"
 #include "ui/MessageBox.h"
 #include "ui/WebBrowserBox.h"
 #include "ui/WideText.h"
+#include "ui/WorkerThread.h"
 
 namespace {
 
@@ -54,13 +55,14 @@ namespace {
 std::atomic<int> g_finishedBootstraps{0};
 }
 
-unsigned long __stdcall ThreadEntryBootstrap(void*) {
-  try {
+void StartBootstrap() {
+  ui::WorkerThread::Start([] {
+    // Counted however the bootstrap ends, also when it throws.
+    struct Counted {
+      ~Counted() { ++g_finishedBootstraps; }
+    } counted;
     Bootstrap();
-  } catch (...) {
-  }
-  ++g_finishedBootstraps;
-  return 0;
+  });
 }
 
 int FinishedBootstraps() { return g_finishedBootstraps.load(); }
@@ -91,8 +93,12 @@ void CheckForUpdate() {
     LaunchUpdaterOrOpenPage(ui::ProgramDir(), ServiceBase.Get(), page);
     ui::EndProgram(0);
   }
+  // The browser box is given only a web address; any other value shows no panel.
   const std::string ad = UpdateAdAddress.Get();
-  if (ad.size() > 6) ShowAdvertisement(ad);
+  if (ad.size() > 6) {
+    const std::string page = web::OpenableWebAddress(ad);
+    if (!page.empty()) ShowAdvertisement(page);
+  }
 }
 
 void LookUpUser() {

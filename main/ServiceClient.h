@@ -1,8 +1,8 @@
 // Finding the service at start, the update check and the user lookup.
 #pragma once
 
-// Thread entry: runs Bootstrap.
-unsigned long __stdcall ThreadEntryBootstrap(void*);
+// Runs Bootstrap on a worker thread of its own.
+void StartBootstrap();
 // How many bootstrap threads have run to their end.
 int FinishedBootstraps();
 
@@ -10,7 +10,7 @@ int FinishedBootstraps();
 // user lookup.
 void Bootstrap();
 // Reads the update list: ends the program when it names a newer version,
-// else shows the advertisement panel when the list names a page.
+// else shows the advertisement panel when the list names a web page.
 void CheckForUpdate();
 // Asks the service for this machine's counters.
 void LookUpUser();

@@ -2,19 +2,20 @@
 #include "main/UpdaterLaunch.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include "main/UpdaterCommand.h"
 #include "main/web/OwnedHandle.h"
+#include "main/web/WebAddress.h"
+#include "ui/ShellOpen.h"
 #include "ui/WideText.h"
 
 UpdaterLaunch LaunchUpdaterOrOpenPage(const std::string& programDir, const std::string& serviceBase,
                                       const std::string& downloadPage) {
   const std::string updater = programDir + "/Quenlo.exe";
   if (GetFileAttributesW(ui::ToWide(updater).c_str()) == INVALID_FILE_ATTRIBUTES) {
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(nullptr, L"open", ui::ToWide(downloadPage).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    return result > 32 ? UpdaterLaunch::PageOpened : UpdaterLaunch::Failed;
+    // The page comes from the update list: only a web address goes to the shell.
+    const std::string page = web::OpenableWebAddress(downloadPage);
+    return !page.empty() && ui::ShellOpen(page) ? UpdaterLaunch::PageOpened : UpdaterLaunch::Failed;
   }
   const std::wstring program = ui::ToWide(updater);
   std::wstring command = ui::ToWide(UpdaterCommandLine(updater, serviceBase));

@@ -1,11 +1,11 @@
 // Writes HTML into the document behind a browser control's window.
 #include "player/HtmlDocumentWriter.h"
 
-#include <shellapi.h>
-
 #include <vector>
 
+#include "main/web/WebAddress.h"
 #include "ui/DispatchCall.h"
+#include "ui/ShellOpen.h"
 #include "ui/WideText.h"
 
 namespace player {
@@ -53,7 +53,11 @@ bool HtmlDocumentWriter::Attach(IUnknown* document, HWND window) {
     if (SUCCEEDED(document->QueryInterface(IID_IDispatch, held.OutVoid()))) document_ = std::move(held);
     return static_cast<bool>(document_);
   }
-  if (window) return FromWindow(window, document_);
+  if (!window) return false;
+  // The document found here replaces the held one; when none is found, the
+  // held one (of an earlier window, maybe gone) is dropped as well.
+  if (FromWindow(window, document_)) return true;
+  document_.Reset();
   return false;
 }
 
@@ -85,7 +89,8 @@ HWND HtmlDocumentWriter::FindIeServer(HWND parent) {
 }
 
 void HtmlDocumentWriter::OpenUrl(const std::string& address) {
-  ShellExecuteW(nullptr, L"open", ui::ToWide(address).c_str(), L"", L"", SW_SHOWNORMAL);
+  const std::string page = web::OpenableWebAddress(address);
+  if (!page.empty()) ui::ShellOpen(page);
 }
 
 std::string HtmlDocumentWriter::Read(const std::string& what) {

@@ -18,8 +18,9 @@ class HtmlDocumentWriter {
   HtmlDocumentWriter& operator=(const HtmlDocumentWriter&) = delete;
 
   // With a document: holds a reference to it. Otherwise with a window: the
-  // document behind that window or the browser window below it (FromWindow).
-  // With neither: false, and the held document stays. True when a document is held.
+  // document behind that window or the browser window below it (FromWindow);
+  // when there is none, no document is held any more. With neither: false,
+  // and the held document stays. True when a document is held.
   bool Attach(IUnknown* document, HWND window);
 
   // The document's "open", "write"(html) and "Close"; nothing without a document.
@@ -33,7 +34,7 @@ class HtmlDocumentWriter {
   // The first "Internet Explorer_Server" window below the parent, depth first; null when none.
   static HWND FindIeServer(HWND parent);
 
-  // Opens the address with the shell.
+  // Opens the address with the shell when it is a web address (web::OpenableWebAddress).
   static void OpenUrl(const std::string& address);
 
   // "outerHTML" or "innerText" of the document element, or the document's

@@ -48,15 +48,11 @@ void LibraryCleanUpAtExit() {
   g_started = false;
 }
 
-void OpenPlayerWindow(const std::string& title, const std::string& address, int32_t tag) {
+bool OpenPlayerWindow(const std::string& title, const std::string& address, int32_t tag) {
   PlayTitle = title;
   PlayUrl = address;
   PlayTag = tag;
-  if (IsQvodLink(PlayUrl)) {
-    ShowQvodPageWindow();
-  } else {
-    ShowPlayerWindow();
-  }
+  return IsQvodLink(PlayUrl) ? ShowQvodPageWindow() : ShowPlayerWindow();
 }
 
 int32_t StartPlayback(const char* title, const char* address, int32_t tag) {
@@ -72,8 +68,7 @@ int32_t StartPlayback(const char* title, const char* address, int32_t tag) {
     OpenWindowMark() { g_windowOpen = true; }
     ~OpenWindowMark() { g_windowOpen = false; }
   } mark;
-  OpenPlayerWindow(titleCopy, addressCopy, tag);
-  return 1;
+  return OpenPlayerWindow(titleCopy, addressCopy, tag) ? 1 : 0;
 }
 
 }  // namespace player

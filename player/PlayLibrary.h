@@ -23,14 +23,15 @@ void LibraryCleanUp();
 void LibraryCleanUpAtExit();
 
 // Stores the title, address and tag and shows the QVOD page window when the
-// address holds "qvod://" anywhere, else the player window; returns when it is closed.
-void OpenPlayerWindow(const std::string& title, const std::string& address, int32_t tag);
+// address holds "qvod://" anywhere, else the player window; returns when it
+// is closed, true when it was shown.
+bool OpenPlayerWindow(const std::string& title, const std::string& address, int32_t tag);
 
 // The export's steps: null texts count as empty, the caller's texts are copied
 // before anything else. A call made while the window of an earlier call is
 // still open returns at once and changes nothing. Returns 1 when a window was
-// shown, 0 otherwise. Without atl.dll it shows the platform's fatal message
-// and ends the process.
+// shown, 0 otherwise (also when the player window refused the address).
+// Without atl.dll it shows the platform's fatal message and ends the process.
 int32_t StartPlayback(const char* title, const char* address, int32_t tag);
 
 }  // namespace player

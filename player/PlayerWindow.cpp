@@ -204,6 +204,10 @@ void UpdateTimeDisplay(ui::Window& w, ui::Event&) {
   if (label.Text() != time) label.SetText(time);
 }
 
-void ShowPlayerWindow() { ui::Window::LoadModal(PlayerWindowForm, nullptr); }
+bool ShowPlayerWindow() {
+  bool shown = false;
+  ui::Window::LoadModal(PlayerWindowForm, nullptr, &shown);
+  return shown;
+}
 
 }  // namespace player

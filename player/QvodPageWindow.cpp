@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "main/web/MessagePump.h"
 #include "player/PlayerGlobals.h"
 #include "player/PlayerWindows.h"
 #include "player/QvodPage.h"
@@ -13,9 +14,31 @@ namespace player {
 
 namespace {
 
+// The browser box starts at "about:blank": the browser makes that document
+// after the window is made, and the page can only be written into it.
 const ControlDef kControls[] = {
-    {"W1", Kind::WebBrowser, nullptr, {-1, -1, 497, 313}},
+    {"W1", Kind::WebBrowser, nullptr, {-1, -1, 497, 313}, "about:blank"},
 };
+
+// Whether the latest opening showed its window: it may be closed again
+// while it waits for the document, before the window layer has shown it.
+bool g_shown = false;
+
+// How long an opening waits for the browser's document, and how often it looks.
+constexpr DWORD kDocumentWaitMs = 5000;
+constexpr unsigned kDocumentLookMs = 20;
+
+// Attaches the page writer to the browser's document as soon as there is
+// one, with the thread's messages flowing meanwhile; false when none came in
+// time (the writer then holds no document) or the browser is gone.
+bool AttachWhenTheDocumentIsThere(HWND browser) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (PageWriter->Attach(nullptr, browser)) return true;
+    if (GetTickCount() - start >= kDocumentWaitMs || !IsWindow(browser)) return false;
+    web::PumpingWait(kDocumentLookMs);
+  }
+}
 
 }  // namespace
 
@@ -26,11 +49,16 @@ const FormDef QvodPageWindowForm = {
 };
 
 void OnQvodWindowLoaded(Window& w, Event&) {
-  SetWindowPos(w.Hwnd(), nullptr, 0, 0, 500, 340, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const HWND hwnd = w.Hwnd();
+  SetWindowPos(hwnd, nullptr, 0, 0, 500, 340, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   const HWND browser = w.ControlHwnd("W1");
-  PageWriter->Attach(nullptr, browser);  // without a document the page stays blank
-  if (!IsQvodLink(PlayUrl)) return;
-  w.SetCaption("正在播放 " + PlayTitle);
+  const bool qvod = IsQvodLink(PlayUrl);
+  if (qvod) w.SetCaption("正在播放 " + PlayTitle);
+  // Every opening attaches anew; the window shows meanwhile, blank.
+  ShowWindow(hwnd, SW_SHOW);
+  g_shown = true;
+  const bool attached = AttachWhenTheDocumentIsThere(browser);
+  if (!IsWindow(hwnd) || !attached || !qvod) return;  // closed while waiting, or nothing to write into
   PageWriter->WritePage(QvodPageHtml(PlayUrl));
   RedrawWindow(browser, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
@@ -43,6 +71,10 @@ void LayoutQvodWindow(Window& w, Event&) {
   SetWindowPos(w.ControlHwnd("W1"), nullptr, -1, -1, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void ShowQvodPageWindow() { Window::LoadModal(QvodPageWindowForm, nullptr); }
+bool ShowQvodPageWindow() {
+  g_shown = false;
+  Window::LoadModal(QvodPageWindowForm, nullptr);
+  return g_shown;
+}
 
 }  // namespace player

@@ -30,7 +30,7 @@ void Remove(HWND window) {
   }
 }
 
-LRESULT CALLBACK HookedWindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+LRESULT HookedMessage(HWND window, UINT message, WPARAM wp, LPARAM lp) {
   const RightClickHookEntry* found = Find(window);
   if (!found) return DefWindowProcW(window, message, wp, lp);
   const RightClickHookEntry entry = *found;  // the table may change during the calls below
@@ -47,6 +47,16 @@ LRESULT CALLBACK HookedWindowProc(HWND window, UINT message, WPARAM wp, LPARAM l
     }
     default:
       return ui::CallPreviousProc(entry.previousProc, window, message, wp, lp);
+  }
+}
+
+// No exception of the callback or the table leaves the window procedure: the
+// message then counts as answered with 0.
+LRESULT CALLBACK HookedWindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+  try {
+    return HookedMessage(window, message, wp, lp);
+  } catch (...) {
+    return 0;
   }
 }
 

@@ -1,20 +1,39 @@
 # Sourced by ./run and ./test: a virtual X display when there is none, and one
 # wineserver kept up for the whole run. Defines stop_display.
+#
+# Xvfb picks its own display number (-displayfd): it skips every number whose
+# lock file or socket is taken, the abstract sockets of other file-system
+# roots included (a chroot and its machine share them), so the programs never
+# draw on somebody else's server.
 : "${WINEPREFIX:=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/wineprefix}"
 export WINEPREFIX WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
 own_xvfb=
 if [ -z "${DISPLAY:-}" ]; then
-  n=90
-  while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-  Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+  _xvfb_number=$(mktemp)
+  _xvfb_log=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$_xvfb_number" >"$_xvfb_log" 2>&1 </dev/null &
   own_xvfb=$!
-  export DISPLAY=:$n
-  for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+  for _ in $(seq 300); do
+    [ -s "$_xvfb_number" ] && break
+    kill -0 "$own_xvfb" 2>/dev/null || break
+    sleep 0.1
+  done
+  _n=$(tr -dc '0-9' <"$_xvfb_number")
+  if [ -z "$_n" ] || ! xdpyinfo -display ":$_n" >/dev/null 2>&1; then
+    echo "display.sh: the virtual display (Xvfb) did not start; it said:" >&2
+    sed 's/^/  /' "$_xvfb_log" >&2
+    kill "$own_xvfb" 2>/dev/null
+    rm -f "$_xvfb_number" "$_xvfb_log"
+    return 1 2>/dev/null || exit 1
+  fi
+  rm -f "$_xvfb_number" "$_xvfb_log"
+  export DISPLAY=:$_n
+  echo "display.sh: virtual display $DISPLAY"
 fi
 # A wineserver left from another display would put the windows on that one.
 wineserver -k >/dev/null 2>&1 || true
 wineserver -p >/dev/null 2>&1 </dev/null || true
 stop_display() {
   wineserver -k >/dev/null 2>&1 || true
-  [ -n "$own_xvfb" ] && kill "$own_xvfb" 2>/dev/null || true
+  if [ -n "$own_xvfb" ]; then kill "$own_xvfb" 2>/dev/null || true; fi
 }

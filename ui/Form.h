@@ -33,7 +33,7 @@ extern const ControlKind Slider;       // horizontal trackbar from 0 to `value`
 extern const ControlKind PictureBox;   // an icon or cursor resource (`value`); reports mouse buttons and moves
 extern const ControlKind StatusBar;
 extern const ControlKind Timer;        // not shown; ticks every `value` milliseconds
-extern const ControlKind WebBrowser;   // hosted browser control
+extern const ControlKind WebBrowser;   // hosted browser control; the caption is the address it starts at
 }  // namespace Kind
 
 // Control flags.

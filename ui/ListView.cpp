@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "WideText.h"
 
 namespace ui {
@@ -99,14 +101,21 @@ void ListView::SetCell(int row, int column, const std::string& text) const {
 }
 
 std::string ListView::Cell(int row, int column) const {
-  std::wstring buf(4096, L'\0');
-  LVITEMW item = {};
-  item.iSubItem = column;
-  item.pszText = buf.data();
-  item.cchTextMax = (int)buf.size();
-  int n = (int)SendMessageW(hwnd_, LVM_GETITEMTEXTW, row, (LPARAM)&item);
-  buf.resize(n);
-  return ToGbk(buf);
+  // The list says only how much it copied: a text that fills the buffer may
+  // have been cut, so it is read again into a larger one.
+  for (size_t size = 1024;; size *= 2) {
+    std::wstring buf(size, L'\0');
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.pszText = buf.data();
+    item.cchTextMax = (int)buf.size();
+    const int n = (int)SendMessageW(hwnd_, LVM_GETITEMTEXTW, row, (LPARAM)&item);
+    if (n < 0) return {};
+    if ((size_t)n + 1 < size || size >= (1u << 26)) {
+      buf.resize(std::min((size_t)n, size));
+      return ToGbk(buf);
+    }
+  }
 }
 
 void ListView::DeleteRow(int row) const { SendMessageW(hwnd_, LVM_DELETEITEM, row, 0); }

@@ -1,4 +1,5 @@
-// Web-browser rows of a form: the browser box made by WebBrowserBox::Create.
+// Web-browser rows of a form: the browser box made by WebBrowserBox::Create,
+// sent to the row's caption (its start address) when it has one.
 #include "ControlKind.h"
 #include "WebBrowserBox.h"
 
@@ -11,6 +12,7 @@ HWND CreateWebBrowser(const CreateArgs& a) {
   if (box) {
     SetWindowLongPtrW(box, GWLP_ID, a.id);
     if (a.def.flags & Disabled) EnableWindow(box, FALSE);
+    if (a.def.caption && *a.def.caption) WebBrowserBox(box).Navigate(a.def.caption);
   }
   return box;
 }

@@ -58,11 +58,13 @@ class Timer {
 class Window {
  public:
   // Builds the window and its controls from the form, runs the created
-  // handler and shows the window. Null when the window cannot be made.
+  // handler, starts the form's enabled timers and shows the window. Null when
+  // the window cannot be made or the created handler closed it.
   static Window* Load(const FormDef& form, Window* owner = nullptr);
   // Loads the form as a modal window over its owner (disabled meanwhile) and
-  // returns the result given to EndModal, or kNoResult.
-  static int LoadModal(const FormDef& form, Window* owner);
+  // returns the result given to EndModal, or kNoResult. *shown, when given,
+  // tells whether the window was shown at all (Load gave a window).
+  static int LoadModal(const FormDef& form, Window* owner, bool* shown = nullptr);
   // The live window of a form, or null.
   static Window* Find(const char* formName);
   // The window class of every form of this module.
@@ -136,6 +138,8 @@ class Window {
   LRESULT OnNotify(const NMHDR* hdr);
   LRESULT OnColour(HDC dc, HWND control);
   void OnTimer(UINT_PTR id);
+  // Starts the enabled timers of the form, once its created handler has run.
+  void StartTimers();
   void OnTray(UINT mouse);
   void OnDestroy();
   void OnResized();

@@ -72,17 +72,21 @@ Window* Window::Load(const FormDef& form, Window* owner) {
   w->Fire(form.onCreated, created);
   // The created handler may have closed the window, which deletes w.
   if (!IsWindow(hwnd)) return nullptr;
+  // The form's timers tick only from here: never into a handler that has not
+  // yet set up what they read, nor while it waits on a message box.
+  w->StartTimers();
   w->OnResized();  // the first layout, before the window is seen
   if (!IsWindow(hwnd)) return nullptr;
   ShowWindow(hwnd, SW_SHOW);
   return w;
 }
 
-int Window::LoadModal(const FormDef& form, Window* owner) {
+int Window::LoadModal(const FormDef& form, Window* owner, bool* shown) {
   HWND ownerHwnd = owner ? owner->hwnd_ : nullptr;
   if (ownerHwnd) EnableWindow(ownerHwnd, FALSE);
   int result = kNoResult;
   Window* w = Load(form, owner);
+  if (shown) *shown = w != nullptr;
   HWND hwnd = w ? w->hwnd_ : nullptr;
   if (w) w->modalResult_ = &result;
   MSG msg;
@@ -146,7 +150,7 @@ bool Window::Build(Window* owner) {
     const ControlDef& def = form_.controls[i];
     if (&def.kind == &Kind::Timer) {
       timerIntervals_[i] = def.value;
-      Timer(this, i).SetEnabled(!(def.flags & Disabled));
+      timerEnabled_[i] = !(def.flags & Disabled);
       continue;
     }
     HWND parent = hwnd_;

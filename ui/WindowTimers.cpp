@@ -24,6 +24,11 @@ void Timer::SetEnabled(bool on) const {
     KillTimer(window_->hwnd_, kFirstControlId + index_);
 }
 
+void Window::StartTimers() {
+  for (int i = 0; i < form_.controlCount; ++i)
+    if (timerEnabled_[i]) SetTimer(hwnd_, kFirstControlId + i, (UINT)timerIntervals_[i], nullptr);
+}
+
 Timer Window::GetTimer(const char* name) {
   for (int i = 0; i < form_.controlCount; ++i)
     if (&form_.controls[i].kind == &Kind::Timer && std::string(form_.controls[i].name) == name) return Timer(this, i);

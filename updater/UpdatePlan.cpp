@@ -45,7 +45,9 @@ bool IsSafeUpdateName(const std::string& name) {
   if (name.empty() || IsSeparator(name[0])) return false;
   if (name.find(':') != std::string::npos || name.find("..") != std::string::npos) return false;
   const std::vector<std::string> parts = PathParts(name);
-  if (parts.back().empty()) return false;  // names a folder, not a file
+  // A last part that is empty, or only dots and blanks (which the platform
+  // drops), names a folder, not a file.
+  if (parts.back().find_first_not_of(". ") == std::string::npos) return false;
   for (const std::string& part : parts)
     if (IsDeviceName(part)) return false;
   return true;

@@ -9,7 +9,8 @@ namespace updater {
 
 // True when the listed name stays inside the updater's folder and names a
 // file: not empty, no leading separator, no drive or other colon, no "..",
-// and no part that is a reserved device name (CON, NUL, COM1, LPT1.txt...).
+// a last part that is more than dots and blanks, and no part that is a
+// reserved device name (CON, NUL, COM1, LPT1.txt...).
 // Subfolders such as help/help.html are allowed; "\" inside a two-byte
 // character is not a separator.
 bool IsSafeUpdateName(const std::string& name);

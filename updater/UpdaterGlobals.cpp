@@ -9,7 +9,7 @@ std::unique_ptr<skin::CrystalProgressBar> UpdateBar;
 std::unique_ptr<skin::CrystalButton> StartButtonSkin;
 std::unique_ptr<skin::CrystalButton> ExitButtonSkin;
 
-web::KernelHandle UpdaterThreadHandle;
+ui::WorkerThread UpdaterThreadHandle;
 updater::StopSignal UpdateStop;
 
 void InitUpdaterGlobals() {

@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "main/web/OwnedHandle.h"
 #include "skin/CrystalButton.h"
 #include "skin/CrystalProgressBar.h"
+#include "ui/WorkerThread.h"
 #include "updater/StopSignal.h"
 #include "updater/UpdateList.h"
 
@@ -20,7 +20,7 @@ extern std::unique_ptr<skin::CrystalButton> StartButtonSkin;
 extern std::unique_ptr<skin::CrystalButton> ExitButtonSkin;
 
 // The worker thread, and how the window asks it to stop.
-extern web::KernelHandle UpdaterThreadHandle;
+extern ui::WorkerThread UpdaterThreadHandle;
 extern updater::StopSignal UpdateStop;
 
 void InitUpdaterGlobals();

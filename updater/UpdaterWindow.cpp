@@ -17,6 +17,11 @@
 namespace {
 
 const char kNeedsMainProgram[] = "升级程序需要主程序调用才能使用！";
+const char kCannotStartUpdate[] = "无法开始更新，请稍后重试！";
+const char kCannotStartProgram[] = "文件已更新，但主程序无法启动，请手动启动！";
+// A worker whose work fails ends with what a broken download says.
+const char kUpdateBroken[] = "网络中断，需要手动重新启动升级程序！";
+const char kTitle[] = "温馨提示：";
 
 // What the worker thread owns: its copy of the plan and of the bar object, and
 // the label it writes. Nothing here is freed by the window thread, so the
@@ -39,16 +44,24 @@ void DestroyUpdaterWindow() {
   if (ui::Window* w = ui::Window::Find(UpdaterWindowForm.name)) DestroyWindow(w->Hwnd());
 }
 
-DWORD WINAPI UpdateWorkerThread(void* parameter) {
-  std::unique_ptr<UpdateJob> job(static_cast<UpdateJob*>(parameter));
+// On the window thread: the message, then 退出 is the way out.
+void TellAndOfferExit(const char* text) {
+  ui::ShowMessage(text, kTitle, MB_OK);
+  if (ui::Window* w = ui::Window::Find(UpdaterWindowForm.name)) w->Get<ui::Control>("退出").SetEnabled(true);
+}
+
+void RunUpdateJob(UpdateJob& job) {
   const updater::UpdateOutcome outcome = updater::UpdateWorker(
-      job->items, UpdateStop,
-      [&job](int64_t total, int64_t received, int64_t, int64_t) { ShowUpdateProgress(*job, total, received); },
-      [&job](int number) { job->bar->SetText(5, updater::FileNumberText(number)); });
-  // With the main program found (and started) the updater is done; otherwise
-  // the window stays with its last progress until the user closes it.
-  if (outcome.programFound && !outcome.stopped) ui::PostToWindowThread(DestroyUpdaterWindow);
-  return 0;
+      job.items, UpdateStop,
+      [&job](int64_t total, int64_t received, int64_t, int64_t) { ShowUpdateProgress(job, total, received); },
+      [&job](int number) { job.bar->SetText(5, updater::FileNumberText(number)); });
+  // With the main program started the updater is done; otherwise the window
+  // stays with its last progress until the user closes it.
+  if (outcome.stopped || !outcome.programFound) return;
+  if (outcome.programStarted)
+    ui::PostToWindowThread(DestroyUpdaterWindow);
+  else
+    ui::PostToWindowThread([] { TellAndOfferExit(kCannotStartProgram); });
 }
 
 }  // namespace
@@ -56,7 +69,7 @@ DWORD WINAPI UpdateWorkerThread(void* parameter) {
 void LoadUpdateList(ui::Window& w, ui::Event&) {
   const std::string argument = updater::OwnArgument();
   if (!updater::IsUsableArgument(argument)) {
-    ui::ShowMessage(kNeedsMainProgram, "温馨提示：", MB_OK);
+    ui::ShowMessage(kNeedsMainProgram, kTitle, MB_OK);
     ui::EndProgram(0);
   }
   UpdateBaseAddress = argument;
@@ -81,13 +94,18 @@ void StartUpdate(ui::Window& w, ui::Event& e) {
   w.Get<ui::Control>("退出").SetEnabled(false);
   start.SetEnabled(false);
   start.SetText("正在更新");
-  auto job = std::make_unique<UpdateJob>();
+  auto job = std::make_shared<UpdateJob>();
   job->items = updater::PlanUpdate(UpdateFiles, UpdateBaseAddress, ui::ProgramDir());
   job->bar = UpdateBar->Copy();
   job->label = w.ControlHwnd("标签2");
-  HANDLE thread = CreateThread(nullptr, 0, UpdateWorkerThread, job.get(), 0, nullptr);
-  if (thread) job.release();  // the worker owns it now
-  UpdaterThreadHandle = web::KernelHandle(thread);
+  UpdaterThreadHandle = ui::WorkerThread::Start(
+      [job] { RunUpdateJob(*job); }, [] { ui::PostToWindowThread([] { TellAndOfferExit(kUpdateBroken); }); });
+  if (UpdaterThreadHandle) return;
+  // No worker: the window is as it was before the click.
+  start.SetText("立即更新");
+  start.SetEnabled(true);
+  w.Get<ui::Control>("退出").SetEnabled(true);
+  ui::ShowMessage(kCannotStartUpdate, kTitle, MB_OK);
 }
 
 void OnUpdaterExit(ui::Window&, ui::Event& e) {

@@ -1,4 +1,4 @@
-// Benchmark program: one large file through the real download queue on the shown start window, against a bare
+// Benchmark program: one large file through the real download run on the shown start window, against a bare
 // 10240-byte WinINet read loop, in alternating rounds; prints rates, their ratio, progress writes and peak memory.
 #include <windows.h>
 #include <psapi.h>
@@ -9,6 +9,7 @@
 
 #include "main/DownloadQueue.h"
 #include "main/DownloadQueuePlan.h"
+#include "main/FileListOwner.h"
 #include "main/MainWindow.h"
 #include "main/bench/BenchSupport.h"
 #include "ui/App.h"
@@ -21,10 +22,11 @@ namespace {
 using bench::Now;
 
 // Runs the window thread's messages, as the program's message loop does,
-// until the thread ends.
-void PumpUntilDone(HANDLE thread) {
-  for (;;) {
-    if (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0) return;
+// until the condition holds.
+template <typename Condition>
+void PumpUntil(Condition done) {
+  while (!done()) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
     ui::PumpPendingMessages();
   }
 }
@@ -48,30 +50,24 @@ long long BareDownload(const std::string& address, const std::string& path) {
   return total;
 }
 
-DWORD WINAPI RunQueue(void* controls) {
-  DownloadCheckedRows(*static_cast<QueueControls*>(controls));
-  return 0;
-}
-
 struct Queued {
   double seconds;
   bool done;
 };
 
-// One file through DownloadCheckedRows with the start window's controls.
+// One file through the download run of the start window, from the start of
+// the run until it gives the list back.
 Queued QueueDownload(ui::Window& w, const std::string& address, const std::string& folder) {
   const auto list = w.Get<ui::ListView>("L1");
   list.Clear();
-  list.AddRow({"1", "bench.flv", address, "", "", ""}, 1);
+  list.AddRow({"1", "bench.flv", address, "", "", ""}, NewRowId());
   list.SetRowChecked(0, true);
   w.Get<ui::Control>("编辑框2").SetText(folder);
-  const QueueControls controls = QueueControlsOf(w);
   const double start = Now();
-  HANDLE run = CreateThread(nullptr, 0, RunQueue, const_cast<QueueControls*>(&controls), 0, nullptr);
-  PumpUntilDone(run);
+  if (!StartDownloadRun()) return {0, false};
+  PumpUntil([] { return !DownloadRunHoldsList(); });
   const double seconds = Now() - start;
-  CloseHandle(run);
-  return {seconds, list.Cell(0, 4) == kDownloadedText};
+  return {seconds, list.Cell(0, kStatusColumn) == kDownloadedText};
 }
 
 size_t PeakMemory() {

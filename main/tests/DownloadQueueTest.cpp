@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "main/DownloadProgress.h"
 #include "main/DownloadQueue.h"
 #include "main/DownloadQueuePlan.h"
@@ -19,6 +16,7 @@
 #include "ui/StatusBar.h"
 #include "ui/WideText.h"
 #include "ui/tests/support/DialogWatcher.h"
+#include "ui/tests/support/FileBytes.h"
 #include "main/tests/support/QuietStartWindow.h"
 #include "ui/tests/support/Pump.h"
 
@@ -27,19 +25,8 @@ namespace {
 using testsupport::PumpFor;
 using testsupport::PumpUntil;
 
-// Byte i of the simulator's /video/<N>.<ext> bodies.
-std::string VideoBytes(int64_t count) {
-  std::string out(static_cast<size_t>(count), '\0');
-  for (int64_t i = 0; i < count; ++i) out[static_cast<size_t>(i)] = static_cast<char>((i * 7 + (i >> 13)) & 0xFF);
-  return out;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(ui::ToWide(path).c_str(), std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+std::string VideoBytes(int64_t count) { return testsupport::VideoBytes(0, count); }
+using testsupport::ReadAll;
 
 const char* const kLocked[] = {"L1", "下载按钮", "编辑框2", "保存路径按钮", "选择框1"};
 
@@ -127,8 +114,8 @@ TEST_F(DownloadQueueTest, CheckedRowsDownloadLastFirstIntoTheSaveFolder) {
   EXPECT_LT(LogPosition(slow), LogPosition(first));
   EXPECT_EQ(LogPosition("/video/100000.flv?" + tag), -1);
   EXPECT_EQ(LogPosition("/video/100002.flv?" + tag), -1);
-  EXPECT_TRUE(ReadFile(folder_ + "丁[3].flv") == VideoBytes(300003));
-  EXPECT_TRUE(ReadFile(folder_ + "乙[1].flv") == VideoBytes(200001));
+  EXPECT_TRUE(ReadAll(folder_ + "丁[3].flv") == VideoBytes(300003));
+  EXPECT_TRUE(ReadAll(folder_ + "乙[1].flv") == VideoBytes(200001));
   const std::vector<std::string> statuses = {"", kDownloadedText, "", kDownloadedText};
   for (int row = 0; row < 4; ++row) EXPECT_EQ(List().Cell(row, 4), statuses[row]) << row;
   // The last file's final state stays shown.
@@ -161,7 +148,7 @@ TEST_F(DownloadQueueTest, ACutDownloadIsMarkedFailedAndTakenAgainByTheNextRun) {
   EXPECT_EQ(Texts("温馨提示："), std::vector<std::string>{DownloadEndMessage(2, 1)});
   EXPECT_EQ(List().Cell(1, 4), kDownloadFailedText);
   EXPECT_EQ(List().Cell(0, 4), kDownloadedText);
-  EXPECT_TRUE(ReadFile(folder_ + "好.flv") == VideoBytes(150000));
+  EXPECT_TRUE(ReadAll(folder_ + "好.flv") == VideoBytes(150000));
 
   // The next run takes the failed row alone (its address now answers whole).
   List().SetCell(1, 2, sim.Url("video/400000.flv?second&" + tag));
@@ -172,7 +159,7 @@ TEST_F(DownloadQueueTest, ACutDownloadIsMarkedFailedAndTakenAgainByTheNextRun) {
   EXPECT_EQ(Texts("温馨提示："), std::vector<std::string>{"恭喜，下载已完成！"});
   EXPECT_EQ(sim.Count(good), 1);
   EXPECT_EQ(List().Cell(1, 4), kDownloadedText);
-  EXPECT_TRUE(ReadFile(folder_ + "断.flv") == VideoBytes(400000));
+  EXPECT_TRUE(ReadAll(folder_ + "断.flv") == VideoBytes(400000));
 }
 
 TEST_F(DownloadQueueTest, AQvodRowStopsTheRunWithItsTextAndNoEndBox) {
@@ -222,12 +209,12 @@ TEST_F(DownloadQueueTest, ARowDeletedDuringItsDownloadGetsNoWriteAndTheRunEnds) 
 
 TEST_F(DownloadQueueTest, AnsweringNoStartsNothing) {
   AddRow("否.flv", "video/100030.flv?" + Tag(), true);
-  const HANDLE before = WorkerThreadHandle.load();
+  const HANDLE before = WorkerThreadHandle.Get().Handle();
   watcher.SetAnswer(IDNO);
   PostMessageW(window_->ControlHwnd("下载按钮"), BM_CLICK, 0, 0);
   ASSERT_TRUE(watcher.WaitFor(1));
   testsupport::Pump(300);
-  EXPECT_EQ(WorkerThreadHandle.load(), before);
+  EXPECT_EQ(WorkerThreadHandle.Get().Handle(), before);
   EXPECT_EQ(List().Cell(0, 4), "");
 }
 

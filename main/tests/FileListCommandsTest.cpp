@@ -22,6 +22,7 @@
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/tests/support/FolderTree.h"
 #include "ui/tests/support/Pump.h"
+#include "ui/tests/support/ShellRecorder.h"
 #include "ui/tests/support/TempFolder.h"
 
 namespace {
@@ -101,6 +102,44 @@ TEST_F(FileListCommandsTest, OpenFileIsEnabledOnlyForAFinishedRowAndTheMenuComes
   ASSERT_TRUE(watcher.WaitFor(1));
   EXPECT_EQ(watcher.Seen()[0].title, "温馨提示： ");
   EXPECT_EQ(watcher.Seen()[0].text, kNotDownloadedText);
+}
+
+// 打开网页地址 hands the shell web addresses only; the page column came from outside.
+TEST_F(FileListCommandsTest, OpenPageAddressOpensOnlyWebAddresses) {
+  const struct {
+    const char* page;
+    const char* opened;  // "" when nothing may be opened
+  } cases[] = {
+      {"http://页.cn/0", "http://页.cn/0"},
+      {"HTTPS://v.example.cn/1.html", "HTTPS://v.example.cn/1.html"},
+      {"v.example.cn/2.html", "http://v.example.cn/2.html"},
+      {"file:///C:/windows/system32/winver.exe", ""},
+      {"javascript:alert(1)", ""},
+      {"\\\\127.0.0.1\\share\\x.exe", ""},
+      {"C:\\windows\\system32\\winver.exe", ""},
+      {"winver.exe\\..\\x", ""},
+  };
+  List().Clear();
+  for (const auto& c : cases) List().AddRow({"1", "a.flv", "http://v.cn/a.flv", "", "", c.page}, 20);
+  for (int row = 0; row < List().RowCount(); ++row) {
+    testsupport::ClearShellTargets();
+    Select(row);
+    Choose("打开网页地址");
+    const std::vector<std::string> opened = testsupport::ShellTargets();
+    if (*cases[row].opened) {
+      EXPECT_EQ(opened, std::vector<std::string>{cases[row].opened}) << cases[row].page;
+    } else {
+      EXPECT_TRUE(opened.empty()) << cases[row].page << " went to the shell";
+    }
+  }
+  // A finished row's file opens from the save folder as it stands.
+  testsupport::ClearShellTargets();
+  List().Clear();
+  List().AddRow({"1", "甲[0].flv", "http://v.cn/a.flv", "", kDownloadedText, "x"}, 21);
+  Select(0);
+  Choose("打开文件");
+  EXPECT_EQ(testsupport::ShellTargets(),
+            std::vector<std::string>{window_->Get<ui::Control>("编辑框2").Text() + "甲[0].flv"});
 }
 
 TEST_F(FileListCommandsTest, CopyPutsTheChineseAddressOnTheClipboardAndDeleteTakesTheSelectedRow) {

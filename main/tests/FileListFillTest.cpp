@@ -35,6 +35,15 @@ TEST(FileListFill, ExtensionIsTheFirstOfTheListFoundAnywhere) {
   EXPECT_EQ(FileCountText(3), "本视频共有 3 个文件，请选择要下载的文件！ ");
 }
 
+TEST(FileListFill, OnlyHttpAndHttpsAddressesAreProbed) {
+  EXPECT_TRUE(CanProbeSize("http://a/b.flv"));
+  EXPECT_TRUE(CanProbeSize("HTTPS://a/b.flv"));
+  EXPECT_FALSE(CanProbeSize("qvod://123|AB|b.rmvb|"));
+  EXPECT_FALSE(CanProbeSize(""));
+  EXPECT_FALSE(CanProbeSize("http:/a"));
+  EXPECT_FALSE(CanProbeSize(" http://a/b.flv"));
+}
+
 TEST(FileName, TitleCutNeverSplitsACharacter) {
   const std::string fifty(50, 'x');
   EXPECT_EQ(CutTitle(fifty), std::string(40, 'x'));

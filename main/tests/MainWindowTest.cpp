@@ -127,6 +127,40 @@ TEST(Settings, AFailedSettingsWriteLeavesTheOldFileWhole) {
   EXPECT_FALSE(Exists(file.Path() + ".new"));
 }
 
+// Held open by another handle that lets nobody else read it, as another
+// program may hold it.
+class LockedFile {
+ public:
+  explicit LockedFile(const std::string& path)
+      : handle_(CreateFileW(ui::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, 0, nullptr)) {}
+  ~LockedFile() { Unlock(); }
+  bool Locked() const { return handle_ != INVALID_HANDLE_VALUE; }
+  void Unlock() {
+    if (Locked()) CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+TEST(Settings, AnUnreadableSettingsFileIsNeverReplacedAndTheDefaultsServe) {
+  OwnSettingsFile file;
+  const std::string before = "[软件标识]\r\nUid=OLDCPU\r\n[视频下载]\r\nDown=D:\\v\r\n";
+  WriteFile(file.Path(), before);
+  LockedFile lock(file.Path());
+  ASSERT_TRUE(lock.Locked());
+  const Settings settings = LoadSettings(file.Path());
+  EXPECT_EQ(settings.saveFolder, DefaultSaveFolder());
+  EXPECT_EQ(MachineId.Get(), ReadMachineId());  // the fresh id serves this run
+  EXPECT_EQ(ReadConfigValue(file.Path(), "视频下载", "Down"), "");
+  EXPECT_FALSE(WriteConfigValue(file.Path(), "视频下载", "Down", "E:\\w"));
+  lock.Unlock();
+  EXPECT_EQ(ReadFile(file.Path()), before);
+  EXPECT_FALSE(Exists(file.Path() + ".new"));
+}
+
 // Each test gets a start window of its own. Destroying one ends the process,
 // as it should, so a finished test's window is hidden and left quiet instead.
 class MainWindowTest : public testing::Test {
@@ -162,6 +196,32 @@ class MainWindowTest : public testing::Test {
 TEST_F(MainWindowTest, ShowsTheRecordedSaveFolder) {
   EXPECT_EQ(ConfigPath.Get(), ConfigFilePath());
   EXPECT_EQ(window_->Get<ui::Control>("编辑框2").Text(), LoadSettings(ConfigFilePath()).saveFolder);
+}
+
+// A start with the program's own settings file held by another handle.
+TEST(ProgramStart, AStartWithAnUnreadableSettingsFileLeavesItByteForByte) {
+  ui::InitWindowLayer();
+  InitGlobals();
+  const std::string path = ConfigFilePath();
+  const std::string kept = ReadFile(path);
+  const std::string before = "; kept\r\n[软件标识]\r\nUid=OLDCPU\r\n[视频下载]\r\nDown=D:\\v\r\n";
+  WriteFile(path, before);
+  LockedFile lock(path);
+  ASSERT_TRUE(lock.Locked());
+  StartProgressBar = std::make_unique<skin::CrystalProgressBar>();
+  const int bootstraps = FinishedBootstraps();
+  ui::Window* w = ui::Window::Load(MainWindowForm);
+  ASSERT_NE(w, nullptr);
+  ASSERT_TRUE(testsupport::PumpFor("the start window's bootstrap thread to end",
+                                   [&] { return FinishedBootstraps() > bootstraps; }));
+  EXPECT_EQ(w->Get<ui::Control>("编辑框2").Text(), DefaultSaveFolder());
+  lock.Unlock();
+  EXPECT_EQ(ReadFile(path), before);
+  WriteFile(path, kept);
+  w->RemoveTrayIcon();
+  w->GetTimer("状态时钟").SetEnabled(false);
+  w->GetTimer("解析限制时钟").SetEnabled(false);
+  ShowWindow(w->Hwnd(), SW_HIDE);
 }
 
 TEST_F(MainWindowTest, StartsWithCaptionTrayIconControlsAndTexts) {

@@ -84,9 +84,17 @@ class NewTaskTest(SimulatorTestCase):
     def test_typed_address_fills_the_list(self):
         self.open_new_task()
         self.shot("new-task-window.png")
-        self.type_address_and_parse()
+        rows = self.type_address_and_parse()
         self.assertEqual(self.count("/VelkDown/index.Asp?A=GetDown&uLei=0&uLei1=1&uUrl=http://v.example.cn/show/42.html"
                                     "&uCpu="), 1)
+        # Three rows named by the reply's order, each with its video address,
+        # a size from its probe and the typed page address.
+        got = [cells for _, cells in rows]
+        self.assertTrue(all(len(row) == 6 for row in got), got)
+        self.assertEqual([row[0] for row in got], ["1", "2", "3"], got)
+        self.assertEqual([row[1] for row in got], ["[1].flv", "[2].flv", "[3].flv"], got)
+        self.assertTrue(all("/video/" in row[2] for row in got), got)
+        self.assertEqual([row[5] for row in got], ["http://v.example.cn/show/42.html"] * 3, got)
         self.shot("filled-list.png")
         self.assertIsNone(self.program.poll())
 

@@ -129,6 +129,15 @@ TEST_F(ParseRoadTest, AListFillsNamedRowsWithSizesAndClosesTheWindow) {
   EXPECT_FALSE(main_->Topmost());
 }
 
+TEST_F(ParseRoadTest, AnEscapedLineBreakInTheAddressAddsNoHeaderLine) {
+  Parse("http://www.example.com/a%0D%0AX-Injected:%20yes/abc.html");
+  const std::string request = Sim().Last("/VelkDown/index.Asp?A=GetDown");
+  ASSERT_FALSE(request.empty()) << Sim().Log();
+  EXPECT_EQ(request.find("\r\nX-Injected"), std::string::npos) << request;
+  EXPECT_NE(request.find("\r\nReferer: http://"), std::string::npos) << request;
+  EXPECT_NE(request.find("a%0D%0AX-Injected: yes/abc.html"), std::string::npos) << request;
+}
+
 TEST_F(ParseRoadTest, EveryReplyCodeGivesItsHintOrMessage) {
   const int blue = ui::Rgb(0, 0, 255);
   struct Case {

@@ -149,6 +149,27 @@ TEST_F(ServiceClientTest, AnAdvertisementOfSixBytesChangesNothing) {
   EXPECT_FALSE(w->Get<ui::Control>("外形框2").Visible());
 }
 
+// The browser box is given web addresses only: every other kind of value
+// shows no panel; one without a scheme is taken as http.
+TEST_F(ServiceClientTest, AnAdvertisementThatIsNoWebAddressShowsNoPanel) {
+  for (const char* ad : {"javascript:alert(document.cookie)", "file:///C:/windows/win.ini",
+                         "\\\\127.0.0.1\\share\\ad.html", "C:\\windows\\win.ini", "about:blank"}) {
+    ASSERT_TRUE(Sim().Set("广告", ad));
+    ui::Window* w = StartProgram();
+    ASSERT_TRUE(BootstrapEnded()) << ad;
+    ui::PumpPendingMessages();  // what the bootstrap thread handed over has run
+    EXPECT_EQ(UpdateAdAddress.Get(), ad);
+    EXPECT_EQ(w->Bounds().h, 301) << ad;
+    EXPECT_FALSE(w->Get<ui::Control>("外形框2").Visible()) << ad;
+  }
+  const std::string bare = "127.0.0.1:" + std::to_string(Sim().Port()) + "/bare-ad.html";
+  ASSERT_TRUE(Sim().Set("广告", bare));
+  ui::Window* w = StartProgram();
+  ASSERT_TRUE(PumpFor("the window to grow for the advertisement", [&] { return w->Bounds().h == 450; }));
+  EXPECT_TRUE(PumpFor("the browser's request for the page", [&] { return Sim().Count("/bare-ad.html") >= 1; }))
+      << Sim().Log();
+}
+
 TEST_F(ServiceClientTest, AnEmptyBootstrapPageSaysTheServerCannotBeReached) {
   ASSERT_TRUE(Sim().Set("boot", ""));
   StartProgram();

@@ -25,6 +25,8 @@ std::string ChangeCase(const std::string& text, bool upper) {
   return out;
 }
 
+bool IsControlByte(int value) { return (value > 0 && value < 0x20) || value == 0x7F; }
+
 }  // namespace
 
 size_t GbkFind(const std::string& text, const std::string& needle, size_t from, bool ignoreCase) {
@@ -108,7 +110,13 @@ std::string PercentDecode(const std::string& text) {
     }
     int value = (16 * digit(i + 1) + digit(i + 2)) % 256;
     if (value < 0) value += 256;
-    if (value != 0) out += static_cast<char>(value);
+    if (IsControlByte(value)) {
+      // A line break or other control byte would end a request line or
+      // header early: the escape stays as it was written.
+      out += text.substr(i, 3);
+    } else if (value != 0) {
+      out += static_cast<char>(value);
+    }
     i += 3;
   }
   return out;

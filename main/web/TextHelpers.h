@@ -39,7 +39,9 @@ int32_t UrlPort(const std::string& address);
 std::string UpToFirstZero(const std::string& bytes);
 
 // Every "%" together with the two bytes after it becomes one byte, whatever
-// those bytes are; a resulting zero byte is dropped.
+// those bytes are; a resulting zero byte is dropped, and an escape that
+// would give a control byte (0x01-0x1F, 0x7F) is kept as it stands, so that
+// no decoded address can break a request line or a header.
 std::string PercentDecode(const std::string& text);
 
 }  // namespace web

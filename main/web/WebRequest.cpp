@@ -11,6 +11,7 @@
 #include "RequestHeaders.h"
 #include "TextHelpers.h"
 #include "WebRequestJob.h"
+#include "ui/WorkerThread.h"
 
 namespace web {
 
@@ -33,15 +34,6 @@ std::string RawHeaders(HINTERNET request) {
     return std::string(kRawHeadersSize, ' ');
   }
   return UpToFirstZero(std::string(buffer, sizeof buffer));
-}
-
-DWORD WINAPI WorkerThreadEntry(void* param) {
-  std::unique_ptr<std::shared_ptr<WebRequestJob>> job(static_cast<std::shared_ptr<WebRequestJob>*>(param));
-  try {
-    return static_cast<DWORD>(WebRequestWorker(job->get()));
-  } catch (...) {
-    return 0;
-  }
 }
 
 }  // namespace
@@ -88,6 +80,9 @@ int WebRequestWorker(WebRequestJob* job) {
     char piece[512];
     DWORD got = 0;
     if (!InternetReadFile(request.Get(), piece, sizeof piece, &got) || got == 0) break;
+    // A body beyond the bound is no reply this program asks for: the request
+    // fails before it takes the memory.
+    if (body.size() + got > kMaxReplyBytes) return 0;
     body.append(piece, got);
   }
   const std::string rawHeaders = RawHeaders(request.Get());
@@ -117,19 +112,16 @@ std::string RunWebRequest(const std::string& address, const std::string& method,
   const int seconds = timeoutSeconds > 0 ? timeoutSeconds : kDefaultTimeoutSeconds;
   const DWORD waitMs = seconds >= 4000000 ? 4000000000u : static_cast<DWORD>(seconds) * 1000u;
 
-  auto* param = new std::shared_ptr<WebRequestJob>(job);
-  KernelHandle worker(CreateThread(nullptr, 0, WorkerThreadEntry, param, 0, nullptr));
-  if (!worker) {
-    delete param;
-    return {};
-  }
+  // The worker keeps its own share of the job, so it may end after this returns.
+  const ui::WorkerThread worker = ui::WorkerThread::Start([job] { WebRequestWorker(job.get()); });
+  if (!worker) return {};
 
   // Each pass waits the full time again: the time-out counts from the last
   // message that woke this thread.
   DWORD woke;
   {
     PendingQuit quit;
-    HANDLE handle = worker.Get();
+    HANDLE handle = worker.Handle();
     do {
       woke = MsgWaitForMultipleObjects(1, &handle, FALSE, waitMs, QS_ALLEVENTS);
       PumpWaitingMessages(quit);
@@ -141,7 +133,7 @@ std::string RunWebRequest(const std::string& address, const std::string& method,
     // own handles when its current call returns. It keeps its own share of
     // the job, so it may still finish after this returns.
     job->Abandon();
-    PumpingWait(kWorkerExitWait, worker.Get());
+    PumpingWait(kWorkerExitWait, worker.Handle());
     return {};
   }
 

@@ -1,14 +1,20 @@
 // One HTTP request on a worker thread while the calling thread keeps its messages flowing, and the page fetch built on it.
 #pragma once
+#include <cstddef>
 #include <string>
 
 namespace web {
 
 class WebRequestJob;
 
+// The most body a request keeps: the replies this program asks for (parse
+// replies, pages, update lists) are a few KiB.
+constexpr size_t kMaxReplyBytes = 4u << 20;
+
 // Runs one GET or POST of the address on a worker thread and returns the
 // response body (an error page's body too). Empty when the request could not
-// be made, the method is neither GET nor POST, or the worker has not ended
+// be made, the body is longer than kMaxReplyBytes, the method is neither GET
+// nor POST, or the worker has not ended
 // timeoutSeconds (0 or less: 90) after the last message that woke the calling
 // thread; the calling thread's messages are dispatched while it waits.
 // A proxy, user name or password made only of spaces counts as not given.

@@ -8,6 +8,7 @@
 
 #include "player/QvodPage.h"
 #include "player/tests/support/FakeDispatch.h"
+#include "ui/tests/support/ShellRecorder.h"
 
 namespace {
 
@@ -91,6 +92,32 @@ TEST_F(PageWriterTest, NoAnsweringServerMeansNothingIsWritten) {
   writer.WritePage("x");
   EXPECT_FALSE(writer.Attach(nullptr, Make(L"STATIC", top)));  // no server below
   EXPECT_TRUE(document->calls.empty());
+}
+
+TEST_F(PageWriterTest, AFailedAttachToAWindowDropsTheHeldDocument) {
+  HWND browser = Make(L"STATIC", top);
+  Make(L"Internet Explorer_Server", browser);
+  player::HtmlDocumentWriter writer;
+  ASSERT_TRUE(writer.Attach(nullptr, browser));
+  const LONG held = document->References();
+  HWND silent = Make(L"Internet Explorer_Server", top);
+  SetWindowLongPtrW(silent, GWLP_USERDATA, 1);
+  for (HWND without : {silent, Make(L"STATIC", top)}) {  // one that does not answer, one with no server at all
+    ASSERT_TRUE(writer.Attach(nullptr, browser));
+    EXPECT_FALSE(writer.Attach(nullptr, without));
+    EXPECT_EQ(writer.Document(), nullptr);
+    EXPECT_EQ(document->References(), held - 1);
+  }
+  writer.WritePage("x");
+  EXPECT_TRUE(document->CallsTo("write").empty());
+}
+
+TEST_F(PageWriterTest, OpenUrlHandsOnlyWebAddressesToTheShell) {
+  testsupport::ClearShellTargets();
+  for (const char* refused : {"file:///C:/windows/win.ini", "javascript:alert(1)", "C:\\windows\\win.ini"})
+    player::HtmlDocumentWriter::OpenUrl(refused);
+  player::HtmlDocumentWriter::OpenUrl("www.qvod.example/down.html");
+  EXPECT_EQ(testsupport::ShellTargets(), std::vector<std::string>{"http://www.qvod.example/down.html"});
 }
 
 }  // namespace

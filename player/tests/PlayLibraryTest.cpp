@@ -16,10 +16,12 @@ namespace {
 
 std::string g_opened;
 std::function<void()> g_whileOpen;
+bool g_shown = true;  // what the window stand-ins answer
 
-void Opened(const char* which) {
+bool Opened(const char* which) {
   g_opened = which;
   if (g_whileOpen) g_whileOpen();
+  return g_shown;
 }
 
 class PlayLibrary : public ::testing::Test {
@@ -28,6 +30,7 @@ class PlayLibrary : public ::testing::Test {
     OleInitialize(nullptr);
     g_opened.clear();
     g_whileOpen = nullptr;
+    g_shown = true;
   }
   void TearDown() override { g_whileOpen = nullptr; }
 };
@@ -42,6 +45,15 @@ TEST_F(PlayLibrary, QvodLinksAnywhereOpenThePageWindow) {
   EXPECT_EQ(player::PlayUrl, "xqvod://1|2|x.rmvb|");
   ASSERT_TRUE(player::Player);
   ASSERT_TRUE(player::PageWriter);
+}
+
+TEST_F(PlayLibrary, AnswersOneOnlyWhenItsWindowWasShown) {
+  EXPECT_EQ(player::StartPlayback("t", "qvod://1|2|x.rmvb|", 0), 1);
+  g_shown = false;  // e.g. the player window refused a short address
+  EXPECT_EQ(player::StartPlayback("t", "a.flv", 0), 0);
+  EXPECT_EQ(g_opened, "player");
+  EXPECT_EQ(player::StartPlayback("t", "qvod://1|2|x.rmvb|", 0), 0);
+  EXPECT_EQ(g_opened, "qvod");
 }
 
 TEST_F(PlayLibrary, NullTextsAreEmptyAndCallerBuffersAreCopied) {
@@ -82,8 +94,8 @@ TEST_F(PlayLibrary, NestedCallWhileTheWindowIsOpenChangesNothing) {
 }  // namespace
 
 namespace player {
-void ShowPlayerWindow() { Opened("player"); }
-void ShowQvodPageWindow() { Opened("qvod"); }
+bool ShowPlayerWindow() { return Opened("player"); }
+bool ShowQvodPageWindow() { return Opened("qvod"); }
 }  // namespace player
 
 namespace {

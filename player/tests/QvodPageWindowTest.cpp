@@ -1,9 +1,13 @@
-// The QVOD page window: finds the browser's "Internet Explorer_Server" window
-// below W1, writes the page for the link into its document, and keeps W1
-// sized to the window.
+// The QVOD page window: its browser box is sent to "about:blank", the page is
+// written once the browser's document is there, every opening attaches anew,
+// and W1 follows the window's size. Wine's browser makes no document, so a
+// stand-in watches the real browser's navigation and, some time after it was
+// asked for "about:blank", puts a document window below it.
 #include "player/QvodPageWindow.h"
 
 #include <windows.h>
+#include <exdisp.h>
+#include <exdispid.h>
 #include <ole2.h>
 #include <oleacc.h>
 
@@ -12,6 +16,9 @@
 #include "player/PlayerGlobals.h"
 #include "player/QvodPage.h"
 #include "player/tests/support/FakeDispatch.h"
+#include "ui/ActiveXHost.h"
+#include "ui/DispatchEventSink.h"
+#include "ui/WideText.h"
 
 namespace {
 
@@ -21,6 +28,11 @@ constexpr IID kIidHtmlDocument = {0x626FC520, 0xA41E, 0x11CF, {0xA7, 0x31, 0x00,
 
 FakeDispatch* g_document = nullptr;
 HHOOK g_hook = nullptr;
+std::vector<std::string> g_log;   // navigations and document calls, in order
+bool g_documentComes = true;      // whether the stand-in makes a document after a navigation
+HWND g_browserHost = nullptr;     // the "AtlAxWin" window of the latest browser box
+ui::ComPtr<IConnectionPoint> g_events;
+DWORD g_cookie = 0;
 
 LRESULT CALLBACK ServerProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
   static const UINT getObject = RegisterWindowMessageW(L"WM_HTML_GETOBJECT");
@@ -28,14 +40,36 @@ LRESULT CALLBACK ServerProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(window, message, wp, lp);
 }
 
-// Gives every browser host window made on this thread a document window two levels down.
+// The document window appears a timer tick after the navigation: only a wait
+// that lets messages flow sees it.
+void CALLBACK MakeDocumentWindow(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  if (IsWindow(g_browserHost))
+    CreateWindowExW(0, L"Internet Explorer_Server", L"", WS_CHILD, 0, 0, 10, 10, g_browserHost, nullptr, nullptr,
+                    nullptr);
+}
+
+void OnBrowserEvent(DISPID id, const std::vector<VARIANT>& args) {
+  if (id != DISPID_BEFORENAVIGATE2 || args.size() < 2) return;
+  const VARIANT* url = (args[1].vt & VT_BYREF) ? args[1].pvarVal : &args[1];
+  g_log.push_back("navigate " + (url->vt == VT_BSTR ? ui::ToGbk(url->bstrVal) : std::string("?")));
+  if (g_documentComes) SetTimer(nullptr, 0, 50, MakeDocumentWindow);
+}
+
+// Listens to the navigation events of every browser box made on this thread.
 LRESULT CALLBACK AfterCreate(int code, WPARAM wp, LPARAM lp) {
   const auto* msg = reinterpret_cast<const CWPRETSTRUCT*>(lp);
   wchar_t cls[32] = {};
   if (code == HC_ACTION && msg->message == WM_CREATE && GetClassNameW(msg->hwnd, cls, 32) &&
       wcscmp(cls, L"AtlAxWin") == 0) {
-    HWND view = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, msg->hwnd, nullptr, nullptr, nullptr);
-    CreateWindowExW(0, L"Internet Explorer_Server", L"", WS_CHILD, 0, 0, 10, 10, view, nullptr, nullptr, nullptr);
+    g_browserHost = msg->hwnd;
+    ui::ComPtr<IUnknown> browser = ui::HostedControl(msg->hwnd);
+    ui::ComPtr<IConnectionPointContainer> points;
+    if (browser) browser->QueryInterface(IID_IConnectionPointContainer, points.OutVoid());
+    if (points && SUCCEEDED(points->FindConnectionPoint(DIID_DWebBrowserEvents2, g_events.Out()))) {
+      ui::ComPtr<IDispatch> sink(ui::NewDispatchEventSink(DIID_DWebBrowserEvents2, OnBrowserEvent));
+      g_events->Advise(sink.Get(), &g_cookie);
+    }
   }
   return CallNextHookEx(g_hook, code, wp, lp);
 }
@@ -51,12 +85,20 @@ class QvodPageWindowTest : public ::testing::Test {
     document = FakeDispatch::Create(
         {{L"open", DISPATCH_METHOD, 0}, {L"write", DISPATCH_METHOD, 1}, {L"Close", DISPATCH_METHOD, 0}});
     document->extraInterface = kIidHtmlDocument;
+    document->answer = [](const playertest::FakeCall& call, VARIANT*) {
+      g_log.push_back(call.member);
+      return S_OK;
+    };
     g_document = document;
+    g_log.clear();
+    g_documentComes = true;
     g_hook = SetWindowsHookExW(WH_CALLWNDPROCRET, AfterCreate, nullptr, GetCurrentThreadId());
     player::InitPlayerGlobals();
   }
   void TearDown() override {
     UnhookWindowsHookEx(g_hook);
+    if (g_events) g_events->Unadvise(g_cookie);
+    g_events.Reset();
     player::FreePlayerGlobals();
     g_document = nullptr;
     document->Release();
@@ -64,18 +106,19 @@ class QvodPageWindowTest : public ::testing::Test {
   FakeDispatch* document = nullptr;
 };
 
-TEST_F(QvodPageWindowTest, WritesTheEscapedPageIntoTheBrowsersDocumentAndFollowsTheWindowSize) {
+TEST_F(QvodPageWindowTest, AsksForABlankPageAndWritesOnceItsDocumentIsThere) {
   player::PlayTitle = "片名";
   player::PlayUrl = "qvod://1|A|x\" onerror=\"alert(1)|";
   ui::Window* w = ui::Window::Load(player::QvodPageWindowForm);
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->Caption(), "正在播放 片名");
-  ASSERT_EQ(document->calls.size(), 3u);
-  EXPECT_EQ(document->calls[0].member, "open");
-  EXPECT_EQ(document->calls[1].member, "write");
-  EXPECT_EQ(document->calls[1].args, std::vector<std::string>{player::QvodPageHtml(player::PlayUrl)});
-  EXPECT_NE(document->calls[1].args[0].find("x&quot; onerror=&quot;alert(1)|"), std::string::npos);
-  EXPECT_EQ(document->calls[2].member, "Close");
+  const std::vector<std::string> expected = {"navigate about:blank", "open", "write", "Close"};
+  EXPECT_EQ(g_log, expected);
+  const std::vector<playertest::FakeCall> writes = document->CallsTo("write");
+  ASSERT_EQ(writes.size(), 1u);
+  EXPECT_EQ(writes[0].args, std::vector<std::string>{player::QvodPageHtml(player::PlayUrl)});
+  EXPECT_NE(writes[0].args[0].find("x&quot; onerror=&quot;alert(1)|"), std::string::npos);
+  EXPECT_EQ(player::PageWriter->Document(), static_cast<IDispatch*>(document));
 
   const HWND browser = w->ControlHwnd("W1");
   RECT r;
@@ -91,6 +134,24 @@ TEST_F(QvodPageWindowTest, WritesTheEscapedPageIntoTheBrowsersDocumentAndFollows
   EXPECT_EQ(corner.x, -1);
   EXPECT_EQ(corner.y, -1);
   DestroyWindow(w->Hwnd());
+}
+
+TEST_F(QvodPageWindowTest, ASecondOpeningWithoutADocumentWritesNothingAndHoldsNone) {
+  player::PlayUrl = "qvod://1|A|first.rmvb|";
+  ui::Window* first = ui::Window::Load(player::QvodPageWindowForm);
+  ASSERT_NE(first, nullptr);
+  ASSERT_EQ(document->CallsTo("write").size(), 1u);
+  DestroyWindow(first->Hwnd());
+
+  // The old document's window is gone, and the new browser never makes one.
+  g_log.clear();
+  g_documentComes = false;
+  player::PlayUrl = "qvod://1|B|second.rmvb|";
+  ui::Window* second = ui::Window::Load(player::QvodPageWindowForm);
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(g_log, std::vector<std::string>{"navigate about:blank"}) << "nothing written into the old document";
+  EXPECT_EQ(player::PageWriter->Document(), nullptr);
+  DestroyWindow(second->Hwnd());
 }
 
 }  // namespace

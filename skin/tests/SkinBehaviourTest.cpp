@@ -57,6 +57,21 @@ TEST_F(SkinBehaviourTest, ButtonsAreSkinnedOrRefusedByStyle) {
   EXPECT_EQ(GetPropW(edit, skin::kPropType), nullptr);
 }
 
+// The rounded region follows the button's size: after a resize its corners
+// are cut at the new edges and the whole new face lies inside it.
+TEST_F(SkinBehaviourTest, ButtonIsRoundedAgainForItsNewSize) {
+  HWND b = Button(BS_PUSHBUTTON);
+  ASSERT_TRUE(skin::SkinWindow(b));
+  SetWindowPos(b, nullptr, 0, 0, 120, 40, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(b, region), ERROR);
+  for (auto [x, y] : {std::pair{60, 20}, {118, 20}, {60, 38}, {2, 2}, {117, 37}})
+    EXPECT_TRUE(PtInRegion(region, x, y)) << x << "," << y << " lies outside";
+  for (auto [x, y] : {std::pair{0, 0}, {119, 0}, {0, 39}, {119, 39}})
+    EXPECT_FALSE(PtInRegion(region, x, y)) << x << "," << y << " is a corner";
+  DeleteObject(region);
+}
+
 TEST_F(SkinBehaviourTest, ProgressBarGetsRoundCornersAndASecondCallKeepsTheSavedProcedure) {
   HWND bar = skintest::MakeChild(host_, PROGRESS_CLASSW, 0, 10, 10, 200, 20);
   const WNDPROC own = ProcOf(bar);
@@ -83,22 +98,37 @@ TEST_F(SkinBehaviourTest, ProgressBarGetsRoundCornersAndASecondCallKeepsTheSaved
   EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 42);
 }
 
-TEST_F(SkinBehaviourTest, HeaderIsSkinnedOnlyInReportView) {
-  HWND report = skintest::MakeChild(host_, WC_LISTVIEWW, LVS_REPORT, 10, 10, 200, 100);
-  HWND icons = skintest::MakeChild(host_, WC_LISTVIEWW, LVS_ICON, 10, 120, 200, 100);
-  ASSERT_TRUE(skin::SkinWindow(report));
-  ASSERT_TRUE(skin::SkinWindow(icons));
-  EXPECT_EQ(ReadIntProperty(report, skin::kPropType), 5);
-  HWND header = (HWND)SendMessageW(report, LVM_GETHEADER, 0, 0);
-  ASSERT_TRUE(header);
-  EXPECT_EQ(ProcOf(header), skin::HeaderSkinProc);
-  EXPECT_NE(GetPropW(header, skin::kPropProc), nullptr);
-  EXPECT_EQ(GetPropW(header, skin::kPropType), nullptr);
-  if (HWND iconHeader = (HWND)SendMessageW(icons, LVM_GETHEADER, 0, 0)) {
-    EXPECT_NE(ProcOf(iconHeader), skin::HeaderSkinProc);
-    EXPECT_EQ(GetPropW(iconHeader, skin::kPropProc), nullptr);
+// The header is skinned in the report and list views (style bit 0 set), not
+// in the icon views. Every list view here gets a column, so that each has a
+// header window, whichever view it shows.
+TEST_F(SkinBehaviourTest, HeaderIsSkinnedOnlyInReportAndListView) {
+  const struct {
+    DWORD view;
+    bool skinned;
+  } views[] = {{LVS_REPORT, true}, {LVS_LIST, true}, {LVS_ICON, false}, {LVS_SMALLICON, false}};
+  int y = 10;
+  for (const auto& v : views) {
+    HWND list = skintest::MakeChild(host_, WC_LISTVIEWW, v.view, 10, y, 200, 50);
+    y += 55;
+    LVCOLUMNW column = {};
+    column.mask = LVCF_WIDTH;
+    column.cx = 60;
+    SendMessageW(list, LVM_INSERTCOLUMNW, 0, (LPARAM)&column);
+    HWND header = (HWND)SendMessageW(list, LVM_GETHEADER, 0, 0);
+    ASSERT_TRUE(header) << "view " << v.view << " has no header to look at";
+    const WNDPROC own = ProcOf(header);
+    ASSERT_TRUE(skin::SkinWindow(list));
+    EXPECT_EQ(ReadIntProperty(list, skin::kPropType), 5);
+    if (v.skinned) {
+      EXPECT_EQ(ProcOf(header), skin::HeaderSkinProc) << v.view;
+      EXPECT_EQ((WNDPROC)GetPropW(header, skin::kPropProc), own) << v.view;
+      EXPECT_EQ(GetPropW(header, skin::kPropType), nullptr) << v.view;
+    } else {
+      EXPECT_EQ(ProcOf(header), own) << v.view;
+      EXPECT_EQ(GetPropW(header, skin::kPropProc), nullptr) << v.view;
+    }
   }
-  HWND combo = skintest::MakeChild(host_, L"ComboBox", CBS_DROPDOWN, 10, 230, 100, 100);
+  HWND combo = skintest::MakeChild(host_, L"ComboBox", CBS_DROPDOWN, 250, 10, 100, 100);
   EXPECT_TRUE(skin::SkinWindow(combo));
   EXPECT_EQ(ReadIntProperty(combo, skin::kPropType), 3);
 }

@@ -11,6 +11,7 @@
 #include "skin/ProgressSkin.h"
 #include "skin/SkinEngine.h"
 #include "skin/tests/SkinTestSupport.h"
+#include "ui/tests/support/Pump.h"
 
 namespace {
 
@@ -222,6 +223,116 @@ TEST_F(ButtonPaintTest, SetStatePaintsAtOnce) {
   SendMessageW(button_, BM_SETSTATE, 1, 0);
   Picture screen = skintest::ReadWindowDc(button_);
   EXPECT_NEAR_RGB(screen, 3, 15, kRows[1].light3, 1);
+}
+
+// What the screen shows of a window once `looks` holds, messages flowing
+// meanwhile; the last picture when it never did.
+template <typename Looks>
+Picture ScreenWhen(HWND window, Looks looks, int ms = testsupport::kLongWaitMs) {
+  const DWORD until = GetTickCount() + ms;
+  for (;;) {
+    skintest::PumpMessages();
+    Picture p = skintest::ReadWindowDc(window);
+    if (looks(p) || (int)(until - GetTickCount()) <= 0) return p;
+    Sleep(5);
+  }
+}
+
+// Real mouse messages over a button under the cursor: pressed looks light
+// with the caption one pixel down and right; released and left look deep.
+TEST_F(ButtonPaintTest, MouseDownUpAndLeaveShowOnTheScreen) {
+  const StyleRow& c = kRows[1];
+  RECT r;
+  GetWindowRect(button_, &r);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);  // the leave tracking sees the mouse over it
+  const std::pair<int, int> rest = CaptionCorner(Paint());
+  const LPARAM at = MAKELPARAM(10, 10);
+  auto light = [&](const Picture& p) { return Near(p.At(3, 15), c.light3.r, c.light3.g, c.light3.b, 1); };
+  auto deep = [&](const Picture& p) { return Near(p.At(3, 15), c.deep3.r, c.deep3.g, c.deep3.b, 1); };
+
+  SendMessageW(button_, WM_MOUSEMOVE, 0, at);
+  EXPECT_TRUE(light(ScreenWhen(button_, light))) << "hot after a move";
+  SendMessageW(button_, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  Picture down = ScreenWhen(button_, [&](const Picture& p) { return light(p) && CaptionCorner(p) != rest; });
+  EXPECT_NEAR_RGB(down, 3, 15, c.light3, 1);
+  EXPECT_EQ(CaptionCorner(down), std::make_pair(rest.first + 1, rest.second + 1)) << "pressed";
+  EXPECT_EQ(skin::GetDrawState(button_), 2);
+
+  // The button's own procedure has set its state back before the skin looks:
+  // not pressed any more, so the release leaves it normal.
+  SendMessageW(button_, WM_LBUTTONUP, 0, at);
+  Picture up = ScreenWhen(button_, deep);
+  EXPECT_NEAR_RGB(up, 3, 15, c.deep3, 1);
+  EXPECT_EQ(CaptionCorner(up), rest) << "released";
+  EXPECT_EQ(skin::GetDrawState(button_), 0);
+
+  SendMessageW(button_, WM_MOUSEMOVE, 0, at);
+  ASSERT_TRUE(light(ScreenWhen(button_, light))) << "hot again";
+  SendMessageW(button_, WM_MOUSELEAVE, 0, 0);
+  EXPECT_NEAR_RGB(ScreenWhen(button_, deep), 3, 15, c.deep3, 1) << "after the mouse left";
+  EXPECT_EQ(skin::GetDrawState(button_), 0);
+  SetCursorPos(0, 0);
+}
+
+// The list view's own edge is painted first; 10 ms after each non-client
+// paint the skin draws its two rings over it.
+TEST_F(SkinPaintTest, ListViewFrameComesAfterItsTimer) {
+  HWND list = skintest::MakeChild(host_, WC_LISTVIEWW, LVS_REPORT, 10, 200, 200, 100, L"", WS_EX_CLIENTEDGE);
+  ASSERT_TRUE(skin::SkinWindow(list, 3));
+  const StyleRow& c = kRows[2];
+  auto framed = [&](const Picture& p) {
+    return Near(p.At(0, 50), c.frame.r, c.frame.g, c.frame.b, 0) && Near(p.At(1, 50), c.light1.r, c.light1.g, c.light1.b, 0);
+  };
+  RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  ASSERT_TRUE(framed(ScreenWhen(list, framed))) << "after a non-client paint";
+  // The list view's own non-client paint puts its edge back; the timer frames it again.
+  SendMessageW(list, WM_NCPAINT, 1, 0);
+  KillTimer(list, (UINT_PTR)list + 133);  // the one the paint just set: its tick is sent by hand
+  Picture own = skintest::ReadWindowDc(list);
+  EXPECT_FALSE(framed(own)) << "the edge as the list view paints it: " << Describe(own.At(0, 50));
+  SendMessageW(list, WM_TIMER, (UINT_PTR)list + 134, 0);
+  EXPECT_FALSE(framed(skintest::ReadWindowDc(list))) << "another timer's tick only goes on to the list view";
+  SendMessageW(list, WM_TIMER, (UINT_PTR)list + 133, 0);
+  Picture p = skintest::ReadWindowDc(list);
+  for (auto [x, y] : {std::pair{0, 50}, {100, 0}, {199, 50}, {100, 99}}) EXPECT_NEAR_RGB(p, x, y, c.frame, 0);
+  for (auto [x, y] : {std::pair{1, 50}, {100, 1}, {198, 50}, {100, 98}}) EXPECT_NEAR_RGB(p, x, y, c.light1, 0);
+}
+
+// A tooltip shows the light gradient, the frame and its text over its whole
+// window, border included, once the repaint 10 ms after its paint has run.
+TEST_F(SkinPaintTest, TooltipIsPaintedOverItsWholeWindow) {
+  HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0,
+                             0, 0, host_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_TRUE(tip);
+  TTTOOLINFOW tool = {};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+  tool.hwnd = host_;
+  tool.lpszText = (LPWSTR)L"提示文字 tip";
+  ASSERT_TRUE(SendMessageW(tip, TTM_ADDTOOLW, 0, (LPARAM)&tool));
+  ASSERT_TRUE(skin::SkinWindow(tip, 5));
+  SendMessageW(tip, TTM_TRACKPOSITION, 0, MAKELPARAM(100, 300));
+  SendMessageW(tip, TTM_TRACKACTIVATE, TRUE, (LPARAM)&tool);
+  const StyleRow& c = kRows[4];
+  auto painted = [&](const Picture& p) {
+    return p.w > 4 && Near(p.At(0, p.h / 2), c.frame.r, c.frame.g, c.frame.b, 0) &&
+           Near(p.At(1, p.h / 2), c.light3.r, c.light3.g, c.light3.b, 6);
+  };
+  Picture p = ScreenWhen(tip, painted);
+  ASSERT_GT(p.w, 4);
+  EXPECT_NEAR_RGB(p, 0, p.h / 2, c.frame, 0);
+  EXPECT_NEAR_RGB(p, p.w - 1, p.h / 2, c.frame, 0);
+  EXPECT_NEAR_RGB(p, p.w / 2, 0, c.frame, 0);
+  EXPECT_NEAR_RGB(p, p.w / 2, p.h - 1, c.frame, 0);
+  EXPECT_NEAR_RGB(p, 1, p.h / 2, c.light3, 6) << "the border is covered by the gradient";
+  EXPECT_NEAR_RGB(p, 1, 1, c.light1, 8);
+  // Inside the frame, the caption's pixels are the only ones far from the
+  // gradient's blue (182 and more): the text colour has none.
+  int text = 0;
+  for (int y = 1; y < p.h - 1; ++y)
+    for (int x = 1; x < p.w - 1; ++x) text += GetBValue(p.At(x, y)) < 150;
+  EXPECT_GT(text, 20) << "the caption in the text colour";
+  DestroyWindow(tip);
 }
 
 TEST_F(SkinPaintTest, DropDownComboBoxHasItsArrowArea) {

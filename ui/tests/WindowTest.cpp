@@ -193,6 +193,33 @@ TEST(WindowLoad, AFormThatCannotBeBuiltGivesNoWindow) {
   EXPECT_EQ(ui::Window::Find("Closing"), nullptr);
 }
 
+// A created handler that takes its messages until a 30 ms timer of its own
+// has ticked: a 1 ms timer of the form would have ticked long before.
+int g_ticks = 0;
+int g_ticksDuringCreated = -1;
+bool g_probeTicked = false;
+void CountTick(ui::Window&, ui::Event&) { ++g_ticks; }
+void CALLBACK ProbeTick(HWND, UINT, UINT_PTR, DWORD) { g_probeTicked = true; }
+void WaitInCreated(ui::Window&, ui::Event&) {
+  const UINT_PTR probe = SetTimer(nullptr, 0, 30, ProbeTick);
+  testsupport::PumpUntil([] { return g_probeTicked; });
+  KillTimer(nullptr, probe);
+  g_ticksDuringCreated = g_probeTicked ? g_ticks : -1;
+}
+const ui::ControlDef kFastTimer[] = {{"快钟", ui::Kind::Timer, nullptr, {}, "", 0, CountTick, 1}};
+const ui::FormDef kWaitingForm = {"Waiting", "等", {0, 0, 100, 100}, kFastTimer, 1, nullptr, 0, 0, WaitInCreated};
+
+TEST(WindowLoad, TimersTickOnlyAfterTheCreatedHandler) {
+  ui::InitWindowLayer();
+  testsupport::DropQuit();  // a quit left waiting would hold back every timer message
+  ui::Window* w = ui::Window::Load(kWaitingForm);
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(g_ticksDuringCreated, 0) << "-1: the handler's own timer never ticked";
+  EXPECT_TRUE(testsupport::PumpFor("the form's timer to tick", [] { return g_ticks > 0; }));
+  DestroyWindow(w->Hwnd());
+  testsupport::DropQuit();
+}
+
 TEST(RunOnWindowThread, RunsTheWorkThereAndWaitsForIt) {
   ui::InitWindowLayer();
   bool ranOnWindowThread = false;

@@ -40,11 +40,12 @@ TEST(UpdateListTest, EmptyNameIsCountedButNotWritten) {
 TEST(UpdateListTest, NamesThatLeaveTheFolderAreUnsafe) {
   for (const char* name : {"..\\evil.exe", "../evil.exe", "help/../../x", "a/..", "C:\\x.exe", "c:x.exe",
                            "Tavrin.exe:stream", "\\x.exe", "/x.exe", "\\\\server\\share\\x", "con", "NUL.txt",
-                           "help/aux", "Com1.dll", "lpt9", "CON .txt", "conin$", "help/"}) {
+                           "help/aux", "Com1.dll", "lpt9", "CON .txt", "conin$", "help/", ".", " ",
+                           "help/. ", "help/."}) {
     EXPECT_FALSE(IsSafeUpdateName(name)) << name;
   }
   for (const char* name : {"Tavrin.exe", "help/help.html", "help\\help.html", "console.dll", "com10.dll",
-                           "\x81\\.dll", "帮助/说明.html", "a.b.c"}) {  // 0x81 0x5C is one character
+                           "\x81\\.dll", "帮助/说明.html", "a.b.c", "./a.dll", ".a"}) {  // 0x81 0x5C is one character
     EXPECT_TRUE(IsSafeUpdateName(name)) << name;
   }
 }

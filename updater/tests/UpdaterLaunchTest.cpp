@@ -6,6 +6,7 @@
 #include "main/UpdaterLaunch.h"
 #include "ui/WideText.h"
 #include "updater/CommandLine.h"
+#include "ui/tests/support/ShellRecorder.h"
 #include "updater/Processes.h"
 #include "ui/tests/support/Pump.h"
 
@@ -62,6 +63,22 @@ TEST_F(UpdaterLaunchTest, MainProgramStartsTheUpdaterWithTheUpdateFolder) {
   ASSERT_EQ(pieces.size(), 2u) << line;
   EXPECT_EQ(pieces[0], updater);
   EXPECT_EQ(pieces[1], "http://127.0.0.1:1/VelkDown/up/");
+}
+
+// Without Quenlo.exe the download page of the update list goes to the shell,
+// but only as a web address: a program or a file there is never started.
+TEST_F(UpdaterLaunchTest, WithoutTheUpdaterOnlyAWebDownloadPageIsOpened) {
+  const std::string program = Place("下载页.exe");
+  const std::string refused[] = {program, "file:///" + program, "javascript:alert(1)", "\\\\127.0.0.1\\c$\\x.exe", ""};
+  for (const std::string& page : refused) {
+    testsupport::ClearShellTargets();
+    EXPECT_EQ(LaunchUpdaterOrOpenPage(folder, "http://127.0.0.1:1/VelkDown/", page), UpdaterLaunch::Failed) << page;
+    EXPECT_TRUE(testsupport::ShellTargets().empty()) << page;
+  }
+  testsupport::ClearShellTargets();
+  EXPECT_EQ(LaunchUpdaterOrOpenPage(folder, "http://127.0.0.1:1/VelkDown/", "www.example.com/down.html"),
+            UpdaterLaunch::PageOpened);
+  EXPECT_EQ(testsupport::ShellTargets(), std::vector<std::string>{"http://www.example.com/down.html"});
 }
 
 TEST_F(UpdaterLaunchTest, UpdatedProgramIsStartedWithItsPathQuoted) {

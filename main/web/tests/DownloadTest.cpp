@@ -16,16 +16,8 @@ namespace web {
 namespace {
 
 using testsupport::ReadAll;
+using testsupport::VideoBytes;
 using testsupport::WriteAll;
-
-// Byte i of the simulator's /video/<N>.<ext> bodies.
-char VideoByte(int64_t i) { return static_cast<char>((i * 7 + (i >> 13)) & 0xFF); }
-
-std::string VideoBytes(int64_t from, int64_t count) {
-  std::string out(static_cast<size_t>(count), '\0');
-  for (int64_t i = 0; i < count; ++i) out[static_cast<size_t>(i)] = VideoByte(from + i);
-  return out;
-}
 
 // Where the request asks for the bytes from `from` on (npos when it does not).
 // WinINet sends the header it was given ("Range:bytes=N-") as "Range: bytes=N-".

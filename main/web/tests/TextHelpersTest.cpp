@@ -88,5 +88,13 @@ TEST(PercentDecodeTest, DecodesEveryPercentWhateverFollows) {
   EXPECT_EQ(PercentDecode(""), "");
 }
 
+TEST(PercentDecodeTest, ControlBytesStayEscaped) {
+  EXPECT_EQ(PercentDecode("a%0D%0AX-Injected:%20yes"), "a%0D%0AX-Injected: yes");
+  EXPECT_EQ(PercentDecode("%0d%0a%09%1F%7f%7E"), "%0d%0a%09%1F%7f~");
+  // Digits that are no hexadecimal digits can reach a control byte too: 16 + (-2).
+  EXPECT_EQ(PercentDecode("%1z"), "%1z");
+  EXPECT_EQ(PercentDecode("x%0"), "x");  // a zero byte is still dropped
+}
+
 }  // namespace
 }  // namespace web

@@ -35,6 +35,7 @@ class PlayerMovie : public ::testing::Test {
   void SetUp() override {
     std::string error;
     ASSERT_TRUE(ReadSwf(EmbeddedMovieBytes(), swf, error)) << error;
+    ASSERT_TRUE(ExpandSwf(EmbeddedMovieBytes(), expanded, error)) << error;
     ASSERT_EQ(9u, swf.tags.size());
     script = swf.tags[4].body;
     listing = DisassembleActions(script);
@@ -50,6 +51,7 @@ class PlayerMovie : public ::testing::Test {
   }
 
   SwfFile swf;
+  std::string expanded;  // the file with its body expanded
   std::string script;
   std::string listing;
 };
@@ -73,7 +75,13 @@ void ExpectBranchesLandOnActions(const std::vector<DecodedAction>& actions, size
 TEST_F(PlayerMovie, HeaderStageAndTags) {
   EXPECT_EQ("CWS", swf.signature);
   EXPECT_EQ(8, swf.version);
-  EXPECT_EQ(EmbeddedMovieBytes().size(), swf.storedLength);
+  // The header's length is the header, the stage, the two frame fields and
+  // the tag records up to End, and no byte more.
+  const int stageBits = static_cast<uint8_t>(expanded[8]) >> 3;
+  size_t length = 8 + (5 + 4 * stageBits + 7) / 8 + 4;
+  for (const SwfTagRecord& tag : swf.tags) length += (tag.longHeader ? 6 : 2) + tag.body.size();
+  EXPECT_EQ(length, swf.fileLength);
+  EXPECT_EQ(expanded.size(), swf.fileLength);
   EXPECT_EQ(0, swf.stage.xMin);
   EXPECT_EQ(6400, swf.stage.xMax);
   EXPECT_EQ(0, swf.stage.yMin);

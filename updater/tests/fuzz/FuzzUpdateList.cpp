@@ -1,20 +1,84 @@
-// Fuzz target: the update list, the command line and the name-safety rule on arbitrary bytes.
+// Fuzz target: the update list, the command line and the plan on arbitrary
+// bytes. A name the plan calls safe is resolved here the way the platform
+// resolves a path, and must name a file inside the updater's folder.
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "updater/CommandLine.h"
 #include "updater/UpdateList.h"
 #include "updater/UpdatePlan.h"
 
+namespace {
+
+void Check(bool holds) {
+  if (!holds) __builtin_trap();
+}
+
+// The parts of the name between "/" and "\" (a byte of 0x80 or above and the
+// byte after it are one character); "." stays where it is, ".." goes up one
+// folder, any other part loses its trailing dots and blanks, as the platform
+// drops them, and then stays where it is when nothing is left of it. True
+// when the name ends on a file of the folder or below it, never leaving it
+// on the way.
+bool ResolvesToAFileInside(const std::string& name) {
+  std::vector<std::string> parts(1);
+  for (size_t i = 0; i < name.size(); ++i) {
+    if (static_cast<unsigned char>(name[i]) >= 0x80 && i + 1 < name.size()) {
+      parts.back() += name.substr(i, 2);
+      ++i;
+    } else if (name[i] == '/' || name[i] == '\\') {
+      parts.emplace_back();
+    } else {
+      parts.back() += name[i];
+    }
+  }
+  if (name.empty() || name[0] == '/' || name[0] == '\\' || name.find(':') != std::string::npos) return false;
+  int depth = 0;
+  std::string last;
+  for (std::string part : parts) {
+    if (part != "." && part != "..")
+      while (!part.empty() && (part.back() == '.' || part.back() == ' ')) part.pop_back();
+    last = part;
+    if (part == "..") {
+      if (--depth < 0) return false;
+    } else if (!part.empty() && part != ".") {
+      ++depth;
+    }
+  }
+  return !last.empty() && last != "." && last != "..";
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   updater::SplitCommandLine(text);
-  const updater::UpdateList list = updater::ParseUpdateList(text);
-  for (const updater::UpdateItem& item : updater::PlanUpdate(list, "http://h/up/", "C:/dir")) {
-    // A name judged safe never climbs out of the folder.
-    if (item.safe && (item.name.find("..") != std::string::npos || item.name.find(':') != std::string::npos))
-      __builtin_trap();
+
+  // The names as a list's "名称=[" value, as the raw bytes split at "|", and
+  // as the bytes read as letters of a path, so that short inputs try the
+  // ways out of a folder.
+  static const char kPathLetters[] = {'.', '/', '\\', ' ', ':', '|', 'a', '\x81'};
+  std::string path;
+  for (char c : text) path += kPathLetters[static_cast<unsigned char>(c) % sizeof kPathLetters];
+  const updater::UpdateList parsed = updater::ParseUpdateList(text);
+  const updater::UpdateList raw = {updater::SplitFileNames(text), ".upd"};
+  const updater::UpdateList paths = {updater::SplitFileNames(path), ""};
+  for (const updater::UpdateList& list : {parsed, raw, paths}) {
+    const std::vector<updater::UpdateItem> items = updater::PlanUpdate(list, "http://h/up/", "C:/dir");
+    Check(items.size() == list.names.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+      const updater::UpdateItem& item = items[i];
+      Check(item.name == list.names[i]);
+      Check(item.address == "http://h/up/" + item.name + list.suffix);
+      Check(item.path == "C:/dir/" + item.name);
+      if (item.safe) Check(ResolvesToAFileInside(item.name));
+    }
   }
+  // Joined again, the names give the value back, less a bar at its very end.
+  std::string joined;
+  for (size_t i = 0; i < raw.names.size(); ++i) joined += (i ? "|" : "") + raw.names[i];
+  Check(joined == text || joined + "|" == text);
   return 0;
 }

@@ -33,6 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::string decoded = web::PercentDecode(text);
   if (decoded.size() > text.size()) abort();
+  // A control byte in the result was there before decoding.
+  for (char c : decoded) {
+    const unsigned char b = static_cast<unsigned char>(c);
+    if ((b < 0x20 || b == 0x7F) && text.find(c) == std::string::npos) abort();
+  }
 
   size_t at = web::GbkFind(text, parts[1], 0, true);
   if (at != std::string::npos && at + parts[1].size() > text.size()) abort();

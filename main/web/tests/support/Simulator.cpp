@@ -35,6 +35,12 @@ int ReadPort(const std::string& file) {
 
 }  // namespace
 
+std::string VideoBytes(int64_t from, int64_t count) {
+  std::string out(static_cast<size_t>(count), '\0');
+  for (int64_t i = from; i < from + count; ++i) out[static_cast<size_t>(i - from)] = static_cast<char>((i * 7 + (i >> 13)) & 0xFF);
+  return out;
+}
+
 std::string PercentEncode(const std::string& bytes) {
   static const char kHex[] = "0123456789ABCDEF";
   std::string out;

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "ui/tests/support/Utf8Text.h"
@@ -50,6 +51,9 @@ class Simulator {
 
 // A port on 127.0.0.1 that nothing listens on (for an address that cannot be opened).
 int ClosedPort();
+
+// Bytes [from, from + count) of the simulator's /video/<N>.<ext> bodies.
+std::string VideoBytes(int64_t from, int64_t count);
 
 // Percent-encodes every byte outside the unreserved characters.
 std::string PercentEncode(const std::string& bytes);
