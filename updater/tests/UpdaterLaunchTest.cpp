@@ -39,8 +39,15 @@ class UpdaterLaunchTest : public ::testing::Test {
     folder = ui::ToGbk(temp) + "启动 测试 " + std::to_string(GetCurrentProcessId());
     CreateDirectoryW(ui::ToWide(folder).c_str(), nullptr);
   }
+  // A started program holds its file until it has ended: the next test must
+  // not find it there.
   void TearDown() override {
-    for (const std::string& f : made) DeleteFileW(ui::ToWide(f).c_str());
+    EXPECT_TRUE(testsupport::PollUntil([&] {
+      bool gone = true;
+      for (const std::string& f : made)
+        gone = (DeleteFileW(ui::ToWide(f).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) && gone;
+      return gone;
+    })) << testsupport::GaveUpWaitingFor("the started programs to end and their files to go");
     RemoveDirectoryW(ui::ToWide(folder).c_str());
   }
   std::string Place(const std::string& name) {
