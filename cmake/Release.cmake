@@ -35,5 +35,5 @@ set_tests_properties(ReleaseZip PROPERTIES FIXTURES_SETUP ReleaseZip TIMEOUT 300
 add_test(NAME ReleaseZipTest
   COMMAND python3 ${PROJECT_SOURCE_DIR}/main/tests/ReleaseZipTest.py --build-dir ${CMAKE_BINARY_DIR}
           --source-dir ${PROJECT_SOURCE_DIR} --version ${PROJECT_VERSION}
-          --wine-run ${PROJECT_SOURCE_DIR}/tools/wine-run --probe $<TARGET_FILE:FormProbe>)
+          --wine-run ${PROJECT_SOURCE_DIR}/tools/wine-run --probe $<TARGET_FILE:WindowProbe>)
 set_tests_properties(ReleaseZipTest PROPERTIES FIXTURES_REQUIRED ReleaseZip RUN_SERIAL ON TIMEOUT 300)

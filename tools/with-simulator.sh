@@ -9,9 +9,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 rm -f "$portfile"
 python3 "$here/simulator.py" --port "$port" --port-file "$portfile" --quiet &
 sim=$!
-for _ in $(seq 100); do [ -s "$portfile" ] && break; sleep 0.05; done
+# As long as the tests wait for a state (180 s), unless the simulator ended.
+for _ in $(seq 3600); do [ -s "$portfile" ] && break; kill -0 $sim 2>/dev/null || break; sleep 0.05; done
 if [ ! -s "$portfile" ]; then
-  echo "with-simulator: the simulator did not start on port $port" >&2
+  echo "with-simulator: the simulator did not start on port $port (is the port taken?)" >&2
   kill $sim 2>/dev/null
   exit 1
 fi

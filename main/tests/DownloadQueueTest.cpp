@@ -18,10 +18,11 @@
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/base/tests/support/FileBytes.h"
 #include "main/tests/support/QuietStartWindow.h"
-#include "ui/tests/support/Pump.h"
+#include "ui/base/tests/support/Pump.h"
 
 namespace {
 
+using testsupport::PumpFor;
 using testsupport::PumpUntil;
 
 std::string VideoBytes(int64_t count) { return testsupport::VideoBytes(0, count); }
@@ -48,7 +49,7 @@ class DownloadQueueTest : public testing::Test {
   }
   void TearDown() override {
     watcher.SetAnswer(IDOK);
-    PumpUntil([] { return window_->Get<ui::Control>("下载按钮").Enabled(); }, 30000);
+    PumpUntil([] { return window_->Get<ui::Control>("下载按钮").Enabled(); });
   }
   static ui::ListView List() { return window_->Get<ui::ListView>("L1"); }
   static std::string StatusText() { return window_->Get<ui::StatusBar>("状态条1").PanelText(0); }
@@ -63,9 +64,10 @@ class DownloadQueueTest : public testing::Test {
     watcher.SetAnswer(IDYES);
     PostMessageW(window_->ControlHwnd("下载按钮"), BM_CLICK, 0, 0);
   }
-  bool WaitForEnd(int ms = 30000) {
-    return PumpUntil([] { return window_->Get<ui::Control>("下载按钮").Enabled(); }, ms) &&
-           PumpUntil([] { return !DownloadingFlag.Is("1"); }, ms);
+  testing::AssertionResult WaitForEnd() {
+    const testing::AssertionResult enabled =
+        PumpFor("下载 to be enabled again", [] { return window_->Get<ui::Control>("下载按钮").Enabled(); });
+    return enabled ? PumpFor("the downloading flag to drop", [] { return !DownloadingFlag.Is("1"); }) : enabled;
   }
   // The dialogs seen with a title.
   std::vector<std::string> Texts(const std::string& title) const {
@@ -100,12 +102,12 @@ TEST_F(DownloadQueueTest, CheckedRowsDownloadLastFirstIntoTheSaveFolder) {
   PressDownload();
 
   // While row 3 waits for its answer: the run holds the controls and the flag.
-  ASSERT_TRUE(PumpUntil([] { return List().Cell(3, 4) == kDownloadingText; }, 10000));
+  ASSERT_TRUE(PumpFor("row 3 to be downloading", [] { return List().Cell(3, 4) == kDownloadingText; }));
   EXPECT_TRUE(DownloadingFlag.Is("1"));
   for (const char* name : kLocked) EXPECT_FALSE(window_->Get<ui::Control>(name).Enabled()) << name;
   EXPECT_EQ(List().Cell(1, 4), "");
 
-  ASSERT_TRUE(watcher.WaitFor(2, 30000));
+  ASSERT_TRUE(watcher.WaitFor(2));
   ASSERT_TRUE(WaitForEnd());
   EXPECT_EQ(Texts("提示："), std::vector<std::string>{kStartQuestion});
   EXPECT_EQ(Texts("温馨提示："), std::vector<std::string>{"恭喜，下载已完成！"});
@@ -125,7 +127,7 @@ TEST_F(DownloadQueueTest, CheckedRowsDownloadLastFirstIntoTheSaveFolder) {
   // A second press finds nothing left to do: the hint, and no box.
   watcher.Clear();
   PressDownload();
-  ASSERT_TRUE(PumpUntil([] { return StatusText() == kNothingCheckedText; }, 10000));
+  ASSERT_TRUE(PumpFor("the nothing-checked hint", [] { return StatusText() == kNothingCheckedText; }));
   testsupport::Pump(300);
   EXPECT_EQ(watcher.Seen().size(), 1u);
 }
@@ -140,7 +142,7 @@ TEST_F(DownloadQueueTest, ACutDownloadIsMarkedFailedAndTakenAgainByTheNextRun) {
   window_->Get<ui::Control>("编辑框2").SetText(folder_.substr(0, folder_.size() - 1));
   watcher.SetAnswer(IDYES);
   PressDownload();
-  ASSERT_TRUE(watcher.WaitFor(3, 30000));
+  ASSERT_TRUE(watcher.WaitFor(3));
   ASSERT_TRUE(WaitForEnd());
   EXPECT_EQ(Texts("信息："), std::vector<std::string>{"网络中断！"});
   EXPECT_EQ(Texts("温馨提示："), std::vector<std::string>{DownloadEndMessage(2, 1)});
@@ -152,7 +154,7 @@ TEST_F(DownloadQueueTest, ACutDownloadIsMarkedFailedAndTakenAgainByTheNextRun) {
   List().SetCell(1, 2, sim.Url("video/400000.flv?second&" + tag));
   watcher.Clear();
   PressDownload();
-  ASSERT_TRUE(watcher.WaitFor(2, 30000));
+  ASSERT_TRUE(watcher.WaitFor(2));
   ASSERT_TRUE(WaitForEnd());
   EXPECT_EQ(Texts("温馨提示："), std::vector<std::string>{"恭喜，下载已完成！"});
   EXPECT_EQ(sim.Count(good), 1);
@@ -168,7 +170,7 @@ TEST_F(DownloadQueueTest, AQvodRowStopsTheRunWithItsTextAndNoEndBox) {
   AddRow("先.flv", "video/100012.flv?" + tag, true);
   PressDownload();
   ASSERT_TRUE(WaitForEnd());
-  ASSERT_TRUE(PumpUntil([] { return StatusText() == kQvodStopText; }, 5000));
+  ASSERT_TRUE(PumpFor("the QVOD stop text", [] { return StatusText() == kQvodStopText; }));
   testsupport::Pump(500);
   EXPECT_TRUE(Texts("温馨提示：").empty());
   EXPECT_EQ(List().Cell(2, 4), kDownloadedText);
@@ -182,7 +184,7 @@ TEST_F(DownloadQueueTest, AQvodRowStopsTheRunWithItsTextAndNoEndBox) {
 TEST_F(DownloadQueueTest, FiveGibibytesAnnouncedShowTheRightMegabytes) {
   AddRow("大.flv", "video/3145728.flv?announce=5368709120&" + Tag(), true);
   PressDownload();
-  ASSERT_TRUE(watcher.WaitFor(3, 60000));
+  ASSERT_TRUE(watcher.WaitFor(3));
   ASSERT_TRUE(WaitForEnd());
   // The answer ends after 3 MB: the last report stays shown.
   EXPECT_EQ(StatusText(), "视频大小:5120MB  已下载:3MB  ");
@@ -195,9 +197,9 @@ TEST_F(DownloadQueueTest, ARowDeletedDuringItsDownloadGetsNoWriteAndTheRunEnds) 
   AddRow("留.flv", "video/100020.flv?" + tag, true);
   AddRow("删.flv", "video/100021.flv?stall=1&" + tag, true);
   PressDownload();
-  ASSERT_TRUE(PumpUntil([] { return List().Cell(1, 4) == kDownloadingText; }, 10000));
+  ASSERT_TRUE(PumpFor("row 1 to be downloading", [] { return List().Cell(1, 4) == kDownloadingText; }));
   List().DeleteRow(1);
-  ASSERT_TRUE(watcher.WaitFor(2, 30000));
+  ASSERT_TRUE(watcher.WaitFor(2));
   ASSERT_TRUE(WaitForEnd());
   ASSERT_EQ(List().RowCount(), 1);
   EXPECT_EQ(List().Cell(0, 1), "留.flv");
@@ -210,7 +212,7 @@ TEST_F(DownloadQueueTest, AnsweringNoStartsNothing) {
   const HANDLE before = WorkerThreadHandle.Get().Handle();
   watcher.SetAnswer(IDNO);
   PostMessageW(window_->ControlHwnd("下载按钮"), BM_CLICK, 0, 0);
-  ASSERT_TRUE(watcher.WaitFor(1, 10000));
+  ASSERT_TRUE(watcher.WaitFor(1));
   testsupport::Pump(300);
   EXPECT_EQ(WorkerThreadHandle.Get().Handle(), before);
   EXPECT_EQ(List().Cell(0, 4), "");

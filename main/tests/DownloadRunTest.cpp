@@ -29,11 +29,11 @@
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/base/tests/support/FileBytes.h"
 #include "ui/tests/support/HandleCount.h"
-#include "ui/tests/support/Pump.h"
+#include "ui/base/tests/support/Pump.h"
 
 namespace {
 
-using testsupport::PumpUntil;
+using testsupport::PumpFor;
 using testsupport::ReadAll;
 using testsupport::VideoBytes;
 
@@ -74,8 +74,9 @@ class DownloadRunTest : public testing::Test {
   void TearDown() override {
     if (ParseWin()) DestroyWindow(ParseWin()->Hwnd());
     watcher.SetAnswer(IDOK);
-    EXPECT_TRUE(PumpUntil([] { return !DownloadRunHoldsList() && RunningSizeProbes() == 0; }, 60000))
-        << "a run or a probe still going at the end of the test";
+    EXPECT_TRUE(PumpFor("the run and the size probes of the test to end",
+                        [] { return !DownloadRunHoldsList() && RunningSizeProbes() == 0; }));
+    EXPECT_EQ(testsupport::CloseStrayDialogs(), "") << "message boxes left open";
   }
 
   static ui::ListView List() { return window_->Get<ui::ListView>("L1"); }
@@ -102,9 +103,7 @@ class DownloadRunTest : public testing::Test {
   testing::AssertionResult Parse(const std::string& reply) {
     if (!sim.Set("getdown", reply) || !StartParse(0, "http://v.example.cn/" + tag_ + ".html"))
       return testing::AssertionFailure() << "the parse could not be started";
-    if (!PumpUntil([] { return ParseWin() == nullptr; }, 20000))
-      return testing::AssertionFailure() << "the parse did not fill the list within 20 s";
-    return testing::AssertionSuccess();
+    return PumpFor("the parse to fill the list", [] { return ParseWin() == nullptr; });
   }
   // The simulator's list of the videos.
   static std::string ReplyOf(const std::vector<std::string>& videos) {
@@ -113,8 +112,8 @@ class DownloadRunTest : public testing::Test {
     return reply;
   }
   static testing::AssertionResult ProbesDone() {
-    if (PumpUntil([] { return RunningSizeProbes() == 0; }, 20000)) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << RunningSizeProbes() << " size probes still running after 20 s";
+    return PumpFor("the size probes to end", [] { return RunningSizeProbes() == 0; })
+           << "; " << RunningSizeProbes() << " still running";
   }
   static void CheckAll() {
     for (int row = 0; row < List().RowCount(); ++row) List().SetRowChecked(row, true);
@@ -130,17 +129,15 @@ class DownloadRunTest : public testing::Test {
     return -1;
   }
   testing::AssertionResult WaitForDownloading(const std::string& video) {
-    if (PumpUntil([&] { return RowOf(video) >= 0 && Status(RowOf(video)) == kDownloadingText; }, 20000))
-      return testing::AssertionSuccess();
-    return testing::AssertionFailure() << video << " not downloading after 20 s";
+    return PumpFor(video + " to be downloading",
+                   [&] { return RowOf(video) >= 0 && Status(RowOf(video)) == kDownloadingText; });
   }
   // The run has given the list back and its worker (with its end box) is gone.
   testing::AssertionResult WaitForRunEnd() {
-    if (!PumpUntil([] { return !DownloadRunHoldsList(); }, 90000))
-      return testing::AssertionFailure() << "the run still holds the list after 90 s";
-    if (!PumpUntil([] { return ui::RunningWorkers() == 0; }, 30000))
-      return testing::AssertionFailure() << ui::RunningWorkers() << " workers still running 30 s after the run";
-    return testing::AssertionSuccess();
+    testing::AssertionResult ended = PumpFor("the run to give the list back", [] { return !DownloadRunHoldsList(); });
+    if (!ended) return ended;
+    return PumpFor("the run's workers to end", [] { return ui::RunningWorkers() == 0; })
+           << "; " << ui::RunningWorkers() << " still running";
   }
   std::vector<std::string> Texts(const std::string& title) const {
     std::vector<std::string> out;
@@ -194,7 +191,7 @@ TEST_F(DownloadRunTest, AParseDuringARunAddsRowsButLeavesTheListLockedAndNoSecon
   EXPECT_TRUE(DownloadingFlag.Is("1"));
   watcher.SetAnswer(IDNO);
   window_->Close();
-  ASSERT_TRUE(watcher.WaitFor(1, 10000)) << "no question within 10 s of the close";
+  ASSERT_TRUE(watcher.WaitFor(1)) << "no question after the close";
   EXPECT_EQ(watcher.Seen()[0].text, kCloseQuestion);
   EXPECT_TRUE(IsWindow(window_->Hwnd()));
 
@@ -290,7 +287,7 @@ TEST_F(DownloadRunTest, AFileOfTheRowsNameInTheNewSaveFolderIsKeptAndTheRowTakes
   folder_ = other;
   CheckAll();
   PressDownload();
-  ASSERT_TRUE(watcher.WaitFor(2, 30000)) << "not the question and the end box within 30 s";
+  ASSERT_TRUE(watcher.WaitFor(2)) << "not the question and the end box";
   ASSERT_TRUE(WaitForRunEnd());
   EXPECT_EQ(ReadAll(other + "片[1].flv"), "another program's file");
   EXPECT_EQ(List().Cell(0, kNameColumn), "片[1] (2).flv");
@@ -324,7 +321,7 @@ TEST_F(DownloadRunTest, AHugeParseReplyFailsWithItsTextAndLittleMemory) {
   ui::Window* w = StartParse(3, sim.Url("video/67108864.flv?" + tag_));
   ASSERT_NE(w, nullptr);
   const auto hint = [w] { return w->Get<ui::Control>("操作提示").Text(); };
-  EXPECT_TRUE(PumpUntil([&] { return hint() != "正在解析中..."; }, 60000)) << "the parse did not end";
+  EXPECT_TRUE(PumpFor("the parse to end", [&] { return hint() != "正在解析中..."; }));
   EXPECT_EQ(hint(), "解析失败或暂不支持此网站！");
   EXPECT_EQ(ParseWin(), w);
   EXPECT_EQ(List().RowCount(), 0);

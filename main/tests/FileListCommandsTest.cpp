@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <functional>
-#include <thread>
 
 #include "main/ConfigFile.h"
 #include "main/DownloadQueuePlan.h"
@@ -15,60 +13,23 @@
 #include "main/MainWindow.h"
 #include "main/PlayerLink.h"
 #include "main/ServiceClient.h"
+#include "main/tests/support/QuietStartWindow.h"
 #include "ui/App.h"
 #include "ui/ClipboardText.h"
 #include "ui/ListView.h"
 #include "ui/base/WideText.h"
+#include "ui/tests/support/DialogDriver.h"
 #include "ui/tests/support/DialogWatcher.h"
-#include "main/tests/support/QuietStartWindow.h"
-#include "ui/tests/support/Pump.h"
+#include "ui/tests/support/FolderTree.h"
+#include "ui/base/tests/support/Pump.h"
 #include "ui/tests/support/ShellRecorder.h"
+#include "ui/tests/support/TempFolder.h"
 
 namespace {
 
+using testsupport::DialogDriver;
 using testsupport::Pump;
-using testsupport::PumpUntil;
-
-// Runs `act` on each window of the class that this process shows, from a
-// thread of its own, and counts them.
-class WindowDriver {
- public:
-  WindowDriver(const wchar_t* cls, std::function<void(HWND)> act) : cls_(cls), act_(std::move(act)) {
-    thread_ = std::thread([this] {
-      HWND last = nullptr;
-      while (!stop_) {
-        HWND found = nullptr;
-        for (HWND h = FindWindowExW(nullptr, nullptr, cls_, nullptr); h; h = FindWindowExW(nullptr, h, cls_, nullptr)) {
-          DWORD pid = 0;
-          GetWindowThreadProcessId(h, &pid);
-          if (pid == GetCurrentProcessId() && IsWindowVisible(h)) found = h;
-        }
-        if (found && found != last) {
-          Sleep(200);
-          act_(found);
-          ++count_;
-          last = found;
-        }
-        if (!found) last = nullptr;
-        Sleep(30);
-      }
-    });
-  }
-  ~WindowDriver() {
-    stop_ = true;
-    thread_.join();
-  }
-  int Count() const { return count_; }
-
- private:
-  const wchar_t* cls_;
-  std::function<void(HWND)> act_;
-  std::atomic<bool> stop_{false};
-  std::atomic<int> count_{0};
-  std::thread thread_;
-};
-
-void Press(HWND dialog, int id) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+using testsupport::PumpFor;
 
 class FileListCommandsTest : public testing::Test {
  protected:
@@ -84,6 +45,7 @@ class FileListCommandsTest : public testing::Test {
     List().AddRow({"2", "乙[1].flv", "http://视频.例子.cn/片/1.flv", "", "", "http://页.cn/1"}, 11);
     List().AddRow({"3", "丙[2].flv", "http://视频.例子.cn/片/2.flv", "", "下载失败", "http://页.cn/2"}, 12);
   }
+  void TearDown() override { EXPECT_EQ(testsupport::CloseStrayDialogs(), "") << "message boxes left open"; }
   static ui::ListView List() { return window_->Get<ui::ListView>("L1"); }
   static void Select(int row) {
     LVITEMW item = {};
@@ -105,7 +67,7 @@ class FileListCommandsTest : public testing::Test {
   // was enabled in the menu that popped up (the menu is then closed).
   static int RightClickMenuState() {
     std::atomic<int> state{-1};
-    WindowDriver driver(L"#32768", [&](HWND menu) {
+    testsupport::WindowDriver driver(L"#32768", "the menu's items", testsupport::MenuReady, [&](HWND menu) {
       HMENU h = (HMENU)SendMessageW(menu, MN_GETHMENU, 0, 0);
       state = (GetMenuState(h, 0, MF_BYPOSITION) & MF_GRAYED) ? 0 : 1;
       PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -115,8 +77,9 @@ class FileListCommandsTest : public testing::Test {
     click.hdr.idFrom = GetDlgCtrlID(List().Hwnd());
     click.hdr.code = NM_RCLICK;
     click.iItem = List().SelectedRow();
+    // The menu's loop runs inside the notification and ends with the driver's Escape.
     SendMessageW(window_->Hwnd(), WM_NOTIFY, click.hdr.idFrom, (LPARAM)&click);
-    Pump(100);
+    EXPECT_TRUE(driver.Acted());
     return state;
   }
   static ui::Window* window_;
@@ -136,7 +99,7 @@ TEST_F(FileListCommandsTest, OpenFileIsEnabledOnlyForAFinishedRowAndTheMenuComes
   testsupport::DialogWatcher watcher(IDOK);
   Select(1);
   Choose("打开文件");
-  ASSERT_TRUE(watcher.WaitFor(1, 5000));
+  ASSERT_TRUE(watcher.WaitFor(1));
   EXPECT_EQ(watcher.Seen()[0].title, "温馨提示： ");
   EXPECT_EQ(watcher.Seen()[0].text, kNotDownloadedText);
 }
@@ -214,27 +177,24 @@ TEST_F(FileListCommandsTest, PlayingWithoutThePlayerLibraryShowsTheMessageAndGoe
   testsupport::DialogWatcher watcher(IDOK);
   Select(1);
   Choose("在线播放");
-  ASSERT_TRUE(watcher.WaitFor(1, 5000));
+  ASSERT_TRUE(watcher.WaitFor(1));
   EXPECT_EQ(watcher.Seen()[0].text, "无法找到指定DLL库文件“Play.dll”中的输出命令“启动播放”");
   EXPECT_EQ(MissingPlayerText(), watcher.Seen()[0].text);
   EXPECT_TRUE(IsWindow(window_->Hwnd()));
   EXPECT_TRUE(IsWindowEnabled(window_->Hwnd()));
   // Tried again at the next use, and still no end.
   Choose("在线播放");
-  EXPECT_TRUE(watcher.WaitFor(2, 5000));
+  EXPECT_TRUE(watcher.WaitFor(2));
   EXPECT_TRUE(IsWindowEnabled(window_->Hwnd()));
 }
 
-// A folder of the temporary folder with a Chinese name.
-std::wstring ChineseFolder(const wchar_t* name) {
-  wchar_t temp[MAX_PATH] = {}, longTemp[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, temp);
-  GetLongPathNameW(temp, longTemp, MAX_PATH);
-  const std::wstring folder = std::wstring(longTemp) + name;
-  CreateDirectoryW(folder.c_str(), nullptr);
-  return folder;
-}
+// A dialog driver that cancels the dialog.
+struct Cancelling : DialogDriver {
+  Cancelling() : DialogDriver("the Cancel button", testsupport::ButtonReady(IDCANCEL), testsupport::Pressing(IDCANCEL)) {}
+};
 
+// The folder is chosen in the dialog's tree even when the temporary folder
+// above it changed just before, as the other tests change it.
 TEST_F(FileListCommandsTest, EachFocusOnTheFolderBoxGivesOneDialogAndAChoiceIsRecorded) {
   const std::string ini = ui::ProgramDir() + "\\FolderChoice.ini";
   DeleteFileW(ui::ToWide(ini).c_str());
@@ -243,28 +203,27 @@ TEST_F(FileListCommandsTest, EachFocusOnTheFolderBoxGivesOneDialogAndAChoiceIsRe
   box.SetText("C:\\旧\\");
   SetForegroundWindow(window_->Hwnd());
   {
-    WindowDriver cancel(L"#32770", [](HWND dialog) { Press(dialog, IDCANCEL); });
+    Cancelling cancel;
     SetFocus(box.Hwnd());
-    PumpUntil([&] { return cancel.Count() == 1; }, 15000);
-    Pump(1000);
+    ASSERT_TRUE(PumpFor("the folder dialog to be cancelled", [&] { return cancel.Count() == 1; }));
+    Pump(500);  // focus that arrives late gives no second dialog
     EXPECT_EQ(cancel.Count(), 1);
   }
   EXPECT_EQ(box.Text(), "C:\\旧\\");
   EXPECT_EQ(ReadConfigValue(ini, "视频下载", "Down"), "");
 
-  const std::wstring folder = ChineseFolder(L"存放视频");
+  const std::wstring folder = testsupport::FolderInTemp(L"存放视频");
   {
-    WindowDriver choose(L"#32770", [&](HWND dialog) {
-      // Selected again once the tree has settled.
-      for (int i = 0; i < 2; ++i) {
-        SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
-        Sleep(300);
-      }
-      Press(dialog, IDOK);
+    std::string selection;
+    DialogDriver choose("the folder tree", testsupport::FolderTreeReady, [&](HWND dialog) {
+      selection = testsupport::SelectInFolderTree(dialog, folder);
+      testsupport::PressDialogButton(dialog, selection.empty() ? IDOK : IDCANCEL);
     });
+    testsupport::AddAndDeleteAFile(testsupport::TempFolder());
     SetFocus(box.Hwnd());
-    PumpUntil([&] { return choose.Count() == 1 && box.Text() != "C:\\旧\\"; }, 15000);
-    Pump(500);
+    ASSERT_TRUE(PumpFor("the folder dialog to be answered", [&] { return choose.Count() == 1; }));
+    EXPECT_EQ(selection, "");
+    ASSERT_TRUE(PumpFor("the choice in the box", [&] { return box.Text() != "C:\\旧\\"; }));
     // The window coming back to the front gives no second dialog.
     SetForegroundWindow(GetDesktopWindow());
     SetForegroundWindow(window_->Hwnd());
@@ -275,10 +234,9 @@ TEST_F(FileListCommandsTest, EachFocusOnTheFolderBoxGivesOneDialogAndAChoiceIsRe
   EXPECT_EQ(ReadConfigValue(ini, "视频下载", "Down"), ui::ToGbk(folder));
   // The button asks as well.
   {
-    WindowDriver cancel(L"#32770", [](HWND dialog) { Press(dialog, IDCANCEL); });
+    Cancelling cancel;
     SendMessageW(window_->ControlHwnd("保存路径按钮"), BM_CLICK, 0, 0);
-    PumpUntil([&] { return cancel.Count() == 1; }, 15000);
-    EXPECT_EQ(cancel.Count(), 1);
+    ASSERT_TRUE(PumpFor("the button's folder dialog to be cancelled", [&] { return cancel.Count() == 1; }));
   }
   EXPECT_EQ(box.Text(), ui::ToGbk(folder) + "\\");
   DeleteFileW(ui::ToWide(ini).c_str());

@@ -15,7 +15,7 @@
 #include "ui/App.h"
 #include "ui/DispatchCall.h"
 #include "ui/PictureBox.h"
-#include "ui/tests/support/Pump.h"
+#include "ui/base/tests/support/Pump.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <objbase.h>
 #include <ole2.h>
-#include <tlhelp32.h>
 
 #include <functional>
 #include <string>
@@ -13,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/base/KernelHandle.h"
+#include "main/tests/support/SurrogateReaper.h"
 
 namespace {
 
@@ -27,32 +26,6 @@ std::vector<std::string> SplitLines(std::string_view text) {
   lines.emplace_back(text.substr(start));
   return lines;
 }
-
-// Under Wine the script's "winmgmts:" moniker makes COM start a surrogate
-// (dllhost.exe) that never exits and keeps this process's standard error
-// open; a runner that reads the output to its end would wait for it until
-// its time-out. Ends the surrogates this process started.
-class SurrogateReaper : public ::testing::Environment {
- public:
-  void TearDown() override {
-    ui::KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot) return;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
-         more = Process32NextW(snapshot.Get(), &entry)) {
-      if (entry.th32ParentProcessID != GetCurrentProcessId()) continue;
-      if (lstrcmpiW(entry.szExeFile, L"dllhost.exe") != 0) continue;
-      ui::KernelHandle child(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID));
-      if (!child) continue;
-      TerminateProcess(child.Get(), 0);
-      WaitForSingleObject(child.Get(), 5000);
-    }
-  }
-};
-
-[[maybe_unused]] ::testing::Environment* const kReaper =
-    ::testing::AddGlobalTestEnvironment(new SurrogateReaper);
 
 // Runs body on a new thread, so each case starts from a thread of known COM state.
 void OnNewThread(const std::function<void()>& body) {

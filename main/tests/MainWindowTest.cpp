@@ -17,7 +17,9 @@
 #include "main/MainWindow.h"
 #include "main/ParseWindow.h"
 #include "main/Program.h"
+#include "main/ServiceClient.h"
 #include "main/Settings.h"
+#include "main/tests/support/SurrogateReaper.h"
 #include "ui/App.h"
 #include "ui/Button.h"
 #include "ui/ListView.h"
@@ -26,12 +28,10 @@
 #include "ui/base/WideText.h"
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/tests/support/GuiObjects.h"
-#include "ui/tests/support/Pump.h"
-#include "main/ServiceClient.h"
+#include "ui/base/tests/support/Pump.h"
 
 namespace {
 
-using testsupport::Pump;
 
 std::string Dir() { return ui::ProgramDir(); }
 std::string ConfigFilePath() { return Dir() + "\\Config.ini"; }
@@ -59,7 +59,7 @@ void ClickToolbarItem(ui::Window* w, int index) {
   SendMessageW(bar, WM_MOUSEMOVE, 0, at);
   SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, at);
   SendMessageW(bar, WM_LBUTTONUP, 0, at);
-  Pump(50);
+  ui::PumpPendingMessages();
 }
 
 // A settings file of the test's own, removed at its end.
@@ -179,9 +179,11 @@ class MainWindowTest : public testing::Test {
     ASSERT_EQ(MainWin(), window_);
     // The window's bootstrap thread (no service here) ends quickly; until it
     // has, it holds window objects of its own that the counts would see.
-    ASSERT_TRUE(testsupport::PumpUntil([&] { return FinishedBootstraps() > bootstraps; }, 20000));
+    ASSERT_TRUE(testsupport::PumpFor("the start window's bootstrap thread to end",
+                                     [&] { return FinishedBootstraps() > bootstraps; }));
   }
   void TearDown() override {
+    EXPECT_EQ(testsupport::CloseStrayDialogs(), "") << "message boxes left open";
     if (!window_) return;
     window_->RemoveTrayIcon();
     window_->GetTimer("状态时钟").SetEnabled(false);
@@ -210,7 +212,8 @@ TEST(ProgramStart, AStartWithAnUnreadableSettingsFileLeavesItByteForByte) {
   const int bootstraps = FinishedBootstraps();
   ui::Window* w = ui::Window::Load(MainWindowForm);
   ASSERT_NE(w, nullptr);
-  ASSERT_TRUE(testsupport::PumpUntil([&] { return FinishedBootstraps() > bootstraps; }, 20000));
+  ASSERT_TRUE(testsupport::PumpFor("the start window's bootstrap thread to end",
+                                   [&] { return FinishedBootstraps() > bootstraps; }));
   EXPECT_EQ(w->Get<ui::Control>("编辑框2").Text(), DefaultSaveFolder());
   lock.Unlock();
   EXPECT_EQ(ReadFile(path), before);
@@ -321,8 +324,9 @@ TEST_F(MainWindowTest, TipsRotateWithRandomIntervals) {
   };
   // The first tip comes from the timer after 3000 ms.
   EXPECT_EQ(window_->GetTimer("状态时钟").Interval(), 3000);
-  Pump(3400);
-  const std::string first = window_->Get<ui::StatusBar>("状态条1").PanelText(0);
+  const auto shownTip = [&] { return window_->Get<ui::StatusBar>("状态条1").PanelText(0); };
+  ASSERT_TRUE(testsupport::PumpFor("the timer's first tip", [&] { return shownTip() != "欢迎使用Tavrin！"; }));
+  const std::string first = shownTip();
   EXPECT_NE(std::find(tips.begin(), tips.end(), first), tips.end()) << first;
   std::set<int> intervals;
   for (int i = 0; i < 40; ++i) {
@@ -378,7 +382,7 @@ TEST_F(MainWindowTest, ShowHideGoesToTheTrayAndATrayClickBringsItBack) {
 TEST_F(MainWindowTest, HidingAndRestoringLeaksNoGdiOrUserObjects) {
   ToggleWindowVisible(*window_);
   ToggleWindowVisible(*window_);
-  Pump(20);
+  ui::PumpPendingMessages();
   const testsupport::GuiObjects first = testsupport::CountGuiObjects();
   ASSERT_GT(first.gdi, 0u);
   ASSERT_GT(first.user, 0u);
@@ -386,7 +390,7 @@ TEST_F(MainWindowTest, HidingAndRestoringLeaksNoGdiOrUserObjects) {
     ToggleWindowVisible(*window_);
     ToggleWindowVisible(*window_);
   }
-  Pump(20);
+  ui::PumpPendingMessages();
   const testsupport::GuiObjects last = testsupport::CountGuiObjects();
   EXPECT_EQ(last.gdi, first.gdi);
   EXPECT_EQ(last.user, first.user);
@@ -398,7 +402,7 @@ TEST_F(MainWindowTest, ClosingWhileDownloadingAsksAndNoKeepsTheWindow) {
   testsupport::DialogWatcher watcher(IDNO);
   DownloadingFlag.Set("1");
   window_->Close();
-  ASSERT_TRUE(watcher.WaitFor(1, 5000));
+  ASSERT_TRUE(watcher.WaitFor(1));
   EXPECT_EQ(watcher.Seen()[0].title, "温馨提示：");
   EXPECT_EQ(watcher.Seen()[0].text, "视频下载进行中，您是否退出下载？\r\n\r\n退出后未下载完的文件需要重新下载！");
   EXPECT_TRUE(IsWindow(window_->Hwnd()));
@@ -406,7 +410,7 @@ TEST_F(MainWindowTest, ClosingWhileDownloadingAsksAndNoKeepsTheWindow) {
 
   // The toolbar's exit asks the same question; No does nothing.
   ClickToolbarItem(window_, 7);
-  ASSERT_TRUE(watcher.WaitFor(2, 5000));
+  ASSERT_TRUE(watcher.WaitFor(2));
   EXPECT_EQ(watcher.Seen()[1].text, watcher.Seen()[0].text);
   EXPECT_TRUE(IsWindow(window_->Hwnd()));
 }

@@ -11,6 +11,9 @@
 #include "main/MachineId.h"
 #include "main/MainWindow.h"
 #include "main/ParseWindow.h"
+#include "main/ServiceClient.h"
+#include "main/tests/support/OnlineMachine.h"
+#include "main/tests/support/SurrogateReaper.h"
 #include "web/tests/support/Simulator.h"
 #include "ui/App.h"
 #include "ui/ClipboardText.h"
@@ -19,11 +22,11 @@
 #include "ui/ListView.h"
 #include "ui/base/WideText.h"
 #include "ui/tests/support/DialogWatcher.h"
-#include "ui/tests/support/Pump.h"
+#include "ui/base/tests/support/Pump.h"
 
 namespace {
 
-using testsupport::PumpUntil;
+using testsupport::PumpFor;
 
 testsupport::Simulator& Sim() {
   static testsupport::Simulator sim;
@@ -35,8 +38,11 @@ class ParseRoadTest : public testing::Test {
   static void SetUpTestSuite() {
     ui::InitWindowLayer();
     InitGlobals();
+    ASSERT_TRUE(testsupport::WaitUntilOnline());
+    const int finished = FinishedBootstraps();
     main_ = ui::Window::Load(MainWindowForm);
-    PumpUntil([] { return !RemainingCount.Get().empty(); }, 20000);
+    EXPECT_TRUE(PumpFor("the user lookup's counters", [] { return !RemainingCount.Get().empty(); }));
+    EXPECT_TRUE(PumpFor("the start window's bootstrap thread to end", [&] { return FinishedBootstraps() > finished; }));
   }
   void SetUp() override {
     ASSERT_TRUE(Sim().Ready()) << "no simulator";
@@ -52,7 +58,11 @@ class ParseRoadTest : public testing::Test {
   }
   void TearDown() override {
     if (ParseWin()) DestroyWindow(ParseWin()->Hwnd());
-    PumpUntil([] { return RunningSizeProbes() == 0; }, 15000);
+    // A row without a size is probed again for as long as it is listed (a
+    // QVOD link has none): the probes end with their rows.
+    List().Clear();
+    EXPECT_TRUE(PumpFor("the size probes to end", [] { return RunningSizeProbes() == 0; }));
+    EXPECT_EQ(testsupport::CloseStrayDialogs(), "") << "message boxes left open";
   }
 
   static ui::ListView List() { return main_->Get<ui::ListView>("L1"); }
@@ -72,8 +82,8 @@ class ParseRoadTest : public testing::Test {
     HWND button = w_->ControlHwnd("解析");
     SendMessageW(button, BM_CLICK, 0, 0);
     // The parse thread has begun once the hint changed; it ends with the button enabled.
-    PumpUntil([&] { return !ParseWin() || Hint() != "-"; }, 5000);
-    PumpUntil([&] { return !ParseWin() || IsWindowEnabled(button); }, 20000);
+    EXPECT_TRUE(PumpFor("the parse to begin", [&] { return !ParseWin() || Hint() != "-"; }));
+    EXPECT_TRUE(PumpFor("the parse to end", [&] { return !ParseWin() || IsWindowEnabled(button); }));
   }
   bool SizesArrived() const {
     for (int row = 0; row < List().RowCount(); ++row)
@@ -102,7 +112,7 @@ TEST_F(ParseRoadTest, AListFillsNamedRowsWithSizesAndClosesTheWindow) {
             1)
       << Sim().Log();
   ASSERT_EQ(List().RowCount(), 3);
-  ASSERT_TRUE(PumpUntil([&] { return SizesArrived(); }, 15000));
+  ASSERT_TRUE(PumpFor("the rows' sizes", [&] { return SizesArrived(); }));
   for (int row = 0; row < 3; ++row) {
     const std::string n = std::to_string(row + 1);
     EXPECT_EQ(List().Cell(row, 0), n);
@@ -156,10 +166,10 @@ TEST_F(ParseRoadTest, EveryReplyCodeGivesItsHintOrMessage) {
   testsupport::DialogWatcher watcher;
   ASSERT_TRUE(Sim().Set("getdown", "0"));
   Parse("http://v.example.cn/1.html");
-  ASSERT_TRUE(watcher.WaitFor(1, 5000));
+  ASSERT_TRUE(watcher.WaitFor(1));
   EXPECT_EQ(watcher.Seen()[0].title, "温馨提示：");
   EXPECT_EQ(watcher.Seen()[0].text, "尊敬的用户：\r\n\r\n您今天的解析次数已用完，请明天继续使用！");
-  EXPECT_TRUE(PumpUntil([] { return ParseWin() == nullptr; }, 5000));
+  EXPECT_TRUE(PumpFor("the new-task window to close", [] { return ParseWin() == nullptr; }));
 }
 
 TEST_F(ParseRoadTest, CoolDownRefusesAClickOneSecondLaterInRed) {
@@ -228,13 +238,11 @@ TEST_F(ParseRoadTest, SizesStayOnTheirRowsThroughADeleteAndASecondParse) {
   Parse("http://v.example.cn/a.html");
   ASSERT_EQ(List().RowCount(), 5);
   // Failed probes show a size of 0 until a retry finds the real one.
-  PumpUntil(
-      [&] {
-        for (int row = 0; row < 5; ++row)
-          if (List().Cell(row, 3) != SizeOf(row)) return false;
-        return true;
-      },
-      20000);
+  EXPECT_TRUE(PumpFor("every row's real size", [&] {
+    for (int row = 0; row < 5; ++row)
+      if (List().Cell(row, 3) != SizeOf(row)) return false;
+    return true;
+  }));
   for (int row = 0; row < 5; ++row) EXPECT_EQ(List().Cell(row, 3), SizeOf(row)) << "row " << row;
   // The second parse went in after the first old row.
   EXPECT_NE(List().Cell(1, 2).find("4400000.mp4"), std::string::npos);
@@ -254,10 +262,10 @@ TEST_F(ParseRoadTest, NamesAreSafeAndASecondParseOfThePageGetsNumberedNames) {
 
 TEST_F(ParseRoadTest, ClipboardTextWithADotBecomesTheAddress) {
   ASSERT_TRUE(ui::WriteClipboardText(nullptr, "  http://v.example.cn/视频.html"));
-  ASSERT_TRUE(PumpUntil([&] { return !w_->Get<ui::Control>("Url编辑框").Text().empty(); }, 5000));
+  ASSERT_TRUE(PumpFor("the clipboard's address in the box", [&] { return !w_->Get<ui::Control>("Url编辑框").Text().empty(); }));
   EXPECT_EQ(w_->Get<ui::Control>("Url编辑框").Text(), "  http://v.example.cn/视频.html");
   ASSERT_TRUE(ui::WriteClipboardText(nullptr, "no dot"));
-  testsupport::Pump(300);
+  testsupport::Pump(300);  // nothing comes of it
   EXPECT_EQ(w_->Get<ui::Control>("Url编辑框").Text(), "  http://v.example.cn/视频.html");
 }
 

@@ -9,12 +9,11 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
-import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
-from wine_program import SimulatorTestCase, answer_boxes_until_ended, end_program, wait_for  # noqa: E402
+from wine_program import (SimulatorTestCase, WindowProbe, answer_boxes_until_ended, end_program,  # noqa: E402
+                          run_tests, wait_until)
 
 ARGS = None
 
@@ -25,6 +24,7 @@ class ProgramStartTest(SimulatorTestCase):
         # A copy of the program's folder, so that every start is a first start.
         self.folder = tempfile.mkdtemp(prefix="tavrin-start-")
         shutil.copy(os.path.join(ARGS.program_dir, "Tavrin.exe"), self.folder)
+        self.probe = WindowProbe(ARGS.wine_run, ARGS.probe)
         self.program = None
 
     def tearDown(self):
@@ -49,36 +49,39 @@ class ProgramStartTest(SimulatorTestCase):
 
     def test_start_asks_the_service_with_the_machine_id(self):
         self.start()
-        self.assertTrue(wait_for(lambda: self.count("/VelkDown/index.Asp?A=GetuSer") > 0, 40),
-                        self.sim.state.log_json())
+        wait_until("the user lookup", lambda: self.count("/VelkDown/index.Asp?A=GetuSer") > 0,
+                   detail=self.sim.state.log_json)
         order = [e.target.decode("latin-1") for e in self.sim.state.matching(b"/")]
         self.assertEqual(order[:3], ["/online", "/boot.html", "/VelkDown/up/sj.txt"])
         uid = self.uid()
         self.assertTrue(uid)
         self.assertEqual(order[3], "/VelkDown/index.Asp?A=GetuSer&uCpu=" + uid)
         self.assertTrue(os.path.isdir(os.path.join(self.folder, "Down")))
-        time.sleep(1)
+        self.probe.wait_for_form("TavrinV1.0")
         self.shot("start-window.png")
         self.assertIsNone(self.program.poll(), "the program should keep running")
 
     def test_a_newer_version_shows_the_notice_opens_the_page_and_ends(self):
         self.sim.state.apply({"版本": "1.01"})
         self.start()
-        self.assertTrue(wait_for(lambda: self.count("/VelkDown/up/sj.txt") > 0, 40))
-        time.sleep(1.5)
+        notice = self.probe.wait_until("the update notice", lambda look: look.boxes)
+        self.assertEqual(notice, [("提示：", "软件有重要更新！请使用新版本。修复了一些问题。")])
         self.shot("update-notice.png")
         # The user presses OK on the notice.
-        self.assertTrue(answer_boxes_until_ended(ARGS.wine_run, ARGS.probe, self.program, 20),
+        self.assertTrue(answer_boxes_until_ended(ARGS.wine_run, ARGS.probe, self.program),
                         "the program did not end after the notice")
         self.assertEqual(self.program.returncode, 0)
-        self.assertTrue(wait_for(lambda: self.count("/download.html") > 0, 15), self.sim.state.log_json())
+        wait_until("the browser's request for the download page", lambda: self.count("/download.html") > 0,
+                   detail=self.sim.state.log_json)
         self.assertEqual(self.count("/VelkDown/index.Asp"), 0)
 
     def test_an_advertisement_grows_the_window_and_loads_the_page(self):
         self.sim.state.apply({"广告": self.sim.url + "ad.html"})
         self.start()
-        self.assertTrue(wait_for(lambda: self.count("/ad.html") > 0, 40), self.sim.state.log_json())
-        time.sleep(1)
+        wait_until("the browser's request for the advertisement", lambda: self.count("/ad.html") > 0,
+                   detail=self.sim.state.log_json)
+        self.probe.wait_until("the start window grown for the advertisement",
+                              lambda look: (f := look.form("TavrinV1.0")) and f.rect.size[1] >= 450)
         self.shot("advertisement.png")
         self.assertIsNone(self.program.poll())
 
@@ -88,12 +91,12 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--program-dir", required=True)
     parser.add_argument("--wine-run", required=True)
-    parser.add_argument("--probe", required=True, help="WindowProbe.exe, which answers message boxes")
+    parser.add_argument("--probe", required=True, help="WindowProbe.exe, which reads the windows and answers boxes")
     parser.add_argument("--port", type=int, required=True)
     parser.add_argument("--shots", required=True)
     ARGS, rest = parser.parse_known_args()
     SimulatorTestCase.port, SimulatorTestCase.shots = ARGS.port, ARGS.shots
-    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+    run_tests([sys.argv[0]] + rest)
 
 
 if __name__ == "__main__":

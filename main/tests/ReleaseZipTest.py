@@ -17,7 +17,7 @@ import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
-from wine_program import end_program, wait_for  # noqa: E402
+from wine_program import WindowProbe, end_program, run_tests  # noqa: E402
 
 ARGS = None
 BINARIES = ("Tavrin.exe", "Play.dll", "Quenlo.exe")
@@ -90,16 +90,7 @@ class ReleaseZipTest(unittest.TestCase):
                                    cwd=os.path.join(self.folder, "Tavrin"),
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
-            forms = []
-
-            def start_window_shown():
-                out = subprocess.run([ARGS.wine_run, ARGS.probe], capture_output=True, check=False,
-                                     timeout=120).stdout.decode("utf-8", "replace")
-                forms[:] = [line for line in out.splitlines() if line.startswith("form\t")]
-                return "form\t1\tTavrinV1.0" in forms
-
-            self.assertTrue(wait_for(start_window_shown, 180),
-                            f"waited 180 s for the start window of the unpacked program; saw {forms}")
+            WindowProbe(ARGS.wine_run, ARGS.probe).wait_for_form("TavrinV1.0")
             self.assertIsNone(program.poll())
         finally:
             end_program(ARGS.wine_run, program)
@@ -112,9 +103,9 @@ def main():
     parser.add_argument("--source-dir", required=True)
     parser.add_argument("--version", required=True)
     parser.add_argument("--wine-run", required=True)
-    parser.add_argument("--probe", required=True, help="FormProbe.exe, which lists the visible forms")
+    parser.add_argument("--probe", required=True, help="WindowProbe.exe, which lists the visible forms")
     ARGS, rest = parser.parse_known_args()
-    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+    run_tests([sys.argv[0]] + rest)
 
 
 if __name__ == "__main__":

@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+#include "ui/base/tests/support/Pump.h"
+
 namespace {
 
 using StartPlayback = int32_t(__stdcall*)(const char*, const char*, int32_t);
@@ -48,10 +50,9 @@ TEST(PlayExport, OpensThePlayerWindowAndReturnsWhenItCloses) {
   bool sawWindow = false, sawStatus = false;
   std::thread user([&] {
     HWND window = nullptr;
-    for (int i = 0; i < 500 && !window; ++i, Sleep(10)) window = FindWindowW(nullptr, L"正在播放 样片.flv");
+    sawWindow = testsupport::PollUntil([&] { return (window = FindWindowW(nullptr, L"正在播放 样片.flv")) != nullptr; });
     if (!window) return;
-    sawWindow = true;
-    for (int i = 0; i < 300 && !sawStatus; ++i, Sleep(10)) sawStatus = HasChildText(window, L"停止播放 样片.flv");
+    sawStatus = testsupport::PollUntil([&] { return HasChildText(window, L"停止播放 样片.flv"); });
     // The pause that lets a screenshot be taken of the window.
     if (const char* hold = std::getenv("TAVRIN_HOLD_PLAYER_MS")) Sleep(std::atoi(hold));
     PostMessageW(window, WM_CLOSE, 0, 0);

@@ -27,13 +27,14 @@
 #include "ui/base/WideText.h"
 #include "ui/tests/support/DialogDriver.h"
 #include "ui/tests/support/DialogWatcher.h"
-#include "ui/tests/support/Pump.h"
+#include "ui/base/tests/support/Pump.h"
+#include "ui/tests/support/TempFolder.h"
 
 namespace {
 
 using playertest::FakeCall;
 using playertest::FakeDispatch;
-using testsupport::PumpUntil;
+using testsupport::PumpFor;
 
 WNDPROC g_windowProc = nullptr;
 int g_dragStarts = 0;
@@ -170,13 +171,13 @@ TEST_F(PlayerWindowTest, StatusTextAndColourForEveryStateWrittenOnlyOnChange) {
   for (const Row& row : rows) {
     Answer("qbfzt", row.code);
     Answer("flvbfzt", row.stream);
-    EXPECT_TRUE(PumpUntil([&] { return StatusText() == row.text; }, 1000)) << row.code << " " << row.stream;
+    EXPECT_TRUE(PumpFor("the state's text", [&] { return StatusText() == row.text; })) << row.code << " " << row.stream;
     EXPECT_EQ(label.TextColour(), row.colour) << row.code;
   }
   // A state that stays leaves the label alone between ticks.
   g_setTexts = 0;
   g_labelProc = ui::SubclassWindow(label.Hwnd(), CountSetTextProc);
-  testsupport::Pump(100);
+  testsupport::Pump(100);  // a few ticks, none of them writing
   EXPECT_EQ(g_setTexts, 0);
 }
 
@@ -186,7 +187,7 @@ TEST_F(PlayerWindowTest, ClockSetsTimeAndSliderWithoutSeekingUserMovesSeek) {
   Answer("qbfsj", "03:25");
   Answer("qbfsjwb", "03:25/10:00");
   const auto seek = w->Get<ui::Slider>("快进滑块条");
-  ASSERT_TRUE(PumpUntil([&] { return seek.Pos() == 205; }, 2500));
+  ASSERT_TRUE(PumpFor("the clock's slider position", [&] { return seek.Pos() == 205; }));
   EXPECT_EQ(seek.Max(), 600);
   EXPECT_EQ(ui::Control(Control("时间标签")).Text(), "03:25/10:00");
   EXPECT_TRUE(Written("playkj").empty());
@@ -276,28 +277,16 @@ TEST_F(PlayerWindowTest, MovieAreaDragsTheWindowOnlyOutsideFullScreen) {
 
 TEST_F(PlayerWindowTest, RightClickPopsTheMenuBelowRightOfTheCursor) {
   Load();
-  std::atomic<bool> found{false};
   POINT cursor = {};
   RECT menuRect = {};
-  std::thread chooser([&] {
-    HWND menu = nullptr;
-    for (int i = 0; i < 200 && !menu; ++i, Sleep(10)) {
-      menu = FindWindowW(L"#32768", nullptr);
-      if (menu && !IsWindowVisible(menu)) menu = nullptr;
-    }
-    if (!menu) return;
-    found = true;
+  testsupport::WindowDriver chooser(L"#32768", "the menu's items", testsupport::MenuReady, [&](HWND menu) {
     GetCursorPos(&cursor);
     GetWindowRect(menu, &menuRect);
     // Down three times skips the separator's neighbours to 总在最前; Enter picks it.
-    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) {
-      PostMessageW(menu, WM_KEYDOWN, key, 0);
-      Sleep(30);
-    }
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(menu, WM_KEYDOWN, key, 0);
   });
   SendMessageW(Control("按钮2"), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4));
-  chooser.join();
-  ASSERT_TRUE(found);
+  ASSERT_TRUE(chooser.Acted());
   EXPECT_EQ(menuRect.left, cursor.x + 3);
   EXPECT_EQ(menuRect.top, cursor.y + 3);
   EXPECT_TRUE(w->Topmost());
@@ -308,7 +297,7 @@ TEST_F(PlayerWindowTest, RightClickPopsTheMenuBelowRightOfTheCursor) {
 // cancels it when `file` is empty; returns the dialog's caption and type filter.
 std::wstring OpenThroughTheButton(HWND window, HWND button, const std::wstring& file) {
   std::wstring seen;
-  testsupport::DialogDriver driver([&](HWND dialog) {
+  testsupport::DialogDriver driver("the type box's items", testsupport::OpenFileDialogReady, [&](HWND dialog) {
     wchar_t text[256] = {};
     GetWindowTextW(dialog, text, 256);
     SendDlgItemMessageW(dialog, cmb1, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text + wcslen(text)));
@@ -324,11 +313,7 @@ std::wstring OpenThroughTheButton(HWND window, HWND button, const std::wstring& 
 }
 
 TEST_F(PlayerWindowTest, OpenFileRestartsOnlyForAnotherFileName) {
-  wchar_t temp[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, temp);
-  wchar_t longTemp[MAX_PATH] = {};
-  GetLongPathNameW(temp, longTemp, MAX_PATH);
-  const std::wstring file = std::wstring(longTemp) + L"本地影片.flv";
+  const std::wstring file = testsupport::TempFolder() + L"本地影片.flv";
   CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   const std::string gbkFile = ui::ToGbk(file);
   Load();
@@ -357,7 +342,7 @@ TEST_F(PlayerWindowTest, AddressesShorterThanSixBytesAreRefused) {
   testsupport::DialogWatcher watcher;
   player::PlayUrl = "a.flv";
   EXPECT_EQ(ui::Window::Load(player::PlayerWindowForm), nullptr);
-  ASSERT_TRUE(watcher.WaitFor(1, 3000));
+  ASSERT_TRUE(watcher.WaitFor(1));
   EXPECT_EQ(watcher.Seen()[0].text, "暂时无法播放该视频！");
   EXPECT_EQ(watcher.Seen()[0].title, "信息：");
   EXPECT_TRUE(fake->calls.empty());

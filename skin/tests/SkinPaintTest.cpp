@@ -11,6 +11,7 @@
 #include "skin/ProgressSkin.h"
 #include "skin/SkinEngine.h"
 #include "skin/tests/SkinTestSupport.h"
+#include "ui/base/tests/support/Pump.h"
 
 namespace {
 
@@ -148,7 +149,7 @@ TEST_F(SkinPaintTest, BarTextForEachTextStyleInChinese) {
 
 TEST_F(SkinPaintTest, BarRepaintsAtOnceWhenThePositionChanges) {
   HWND bar = Bar(200, 20, 0, 4);
-  skintest::PumpMessages(50);
+  skintest::PumpMessages();
   ValidateRect(bar, nullptr);
   SendMessageW(bar, PBM_SETPOS, 1000, 0);
   Picture screen = skintest::ReadWindowDc(bar);
@@ -217,7 +218,7 @@ TEST_F(ButtonPaintTest, NormalHotPressedFocusedAndDisabledLooks) {
 }
 
 TEST_F(ButtonPaintTest, SetStatePaintsAtOnce) {
-  skintest::PumpMessages(50);
+  skintest::PumpMessages();
   ValidateRect(button_, nullptr);
   SendMessageW(button_, BM_SETSTATE, 1, 0);
   Picture screen = skintest::ReadWindowDc(button_);
@@ -227,7 +228,7 @@ TEST_F(ButtonPaintTest, SetStatePaintsAtOnce) {
 // What the screen shows of a window once `looks` holds, messages flowing
 // meanwhile; the last picture when it never did.
 template <typename Looks>
-Picture ScreenWhen(HWND window, Looks looks, int ms = 5000) {
+Picture ScreenWhen(HWND window, Looks looks, int ms = testsupport::kLongWaitMs) {
   const DWORD until = GetTickCount() + ms;
   for (;;) {
     skintest::PumpMessages();

@@ -20,12 +20,11 @@
 #include "ui/Slider.h"
 #include "ui/Subclass.h"
 #include "ui/Window.h"
-#include "ui/tests/support/Pump.h"
+#include "ui/base/tests/support/Pump.h"
 
 namespace {
 
-using testsupport::Pump;
-using testsupport::PumpUntil;
+using testsupport::PumpFor;
 
 std::vector<std::string> g_events;
 
@@ -89,7 +88,7 @@ class FormKindsTest : public testing::Test {
     g_events.clear();
     w_ = ui::Window::Load(kForm);
     ASSERT_NE(w_, nullptr);
-    Pump(50);
+    ui::PumpPendingMessages();
     g_events.clear();
   }
   void TearDown() override {
@@ -110,7 +109,7 @@ class FormKindsTest : public testing::Test {
   void Key(WPARAM key) const {
     PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
     PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000000);
-    Pump(30);
+    ui::PumpPendingMessages();
   }
   ui::Window* w_ = nullptr;
 };
@@ -154,8 +153,8 @@ TEST_F(FormKindsTest, UserActionsReachTheirHandlersWithControlAndValue) {
   const LPARAM at = MAKELPARAM(row.left + 10, (row.top + row.bottom) / 2);
   PostMessageW(C("列表"), WM_RBUTTONUP, 0, at);
   SendMessageW(C("列表"), WM_RBUTTONDOWN, MK_RBUTTON, at);
-  Pump(30);
-  EXPECT_NE(std::find(g_events.begin(), g_events.end(), "列表 rclick 0 0"), g_events.end());
+  EXPECT_TRUE(PumpFor("the list's right click",
+                      [] { return std::find(g_events.begin(), g_events.end(), "列表 rclick 0 0") != g_events.end(); }));
   // Edit box: getting the focus.
   SetFocus(C("编辑"));
   EXPECT_EQ(g_events.back(), "编辑 focus 0 0");

@@ -18,13 +18,15 @@
 #include "ui/TextDropTarget.h"
 #include "ui/base/WideText.h"
 #include "ui/tests/support/DialogDriver.h"
-#include "ui/tests/support/Pump.h"
+#include "ui/tests/support/FolderTree.h"
+#include "ui/base/tests/support/Pump.h"
+#include "ui/tests/support/TempFolder.h"
 
 namespace {
 
 using testsupport::DialogDriver;
 using testsupport::PressDialogButton;
-using testsupport::PumpUntil;
+using testsupport::PumpFor;
 
 HWND NewWindow() {
   static const wchar_t* cls = [] {
@@ -88,7 +90,7 @@ TEST_F(ShellPlumbingTest, ViewerChainIsJoinedForwardedRepairedAndLeft) {
 
   // A change reaches every viewer in the chain, Chinese intact.
   ASSERT_TRUE(Copy("地址 http://v.example.com/a.flv"));
-  ASSERT_TRUE(PumpUntil([&] { return !last.seen.empty(); }, 3000));
+  ASSERT_TRUE(PumpFor("the change to reach the last viewer", [&] { return !last.seen.empty(); }));
   ASSERT_EQ(head.seen.size(), 1u);
   EXPECT_EQ(head.seen[0], "地址 http://v.example.com/a.flv");
   EXPECT_EQ(middle.seen.size(), 1u);
@@ -98,7 +100,7 @@ TEST_F(ShellPlumbingTest, ViewerChainIsJoinedForwardedRepairedAndLeft) {
   middle.viewer.Leave();
   EXPECT_EQ(head.viewer.Next(), last.hwnd);
   ASSERT_TRUE(Copy("第二次"));
-  ASSERT_TRUE(PumpUntil([&] { return last.seen.size() == 2; }, 3000));
+  ASSERT_TRUE(PumpFor("the second change to reach the last viewer", [&] { return last.seen.size() == 2; }));
   EXPECT_EQ(head.seen.back(), "第二次");
   EXPECT_EQ(middle.seen.size(), 1u);
 
@@ -111,7 +113,7 @@ TEST_F(ShellPlumbingTest, ViewerChainIsJoinedForwardedRepairedAndLeft) {
   DestroyWindow(doomed.hwnd);
   EXPECT_FALSE(doomed.viewer.Joined());
   ASSERT_TRUE(Copy("第三次"));
-  ASSERT_TRUE(PumpUntil([&] { return last.seen.size() == 3; }, 3000));
+  ASSERT_TRUE(PumpFor("the third change to reach the last viewer", [&] { return last.seen.size() == 3; }));
   EXPECT_EQ(last.seen.back(), "第三次");
   EXPECT_EQ(head.seen.size(), 2u);
   EXPECT_TRUE(doomed.seen.empty());
@@ -204,19 +206,8 @@ BOOL CALLBACK FindFolderTitle(HWND child, LPARAM found) {
   return TRUE;
 }
 
-// A folder of the temporary folder with a Chinese name, created afresh.
-std::wstring ChineseFolder(const wchar_t* name) {
-  wchar_t temp[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, temp);
-  wchar_t longTemp[MAX_PATH] = {};
-  GetLongPathNameW(temp, longTemp, MAX_PATH);
-  const std::wstring folder = std::wstring(longTemp) + name;
-  CreateDirectoryW(folder.c_str(), nullptr);
-  return folder;
-}
-
 TEST_F(ShellPlumbingTest, OpenFileDialogShowsTitleAndFilterPairsAndReturnsTheChoice) {
-  const std::wstring folder = ChineseFolder(L"打开测试");
+  const std::wstring folder = testsupport::FolderInTemp(L"打开测试");
   const std::wstring file = folder + L"\\影片.mp4";
   CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   wchar_t cwdBefore[MAX_PATH] = {};
@@ -226,7 +217,7 @@ TEST_F(ShellPlumbingTest, OpenFileDialogShowsTitleAndFilterPairsAndReturnsTheCho
   std::vector<std::wstring> types;
   std::string chosen;
   {
-    DialogDriver driver([&](HWND dialog) {
+    DialogDriver driver("the type box's items", testsupport::OpenFileDialogReady, [&](HWND dialog) {
       caption = TextOf(dialog);
       HWND typeBox = GetDlgItem(dialog, cmb1);
       const int count = static_cast<int>(SendMessageW(typeBox, CB_GETCOUNT, 0, 0));
@@ -250,29 +241,33 @@ TEST_F(ShellPlumbingTest, OpenFileDialogShowsTitleAndFilterPairsAndReturnsTheCho
   GetCurrentDirectoryW(MAX_PATH, cwdAfter);
   EXPECT_STREQ(cwdAfter, cwdBefore);
 
-  DialogDriver cancel([](HWND dialog) { PressDialogButton(dialog, IDCANCEL); });
+  DialogDriver cancel("the Cancel button", testsupport::ButtonReady(IDCANCEL), testsupport::Pressing(IDCANCEL));
   EXPECT_EQ(ui::ChooseOpenFile(nullptr, "打开可播放文件", "*.mp4;*.flv|*.mp4;*.flv"), "");
   EXPECT_TRUE(cancel.Acted());
 }
 
+// The folder is chosen in the dialog's tree even when the temporary folder
+// above it changed just before, as the other tests change it.
 TEST_F(ShellPlumbingTest, FolderDialogShowsTitleAndReturnsTheChoiceOrNothing) {
-  const std::wstring folder = ChineseFolder(L"保存目录");
+  const std::wstring folder = testsupport::FolderInTemp(L"保存目录");
   bool titleShown = false;
+  std::string selection;
   std::string chosen;
   {
-    DialogDriver driver([&](HWND dialog) {
+    DialogDriver driver("the folder tree", testsupport::FolderTreeReady, [&](HWND dialog) {
       EnumChildWindows(dialog, FindFolderTitle, reinterpret_cast<LPARAM>(&titleShown));
-      SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
-      Sleep(200);
-      PressDialogButton(dialog, IDOK);
+      selection = testsupport::SelectInFolderTree(dialog, folder);
+      PressDialogButton(dialog, selection.empty() ? IDOK : IDCANCEL);
     });
+    testsupport::AddAndDeleteAFile(testsupport::TempFolder());
     chosen = ui::ChooseFolder(nullptr, "选择视频保存目录");
     EXPECT_TRUE(driver.Acted());
   }
   EXPECT_TRUE(titleShown);
+  EXPECT_EQ(selection, "");
   EXPECT_EQ(chosen, ui::ToGbk(folder));
 
-  DialogDriver cancel([](HWND dialog) { PressDialogButton(dialog, IDCANCEL); });
+  DialogDriver cancel("the Cancel button", testsupport::ButtonReady(IDCANCEL), testsupport::Pressing(IDCANCEL));
   EXPECT_EQ(ui::ChooseFolder(nullptr, "选择视频保存目录"), "");
   EXPECT_TRUE(cancel.Acted());
 }

@@ -14,7 +14,8 @@
 #include "ui/WebBrowserBox.h"
 #include "ui/CheckBox.h"
 #include "ui/Window.h"
-#include "ui/tests/support/Pump.h"
+#include "ui/base/tests/support/Pump.h"
+#include "ui/tests/support/WindowDriver.h"
 
 namespace {
 
@@ -97,12 +98,11 @@ TEST_F(WindowTest, HandCursorOverMarkedControlsOnly) {
 TEST_F(WindowTest, TimerTicksAndTakesANewInterval) {
   ui::Timer timer = w_->GetTimer("钟");
   EXPECT_EQ(timer.Interval(), 50);
-  Pump(300);
-  EXPECT_GE(std::count(g_events.begin(), g_events.end(), "tick:0"), 2);
+  ASSERT_TRUE(testsupport::PumpFor("two ticks", [] { return std::count(g_events.begin(), g_events.end(), "tick:0") >= 2; }));
   timer.SetInterval(5000);
   EXPECT_EQ(timer.Interval(), 5000);
   g_events.clear();
-  Pump(200);
+  Pump(200);  // no tick meanwhile
   EXPECT_EQ(std::count(g_events.begin(), g_events.end(), "tick:0"), 0);
 }
 
@@ -132,23 +132,17 @@ TEST_F(WindowTest, PopupMenuShowsEnabledStateAndRunsTheChosenItem) {
   w_->SetMenuItemEnabled("菜单", "甲", false);
   EXPECT_FALSE(w_->MenuItemEnabled("菜单", "甲"));
   std::atomic<UINT> firstState{0xFFFF};
-  std::thread chooser([&] {
-    HWND menuWindow = nullptr;
-    for (int i = 0; i < 200 && !menuWindow; ++i, Sleep(10)) menuWindow = FindWindowW(L"#32768", nullptr);
-    if (!menuWindow) return;
+  testsupport::WindowDriver chooser(L"#32768", "the menu's items", testsupport::MenuReady, [&](HWND menuWindow) {
     HMENU menu = (HMENU)SendMessageW(menuWindow, MN_GETHMENU, 0, 0);
     firstState = GetMenuState(menu, 0, MF_BYPOSITION);
     // Down twice skips the greyed item and the separator; Enter picks 乙.
-    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
-      PostMessageW(menuWindow, WM_KEYDOWN, key, 0);
-      Sleep(30);
-    }
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(menuWindow, WM_KEYDOWN, key, 0);
   });
   // The menu opens at the pointer; a pointer resting over an item would
   // select it before the keys arrive, so it starts off in the corner.
   SetCursorPos(0, 0);
   w_->PopupMenu("菜单");
-  chooser.join();
+  EXPECT_TRUE(chooser.Acted());
   EXPECT_TRUE(firstState & MF_GRAYED);
   // The form's timer may tick meanwhile; of the menu, exactly the chosen item ran.
   std::vector<std::string> items;
@@ -173,7 +167,7 @@ TEST_F(WindowTest, ModalWindowDisablesItsOwnerUntilItCloses) {
   std::atomic<bool> ownerWasDisabled{false};
   std::thread closer([&] {
     HWND owned = nullptr;
-    for (int i = 0; i < 300 && !owned; ++i, Sleep(10)) owned = FindWindowW(ui::Window::ClassName(), L"子窗口");
+    testsupport::PollUntil([&] { return (owned = FindWindowW(ui::Window::ClassName(), L"子窗口")) != nullptr; });
     ownerWasDisabled = !IsWindowEnabled(w_->Hwnd());
     if (owned) PostMessageW(owned, WM_CLOSE, 0, 0);
   });
@@ -208,7 +202,7 @@ void CountTick(ui::Window&, ui::Event&) { ++g_ticks; }
 void CALLBACK ProbeTick(HWND, UINT, UINT_PTR, DWORD) { g_probeTicked = true; }
 void WaitInCreated(ui::Window&, ui::Event&) {
   const UINT_PTR probe = SetTimer(nullptr, 0, 30, ProbeTick);
-  testsupport::PumpUntil([] { return g_probeTicked; }, 10000);
+  testsupport::PumpUntil([] { return g_probeTicked; });
   KillTimer(nullptr, probe);
   g_ticksDuringCreated = g_probeTicked ? g_ticks : -1;
 }
@@ -221,7 +215,7 @@ TEST(WindowLoad, TimersTickOnlyAfterTheCreatedHandler) {
   ui::Window* w = ui::Window::Load(kWaitingForm);
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(g_ticksDuringCreated, 0) << "-1: the handler's own timer never ticked";
-  EXPECT_TRUE(testsupport::PumpUntil([] { return g_ticks > 0; }, 10000)) << "the form's timer never started";
+  EXPECT_TRUE(testsupport::PumpFor("the form's timer to tick", [] { return g_ticks > 0; }));
   DestroyWindow(w->Hwnd());
   testsupport::DropQuit();
 }
@@ -235,7 +229,7 @@ TEST(RunOnWindowThread, RunsTheWorkThereAndWaitsForIt) {
     done = true;
   });
   // The window thread serves the request while it waits for the worker.
-  testsupport::PumpUntil([&] { return done.load(); }, 5000);
+  EXPECT_TRUE(testsupport::PumpFor("the worker's work on the window thread", [&] { return done.load(); }));
   worker.join();
   EXPECT_TRUE(ranOnWindowThread);
 }

@@ -11,12 +11,11 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
-import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
-from wine_program import SimulatorTestCase, answer_boxes_until_ended, wait_for  # noqa: E402
+from wine_program import (SURROGATE, SimulatorTestCase, WindowProbe, answer_boxes_until_ended,  # noqa: E402
+                          end_images, run_tests, wait_for, wait_until)
 
 ARGS = None
 WAITING_TEXT = "系统检测到有 2 个文件需更新！ "
@@ -45,8 +44,7 @@ class UpdateEndToEndTest(SimulatorTestCase):
                 p.wait()
         # The updater started by the main program, and the main program started
         # by the updater, are no children of this test.
-        for name in ("Quenlo.exe", "Tavrin.exe"):
-            subprocess.run([ARGS.wine_run, "taskkill", "/f", "/im", name], capture_output=True, check=False)
+        end_images(ARGS.wine_run, "Quenlo.exe", "Tavrin.exe", SURROGATE)
         shutil.rmtree(self.root, ignore_errors=True)
 
     def run_program(self, name, *args):
@@ -62,11 +60,9 @@ class UpdateEndToEndTest(SimulatorTestCase):
             return None
         return done.stdout.decode("gbk").replace("\r\n", "\n").split("\n")
 
-    def wait_for_window(self, seconds=20):
-        """The probe's lines once the updater's window shows, or []."""
-        state = []
-        wait_for(lambda: state.extend(self.probe("state") or []) or state, seconds)
-        return state
+    def wait_for_window(self):
+        """The probe's lines once the updater's window shows."""
+        return wait_until("the updater's window", lambda: self.probe("state"))
 
     def count(self, prefix):
         return len(self.sim.state.matching(prefix.encode("gbk")))
@@ -92,36 +88,35 @@ class UpdateEndToEndTest(SimulatorTestCase):
             "faults": {"/VelkDown/up/Play.dll.upd": "stall=2"}})
 
         main = self.run_program("Tavrin.exe")
-        self.assertTrue(wait_for(lambda: self.count("/VelkDown/up/sj.txt") >= 1, 40), self.sim.state.log_json())
-        time.sleep(1)
-        self.assertTrue(answer_boxes_until_ended(ARGS.wine_run, ARGS.probe, main, 20),
+        WindowProbe(ARGS.wine_run, ARGS.probe).wait_until("the update notice", lambda look: look.boxes)
+        self.assertTrue(answer_boxes_until_ended(ARGS.wine_run, ARGS.probe, main),
                         "the main program did not end after the notice")
         self.assertEqual(main.returncode, 0)
         # The updater reads the list from the folder it was given.
-        self.assertTrue(wait_for(lambda: self.count("/VelkDown/up/sj.txt") >= 2, 30), self.sim.state.log_json())
+        wait_until("the updater's request for the list", lambda: self.count("/VelkDown/up/sj.txt") >= 2,
+                   detail=self.sim.state.log_json)
         self.sim.state.apply({"版本": "1.0"})  # the new main program finds no update
 
         state = self.wait_for_window()
         self.assertEqual(state[:4], [WAITING_TEXT, "初始化完成，正等待您的指定！", "立即更新|on", "退出|on"])
-        time.sleep(0.5)
         self.shot("updater-waiting.png")
 
         self.probe("click", "0")
-        self.assertTrue(wait_for(lambda: self.count("/VelkDown/up/Play.dll.upd") >= 1, 20), self.sim.state.log_json())
-        time.sleep(0.8)
-        state = self.probe("state")
+        # The second file's answer stalls: the window shows its work meanwhile.
+        wait_until("the request for the second file", lambda: self.count("/VelkDown/up/Play.dll.upd") >= 1,
+                   detail=self.sim.state.log_json)
+        state = wait_until("the updater at work on the second file",
+                           lambda: (s := self.probe("state")) and s[0] == "正在更新第 2 个文件， 当前已完成： " and s)
         self.shot("updater-updating.png")
-        self.assertIsNotNone(state)
-        self.assertEqual(state[0], "正在更新第 2 个文件， 当前已完成： ")
         self.assertRegex(state[1], r"^  文件大小:\d+(\.\d+)?KB  已下载:\d+(\.\d+)?KB  $")
         self.assertEqual(state[2:4], ["正在更新|off", "退出|off"])
 
         # Done: the window goes and the new main program asks the service again.
-        if not wait_for(lambda: self.probe("state") is None, 30):
+        if not wait_for(lambda: self.probe("state") is None):
             self.shot("updater-stayed.png")
             self.fail(f"the updater window stayed: {self.probe('state')} {os.listdir(self.folder)}")
-        self.assertTrue(wait_for(lambda: self.count("/VelkDown/index.Asp?A=GetuSer") >= 1, 40),
-                        self.sim.state.log_json())
+        wait_until("the new main program's user lookup", lambda: self.count("/VelkDown/index.Asp?A=GetuSer") >= 1,
+                   detail=self.sim.state.log_json)
         self.assertEqual(self.count("/VelkDown/up/sj.txt"), 3)
         self.assertEqual(self.count("/VelkDown/up/Tavrin.exe.upd"), 1)
         self.assertEqual(read(os.path.join(self.folder, "Tavrin.exe")), new_main)
@@ -130,9 +125,9 @@ class UpdateEndToEndTest(SimulatorTestCase):
 
     def test_the_argument_needs_six_bytes(self):
         short = self.run_program("Quenlo.exe", "abcde")
-        time.sleep(2)
+        WindowProbe(ARGS.wine_run, ARGS.probe).wait_until("the updater's message", lambda look: look.boxes)
         self.shot("updater-needs-main-program.png", crop=())
-        self.assertTrue(answer_boxes_until_ended(ARGS.wine_run, ARGS.probe, short, 20),
+        self.assertTrue(answer_boxes_until_ended(ARGS.wine_run, ARGS.probe, short),
                         "the updater did not end after its message")
         self.assertEqual(short.returncode, 0)
         # Six bytes are taken: the list cannot be fetched, so nothing is to be updated.
@@ -152,7 +147,7 @@ def main():
     parser.add_argument("--shots", required=True)
     ARGS, rest = parser.parse_known_args()
     SimulatorTestCase.port, SimulatorTestCase.shots = ARGS.port, ARGS.shots
-    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+    run_tests([sys.argv[0]] + rest)
 
 
 if __name__ == "__main__":

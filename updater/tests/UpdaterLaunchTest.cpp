@@ -8,25 +8,27 @@
 #include "updater/CommandLine.h"
 #include "updater/Processes.h"
 #include "updater/UpdaterLaunch.h"
+#include "ui/base/tests/support/Pump.h"
 
 namespace updater {
 namespace {
 
-// The command line the test program saw, once it has written it (GBK); "<none>" after 10 s.
+// The command line the test program saw, once it has written it (GBK); else
+// what the wait gave up on.
 std::string EchoedCommandLine(const std::string& program) {
   const std::wstring file = ui::ToWide(program + ".args");
-  for (int i = 0; i < 100; ++i, Sleep(100)) {
+  std::wstring line;
+  const bool written = testsupport::PollUntil([&] {
     HANDLE f = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) continue;
-    std::wstring line(4096, L'\0');
+    if (f == INVALID_HANDLE_VALUE) return false;
+    line.assign(4096, L'\0');
     DWORD got = 0;
     ReadFile(f, line.data(), static_cast<DWORD>(line.size() * sizeof(wchar_t)), &got, nullptr);
     CloseHandle(f);
-    if (got == 0) continue;
     line.resize(got / sizeof(wchar_t));
-    return ui::ToGbk(line);
-  }
-  return "<none>";
+    return got > 0;
+  });
+  return written ? ui::ToGbk(line) : "<" + testsupport::GaveUpWaitingFor(program + ".args") + ">";
 }
 
 class UpdaterLaunchTest : public ::testing::Test {
@@ -37,8 +39,15 @@ class UpdaterLaunchTest : public ::testing::Test {
     folder = ui::ToGbk(temp) + "启动 测试 " + std::to_string(GetCurrentProcessId());
     CreateDirectoryW(ui::ToWide(folder).c_str(), nullptr);
   }
+  // A started program holds its file until it has ended: the next test must
+  // not find it there.
   void TearDown() override {
-    for (const std::string& f : made) DeleteFileW(ui::ToWide(f).c_str());
+    EXPECT_TRUE(testsupport::PollUntil([&] {
+      bool gone = true;
+      for (const std::string& f : made)
+        gone = (DeleteFileW(ui::ToWide(f).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) && gone;
+      return gone;
+    })) << testsupport::GaveUpWaitingFor("the started programs to end and their files to go");
     RemoveDirectoryW(ui::ToWide(folder).c_str());
   }
   std::string Place(const std::string& name) {

@@ -9,7 +9,7 @@
 #include "ui/base/WideText.h"
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/base/tests/support/FileBytes.h"
-#include "ui/tests/support/Pump.h"
+#include "ui/base/tests/support/Pump.h"
 #include "updater/UpdaterGlobals.h"
 #include "updater/UpdaterWindow.h"
 
@@ -38,10 +38,10 @@ TEST(UpdaterWindow, AFirstProgramThatCannotBeStartedIsToldAndTheWindowStaysWithI
   ui::Event click{ui::EventType::Click};
   StartUpdate(*w, click);
 
-  ASSERT_TRUE(watcher.WaitFor(1, 30000)) << "no message";
+  ASSERT_TRUE(watcher.WaitFor(1));
   EXPECT_EQ(watcher.Seen()[0].title, "温馨提示：");
   EXPECT_EQ(watcher.Seen()[0].text, "文件已更新，但主程序无法启动，请手动启动！");
-  EXPECT_TRUE(testsupport::PumpUntil([w] { return w->Get<ui::Control>("退出").Enabled(); }, 10000));
+  EXPECT_TRUE(testsupport::PumpFor("退出 to be enabled again", [w] { return w->Get<ui::Control>("退出").Enabled(); }));
   EXPECT_TRUE(IsWindow(w->Hwnd()));
   EXPECT_EQ(testsupport::ReadAll(program), "FILE:坏程序.exe");
   DeleteFileW(ui::ToWide(program).c_str());

@@ -13,6 +13,7 @@
 
 #include "web/WebRequestJob.h"
 #include "web/tests/support/Simulator.h"
+#include "ui/base/tests/support/Pump.h"
 
 namespace web {
 namespace {
@@ -225,14 +226,10 @@ TEST_F(WebRequestTest, GivenUpWorkerClosesItsOwnHandlesAndStoresNoCookie) {
   // The server answers, with a cookie, only after the caller has given up.
   EXPECT_EQ(RunWebRequest(sim.Url("echo?t=late&stall=3&setcookie=1"), "", "", "", "", "", "", 1), "");
   const DWORD caller = GetCurrentThreadId();
-  const DWORD until = GetTickCount() + 8000;
-  for (;;) {
-    {
-      std::lock_guard<std::mutex> guard(g_callsLock);
-      if (g_closes.size() >= 3 || (int)(until - GetTickCount()) <= 0) break;
-    }
-    Sleep(20);
-  }
+  testsupport::PollUntil([] {
+    std::lock_guard<std::mutex> guard(g_callsLock);
+    return g_closes.size() >= 3;
+  });
   HookImport("InternetCloseHandle", reinterpret_cast<void*>(g_realClose), reinterpret_cast<void*>(RecordClose));
   HookImport("InternetSetCookieA", reinterpret_cast<void*>(g_realSetCookie), reinterpret_cast<void*>(RecordSetCookie));
   ForgetCookies("http://127.0.0.1");

@@ -7,18 +7,9 @@
 #include <stdexcept>
 
 #include "ui/base/WorkerThread.h"
+#include "ui/base/tests/support/Pump.h"
 
 namespace {
-
-// Waits until the condition holds or ms milliseconds have passed.
-template <typename Condition>
-bool WaitUntil(Condition done, int ms) {
-  for (const DWORD until = GetTickCount() + ms; !done();) {
-    if (static_cast<int>(until - GetTickCount()) <= 0) return false;
-    Sleep(5);
-  }
-  return true;
-}
 
 TEST(WorkerThread, WhatTheWorkThrowsEndsInItsFailureHandlerOnItsThread) {
   std::atomic<DWORD> failedOn{0};
@@ -32,7 +23,7 @@ TEST(WorkerThread, WhatTheWorkThrowsEndsInItsFailureHandlerOnItsThread) {
   });
   const ui::WorkerThread silent = ui::WorkerThread::Start([] { throw "no handler"; });
   ASSERT_TRUE(standard && other && silent);
-  ASSERT_TRUE(WaitUntil([] { return ui::RunningWorkers() == 0; }, 20000))
+  ASSERT_TRUE(testsupport::PollUntil([] { return ui::RunningWorkers() == 0; }))
       << ui::RunningWorkers() << " workers still running";
   EXPECT_EQ(failures.load(), 2);
   EXPECT_EQ(failedOn.load(), standard.Id());
@@ -41,7 +32,7 @@ TEST(WorkerThread, WhatTheWorkThrowsEndsInItsFailureHandlerOnItsThread) {
   // A work that returns does not run its failure handler.
   bool failed = false, ran = false;
   const ui::WorkerThread fine = ui::WorkerThread::Start([&] { ran = true; }, [&] { failed = true; });
-  ASSERT_EQ(WaitForSingleObject(fine.Handle(), 20000), WAIT_OBJECT_0);
+  ASSERT_EQ(WaitForSingleObject(fine.Handle(), testsupport::kLongWaitMs), WAIT_OBJECT_0);
   EXPECT_TRUE(ran);
   EXPECT_FALSE(failed);
 }

@@ -9,7 +9,7 @@
 
 #include "ui/App.h"
 #include "ui/Window.h"
-#include "ui/tests/support/Pump.h"
+#include "ui/base/tests/support/Pump.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ TEST(LayerInADll, ProgramAndDllWindowsLiveSideBySide) {
 
   // Closing the DLL's only window leaves the program and its loop running.
   SendMessageW(dllWindow, WM_CLOSE, 0, 0);
-  testsupport::Pump(50);
+  ui::PumpPendingMessages();
   EXPECT_FALSE(IsWindow(dllWindow));
   EXPECT_TRUE(IsWindow(own->Hwnd()));
   EXPECT_FALSE(QuitPending());

@@ -2,8 +2,10 @@
 #include "DialogWatcher.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "ui/base/WideText.h"
+#include "ui/base/tests/support/Utf8Text.h"
 
 namespace testsupport {
 
@@ -12,6 +14,41 @@ std::string WindowTextOf(HWND hwnd) {
   wchar_t buf[2048] = {};
   GetWindowTextW(hwnd, buf, 2048);
   return ui::ToGbk(buf);
+}
+
+// A visible dialog (#32770) of this process.
+bool IsOwnDialog(HWND hwnd) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != GetCurrentProcessId() || !IsWindowVisible(hwnd)) return false;
+  wchar_t cls[64] = {};
+  GetClassNameW(hwnd, cls, 64);
+  return wcscmp(cls, L"#32770") == 0;
+}
+
+SeenDialog Read(HWND dialog) {
+  SeenDialog d;
+  d.title = WindowTextOf(dialog);
+  if (HWND text = GetDlgItem(dialog, 0xFFFF)) d.text = WindowTextOf(text);
+  return d;
+}
+
+void Press(HWND dialog, int id) {
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
+}
+
+std::string Line(const SeenDialog& d) { return "[" + GbkToUtf8(d.title) + "] " + GbkToUtf8(d.text) + "\n"; }
+
+BOOL CALLBACK CloseStray(HWND hwnd, LPARAM out) {
+  if (!IsOwnDialog(hwnd)) return TRUE;
+  *reinterpret_cast<std::string*>(out) += Line(Read(hwnd));
+  const int ids[] = {IDCANCEL, IDNO, IDOK};
+  const int* id = std::find_if(std::begin(ids), std::end(ids), [&](int i) { return GetDlgItem(hwnd, i) != nullptr; });
+  if (id != std::end(ids))
+    Press(hwnd, *id);
+  else
+    PostMessageW(hwnd, WM_CLOSE, 0, 0);
+  return TRUE;
 }
 }  // namespace
 
@@ -37,41 +74,38 @@ void DialogWatcher::Clear() {
   seen_.clear();
 }
 
-bool DialogWatcher::WaitFor(size_t count, int ms) const {
-  DWORD until = GetTickCount() + ms;
-  for (;;) {
-    {
-      std::lock_guard<std::mutex> g(lock_);
-      if (seen_.size() >= count) return true;
-    }
-    if ((int)(until - GetTickCount()) <= 0) return false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(10);
-  }
+testing::AssertionResult DialogWatcher::WaitFor(size_t count, int ms) const {
+  const auto answered = [this] {
+    std::lock_guard<std::mutex> g(lock_);
+    return seen_.size();
+  };
+  if (PumpUntil([&] { return answered() >= count; }, ms)) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << GaveUpWaitingFor(std::to_string(count) + " message box(es)", ms)
+                                     << "; answered " << answered() << ":\n" << Describe();
+}
+
+std::string CloseStrayDialogs() {
+  std::string said;
+  EnumWindows(CloseStray, reinterpret_cast<LPARAM>(&said));
+  return said;
+}
+
+std::string DialogWatcher::Describe() const {
+  std::string out;
+  for (const SeenDialog& d : Seen()) out += Line(d);
+  return out;
 }
 
 BOOL CALLBACK DialogWatcher::OnWindow(HWND hwnd, LPARAM param) {
   auto* self = reinterpret_cast<DialogWatcher*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != GetCurrentProcessId() || !IsWindowVisible(hwnd)) return TRUE;
-  wchar_t cls[64] = {};
-  GetClassNameW(hwnd, cls, 64);
-  if (wcscmp(cls, L"#32770") != 0) return TRUE;
+  if (!IsOwnDialog(hwnd)) return TRUE;
   int answer;
   {
     std::lock_guard<std::mutex> g(self->lock_);
     if (std::find(self->answered_.begin(), self->answered_.end(), hwnd) != self->answered_.end()) return TRUE;
     answer = self->answer_;
   }
-  SeenDialog d;
-  d.title = WindowTextOf(hwnd);
-  HWND text = GetDlgItem(hwnd, 0xFFFF);
-  if (text) d.text = WindowTextOf(text);
+  const SeenDialog d = Read(hwnd);
   int id = answer;
   if (!GetDlgItem(hwnd, id)) id = GetDlgItem(hwnd, IDOK) ? IDOK : IDCANCEL;
   {
@@ -79,7 +113,7 @@ BOOL CALLBACK DialogWatcher::OnWindow(HWND hwnd, LPARAM param) {
     self->answered_.push_back(hwnd);
     self->seen_.push_back(d);
   }
-  PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(hwnd, id));
+  Press(hwnd, id);
   return TRUE;
 }
 

@@ -2,10 +2,14 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "ui/base/tests/support/Pump.h"
 
 namespace testsupport {
 
@@ -26,10 +30,13 @@ class DialogWatcher {
 
   void SetAnswer(int answer);
   std::vector<SeenDialog> Seen() const;
-  // Waits up to ms milliseconds (pumping this thread's messages) until at
-  // least count dialogs were answered; true when they were.
-  bool WaitFor(size_t count, int ms) const;
+  // Waits (pumping this thread's messages) until at least count dialogs were
+  // answered; on giving up it says what it waited for and what it saw.
+  testing::AssertionResult WaitFor(size_t count, int ms = kLongWaitMs) const;
   void Clear();
+  // What the answered dialogs said, one "[title] text" line each in UTF-8; for the
+  // message of a test that saw a box it did not expect.
+  std::string Describe() const;
 
  private:
   void Run();
@@ -42,5 +49,9 @@ class DialogWatcher {
   volatile bool stop_ = false;
   std::thread thread_;
 };
+
+// Closes the dialogs that this process still shows, for a fixture's end: what
+// they said, one "[title] text" line each in UTF-8; empty when there were none.
+std::string CloseStrayDialogs();
 
 }  // namespace testsupport

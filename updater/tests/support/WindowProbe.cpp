@@ -1,4 +1,8 @@
-// Looks into the updater's window from outside, for the end-to-end test:
+// Looks into the programs' windows from outside, for the end-to-end tests:
+//   WindowProbe forms        lists the program's visible windows with their
+//                            controls, toolbar buttons, list rows, pop-up menu
+//                            items and message boxes, with screen rectangles
+//                            (UTF-8; the lines are described in FormListing.cpp)
 //   WindowProbe state        prints the bar's overlay text, 标签2's text, the
 //                            captions of the two buttons and whether they are
 //                            enabled, one per line (GBK); exit code 1 when
@@ -12,24 +16,20 @@
 #include <string>
 #include <vector>
 
+#include "updater/tests/support/FormListing.h"
+#include "updater/tests/support/ProbeHookClient.h"
+#include "updater/tests/support/ProbeText.h"
+
 namespace {
+
+using probe::ClassOf;
+using probe::Gbk;
+using probe::TextOf;
 
 struct Found {
   HWND window = nullptr, bar = nullptr;
   std::vector<HWND> labels, buttons;
 };
-
-std::wstring ClassOf(HWND w) {
-  wchar_t name[256] = {};
-  GetClassNameW(w, name, 255);
-  return name;
-}
-
-std::wstring TextOf(HWND w) {
-  wchar_t text[512] = {};
-  GetWindowTextW(w, text, 511);
-  return text;
-}
 
 // The updater's window: a form of the window layer without caption text.
 BOOL CALLBACK FindUpdater(HWND w, LPARAM lp) {
@@ -47,40 +47,6 @@ BOOL CALLBACK SortChild(HWND w, LPARAM lp) {
   return TRUE;
 }
 
-std::string Gbk(const std::wstring& text) {
-  const int n = WideCharToMultiByte(936, 0, text.data(), (int)text.size(), nullptr, 0, nullptr, nullptr);
-  std::string out(n, '\0');
-  WideCharToMultiByte(936, 0, text.data(), (int)text.size(), out.data(), n, nullptr, nullptr);
-  return out;
-}
-
-// The bar's text, read inside the updater through the hook library.
-std::string BarText(HWND bar) {
-  wchar_t folder[MAX_PATH];
-  GetModuleFileNameW(nullptr, folder, MAX_PATH);
-  *wcsrchr(folder, L'\\') = 0;
-  HMODULE hook = LoadLibraryW((std::wstring(folder) + L"\\ProbeHook.dll").c_str());
-  auto proc = (HOOKPROC)GetProcAddress(hook, "ProbeHookProc@12");
-  if (!proc) proc = (HOOKPROC)GetProcAddress(hook, "ProbeHookProc");
-  if (!proc) return "<no hook library>";
-  wchar_t path[MAX_PATH];
-  GetTempPathW(MAX_PATH, path);
-  wcscat(path, L"TavrinProbe.txt");
-  DeleteFileW(path);
-  HHOOK h = SetWindowsHookExW(WH_CALLWNDPROC, proc, hook, GetWindowThreadProcessId(bar, nullptr));
-  if (!h) return "<no hook>";
-  DWORD_PTR ignored = 0;
-  SendMessageTimeoutW(bar, RegisterWindowMessageW(L"TavrinProbeReadBarText"), 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
-  UnhookWindowsHookEx(h);
-  HANDLE f = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return "<no answer>";
-  char buffer[1024];
-  DWORD got = 0;
-  ReadFile(f, buffer, sizeof buffer, &got, nullptr);
-  CloseHandle(f);
-  return std::string(buffer, got);
-}
-
 // A message box: a visible dialog whose OK button can be pressed.
 BOOL CALLBACK FindMessageBox(HWND w, LPARAM lp) {
   if (ClassOf(w) != L"#32770" || !IsWindowVisible(w) || !GetDlgItem(w, IDOK)) return TRUE;
@@ -92,6 +58,11 @@ BOOL CALLBACK FindMessageBox(HWND w, LPARAM lp) {
 
 int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"state";
+  if (command == L"forms") {
+    const std::string out = probe::ListForms();
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return 0;
+  }
   if (command == L"answer") {
     HWND box = nullptr;
     EnumWindows(FindMessageBox, (LPARAM)&box);
@@ -108,7 +79,7 @@ int wmain(int argc, wchar_t** argv) {
     PostMessageW(found.buttons[_wtoi(argv[2]) ? 1 : 0], BM_CLICK, 0, 0);
     return 0;
   }
-  std::string out = BarText(found.bar) + "\n" + Gbk(TextOf(found.labels[1])) + "\n";
+  std::string out = probe::AskInside(found.bar, L"TavrinProbeReadBarText") + "\n" + Gbk(TextOf(found.labels[1])) + "\n";
   for (HWND b : found.buttons) out += Gbk(TextOf(b)) + (IsWindowEnabled(b) ? "|on\n" : "|off\n");
   std::fwrite(out.data(), 1, out.size(), stdout);
   return 0;

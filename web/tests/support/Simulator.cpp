@@ -47,15 +47,6 @@ std::string PercentEncode(const std::string& bytes) {
   return out;
 }
 
-std::string GbkToUtf8(const std::string& gbk) {
-  const std::wstring wide = ui::ToWide(gbk);
-  if (wide.empty()) return {};
-  int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(n, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &out[0], n, nullptr, nullptr);
-  return out;
-}
-
 Simulator::Simulator() {
   const char* file = std::getenv("TAVRIN_SIM_PORT_FILE");
   if (file) port_ = ReadPort(file);

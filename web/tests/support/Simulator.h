@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "ui/base/tests/support/Utf8Text.h"
+
 namespace testsupport {
 
 // The simulator started for the test run. Its port is read from the file
@@ -55,7 +57,5 @@ std::string VideoBytes(int64_t from, int64_t count);
 
 // Percent-encodes every byte outside the unreserved characters.
 std::string PercentEncode(const std::string& bytes);
-// GBK text to UTF-8.
-std::string GbkToUtf8(const std::string& gbk);
 
 }  // namespace testsupport
