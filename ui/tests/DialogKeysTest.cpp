@@ -7,6 +7,7 @@
 #include "ui/Window.h"
 #include "ui/base/KernelHandle.h"
 #include "ui/base/MessagePump.h"
+#include "ui/base/tests/support/Pump.h"
 
 namespace {
 
@@ -43,9 +44,7 @@ class DialogKeysTest : public testing::Test {
     if (ui::Window::Find("DialogKeysForm")) DestroyWindow(w_->Hwnd());
     DestroyWindow(signal_);
     ui::PumpPendingMessages();
-    MSG quit;
-    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    testsupport::DropQuit();
   }
   // A key as the keyboard gives it, to the focused control, then a message
   // behind it that says the wait has taken the key.
@@ -64,15 +63,18 @@ class DialogKeysTest : public testing::Test {
 TEST_F(DialogKeysTest, TabMovesBetweenControlsWhileTheThreadWaits) {
   SetFocus(C("第一"));
   PostKey(VK_TAB);
-  ASSERT_TRUE(ui::PumpingWait(20000, arrived_.Get())) << "the wait did not take the key within 20 s";
+  ASSERT_TRUE(ui::PumpingWait(testsupport::kLongWaitMs, arrived_.Get()))
+      << testsupport::GaveUpWaitingFor("the pumping wait to take the key");
   EXPECT_EQ(GetFocus(), C("第二"));
 
   // The waits of web requests and delays wait one step at a time; Tab goes
   // round to the first control.
   PostKey(VK_TAB);
   ui::PendingQuit quit;
-  for (int i = 0; i < 10 && ui::WaitOnceAndPump(arrived_.Get(), 20000, quit) != ui::Wake::Signalled; ++i) {
-  }
+  bool taken = false;
+  for (int i = 0; i < 10 && !taken; ++i)
+    taken = ui::WaitOnceAndPump(arrived_.Get(), testsupport::kLongWaitMs, quit) == ui::Wake::Signalled;
+  ASSERT_TRUE(taken) << testsupport::GaveUpWaitingFor("the one-step waits to take the key");
   EXPECT_EQ(GetFocus(), C("第一"));
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/base/KernelHandle.h"
+#include "ui/base/tests/support/Pump.h"
 
 namespace ui {
 namespace {
@@ -78,16 +79,18 @@ TEST_F(MessagePumpTest, EveryLoopAndWaitHandsEachMessageToTheFilterFirst) {
 
   // A wait on a handle that only the last message signals.
   PostThree();
-  ASSERT_TRUE(PumpingWait(20000, g_done)) << "the pumping wait never dispatched the last message";
+  ASSERT_TRUE(PumpingWait(testsupport::kLongWaitMs, g_done))
+      << testsupport::GaveUpWaitingFor("the pumping wait to dispatch the last message");
   ExpectFilteredThenDispatched("PumpingWait");
 
   PostThree();
   {
     PendingQuit quit;
     Wake woke = Wake::Messages;
-    for (int i = 0; i < 100 && WaitForSingleObject(g_done, 0) != WAIT_OBJECT_0; ++i)
-      woke = WaitOnceAndPump(g_done, 20000, quit);
-    ASSERT_EQ(WaitForSingleObject(g_done, 0), WAIT_OBJECT_0) << "the waits never dispatched the last message";
+    for (int i = 0; i < 10 && WaitForSingleObject(g_done, 0) != WAIT_OBJECT_0; ++i)
+      woke = WaitOnceAndPump(g_done, testsupport::kLongWaitMs, quit);
+    ASSERT_EQ(WaitForSingleObject(g_done, 0), WAIT_OBJECT_0)
+        << testsupport::GaveUpWaitingFor("the waits to dispatch the last message");
     EXPECT_EQ(woke, Wake::Messages);
   }
   ExpectFilteredThenDispatched("WaitOnceAndPump");
