@@ -10,6 +10,7 @@ namespace ui {
 class ComboBox : public Control {
  public:
   using Control::Control;
+  static bool Fits(const ControlKind& kind) { return &kind == &Kind::ComboBox; }
   int ItemCount() const { return (int)SendMessageW(hwnd_, CB_GETCOUNT, 0, 0); }
   // Appends an item; returns its index.
   int AddItem(const std::string& text, int value) const;

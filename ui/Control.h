@@ -11,6 +11,8 @@ namespace ui {
 class Control {
  public:
   explicit Control(HWND hwnd = nullptr) : hwnd_(hwnd) {}
+  // The kinds of rows the wrapper fits (Window::Get): this one every kind.
+  static bool Fits(const ControlKind&) { return true; }
   HWND Hwnd() const { return hwnd_; }
   explicit operator bool() const { return hwnd_ != nullptr; }
 

@@ -8,6 +8,7 @@ namespace ui {
 class EditBox : public Control {
  public:
   using Control::Control;
+  static bool Fits(const ControlKind& kind) { return &kind == &Kind::EditBox; }
   void SetReadOnly(bool on) const { SendMessageW(hwnd_, EM_SETREADONLY, on, 0); }
 };
 

@@ -8,6 +8,7 @@ namespace ui {
 class Label : public Control {
  public:
   using Control::Control;
+  static bool Fits(const ControlKind& kind) { return &kind == &Kind::Label; }
   // Rgb value, or kDefaultColour for the system's text colour.
   int TextColour() const;
   void SetTextColour(int colour) const;

@@ -12,6 +12,7 @@ namespace ui {
 class ListView : public Control {
  public:
   using Control::Control;
+  static bool Fits(const ControlKind& kind) { return &kind == &Kind::ListView; }
   int ColumnCount() const;
   std::string ColumnTitle(int column) const;
   int ColumnWidth(int column) const;

@@ -8,6 +8,7 @@ namespace ui {
 class PictureBox : public Control {
  public:
   using Control::Control;
+  static bool Fits(const ControlKind& kind) { return &kind == &Kind::PictureBox; }
   // Shows the icon or cursor resource of the form's module; 0 shows nothing.
   void SetPicture(int resourceId) const;
   bool HasPicture() const;

@@ -8,6 +8,7 @@ namespace ui {
 class Slider : public Control {
  public:
   using Control::Control;
+  static bool Fits(const ControlKind& kind) { return &kind == &Kind::Slider; }
   int Pos() const;
   // Sets the position from code: the user's change event does not fire.
   void SetPos(int pos) const;

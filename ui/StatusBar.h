@@ -8,6 +8,7 @@ namespace ui {
 class StatusBar : public Control {
  public:
   using Control::Control;
+  static bool Fits(const ControlKind& kind) { return &kind == &Kind::StatusBar; }
   void SetPanelText(int panel, const std::string& text) const;
   std::string PanelText(int panel) const;
 };

@@ -8,6 +8,7 @@ namespace ui {
 class Toolbar : public Control {
  public:
   using Control::Control;
+  static bool Fits(const ControlKind& kind) { return &kind == &Kind::Toolbar; }
   int ItemCount() const;
   std::string ItemText(int index) const;
   void SetItemText(int index, const std::string& text) const;

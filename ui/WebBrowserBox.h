@@ -7,6 +7,7 @@ namespace ui {
 class WebBrowserBox : public Control {
  public:
   using Control::Control;
+  static bool Fits(const ControlKind& kind) { return &kind == &Kind::WebBrowser; }
   // Creates the host window with its browser control; null when the host
   // cannot be had.
   static HWND Create(HWND parent, const Rect& rect, bool visible);
