@@ -32,4 +32,12 @@ class Control {
   HWND hwnd_;
 };
 
+// Base of the wrapper of one control kind: it fits the rows of that kind only.
+template <const ControlKind& K>
+class KindControl : public Control {
+ public:
+  using Control::Control;
+  static bool Fits(const ControlKind& kind) { return &kind == &K; }
+};
+
 }  // namespace ui

@@ -5,10 +5,9 @@
 
 namespace ui {
 
-class EditBox : public Control {
+class EditBox : public KindControl<Kind::EditBox> {
  public:
-  using Control::Control;
-  static bool Fits(const ControlKind& kind) { return &kind == &Kind::EditBox; }
+  using KindControl::KindControl;
   void SetReadOnly(bool on) const { SendMessageW(hwnd_, EM_SETREADONLY, on, 0); }
 };
 

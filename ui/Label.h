@@ -5,10 +5,9 @@
 
 namespace ui {
 
-class Label : public Control {
+class Label : public KindControl<Kind::Label> {
  public:
-  using Control::Control;
-  static bool Fits(const ControlKind& kind) { return &kind == &Kind::Label; }
+  using KindControl::KindControl;
   // Rgb value, or kDefaultColour for the system's text colour.
   int TextColour() const;
   void SetTextColour(int colour) const;

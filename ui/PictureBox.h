@@ -5,10 +5,9 @@
 
 namespace ui {
 
-class PictureBox : public Control {
+class PictureBox : public KindControl<Kind::PictureBox> {
  public:
-  using Control::Control;
-  static bool Fits(const ControlKind& kind) { return &kind == &Kind::PictureBox; }
+  using KindControl::KindControl;
   // Shows the icon or cursor resource of the form's module; 0 shows nothing.
   void SetPicture(int resourceId) const;
   bool HasPicture() const;

@@ -5,10 +5,9 @@
 
 namespace ui {
 
-class StatusBar : public Control {
+class StatusBar : public KindControl<Kind::StatusBar> {
  public:
-  using Control::Control;
-  static bool Fits(const ControlKind& kind) { return &kind == &Kind::StatusBar; }
+  using KindControl::KindControl;
   void SetPanelText(int panel, const std::string& text) const;
   std::string PanelText(int panel) const;
 };

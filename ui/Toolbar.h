@@ -5,10 +5,9 @@
 
 namespace ui {
 
-class Toolbar : public Control {
+class Toolbar : public KindControl<Kind::Toolbar> {
  public:
-  using Control::Control;
-  static bool Fits(const ControlKind& kind) { return &kind == &Kind::Toolbar; }
+  using KindControl::KindControl;
   int ItemCount() const;
   std::string ItemText(int index) const;
   void SetItemText(int index, const std::string& text) const;
