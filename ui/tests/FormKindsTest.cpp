@@ -162,7 +162,7 @@ TEST_F(FormKindsTest, UserActionsReachTheirHandlersWithControlAndValue) {
   };
   PostMessageW(C("列表"), WM_LBUTTONUP, 0, at);
   SendMessageW(C("列表"), WM_LBUTTONDOWN, MK_LBUTTON, at);
-  Pump(30);
+  testsupport::Pump(30);  // a left click reaches no handler
   EXPECT_EQ(list.SelectedRow(), 0) << "the left click did not reach the list";
   EXPECT_EQ(ofTheList(), 0) << g_events.back();
   PostMessageW(C("列表"), WM_RBUTTONUP, 0, at);
