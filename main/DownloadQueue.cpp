@@ -48,7 +48,7 @@ struct RowTurn {
 };
 
 void ShowStatusText(const std::string& text) {
-  if (ui::Window* main = MainWin()) main->Get<ui::StatusBar>("状态条1").SetPanelText(0, text);
+  if (ui::Window* main = MainWin()) main->Get<ui::StatusBar>(kStatusBar).SetPanelText(0, text);
 }
 
 // Window thread: shows the progress the worker left, if any. Every step of the
@@ -63,8 +63,8 @@ void ShowProgress(DownloadRun& run) {
   }
   ui::Window* main = MainWin();
   if (!view || !main) return;
-  main->Get<ui::StatusBar>("状态条1").SetPanelText(0, view->status);
-  main->Get<ui::ProgressBar>("进度条1").SetPos(view->position);
+  main->Get<ui::StatusBar>(kStatusBar).SetPanelText(0, view->status);
+  main->Get<ui::ProgressBar>(kProgressBar).SetPos(view->position);
   ++g_lastProgressWrites;
 }
 

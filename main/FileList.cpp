@@ -60,13 +60,13 @@ void FillFileList(const std::string& reply, const std::string& pageTitle, const 
   if (!main) return;
   const std::vector<std::string> entries = SplitReplyEntries(reply);
   if (entries.empty()) {
-    main->Get<ui::Control>("下载按钮").SetEnabled(false);
+    main->Get<ui::Control>(kDownloadButton).SetEnabled(false);
     return;
   }
   const size_t n = entries.size();
   // While a run holds the list, the bar shows its file and its progress.
   if (StartProgressBar && !DownloadRunHoldsList()) StartProgressBar->SetText(1, FileCountText(n));
-  const ui::ListView list = main->Get<ui::ListView>("L1");
+  const ui::ListView list = main->Get<ui::ListView>(kFileList);
   const std::string folder = CurrentSaveFolder();
   for (size_t i = 1; i <= n; ++i) {
     const std::string address = RewritePartCount(entries[i - 1], n);

@@ -8,6 +8,7 @@
 #include "main/FileListOwner.h"
 #include "main/FileName.h"
 #include "main/Globals.h"
+#include "main/MainWindowForm.h"
 #include "main/PlayerLink.h"
 #include "web/WebAddress.h"
 #include "ui/App.h"
@@ -28,14 +29,10 @@ unsigned g_selectAllClick = 0;
 
 }  // namespace
 
-void OnFileListEvent(ui::Window& w, ui::Event& e) {
-  if (e.type == ui::EventType::RightClick) OnListRightClick(w, e);
-}
-
 void OnListRightClick(ui::Window& w, ui::Event&) {
   FileRow row;
-  if (ReadSelectedRow(row)) w.SetMenuItemEnabled("操作菜单", "打开文件", row[kStatusColumn] == kDownloadedText);
-  w.PopupMenu("操作菜单");
+  if (ReadSelectedRow(row)) w.SetMenuItemEnabled(kListMenu, kOpenFileItem, row[kStatusColumn] == kDownloadedText);
+  w.PopupMenu(kListMenu);
 }
 
 void OpenDownloadedFile(ui::Window&, ui::Event&) {
@@ -83,8 +80,8 @@ void DeleteRow(ui::Window&, ui::Event&) {
 // the last click says.
 void OnSelectAll(ui::Window& w, ui::Event&) {
   const unsigned click = ++g_selectAllClick;
-  const bool on = w.Get<ui::CheckBox>("选择框1").Checked();
-  const ui::ListView list = w.Get<ui::ListView>("L1");
+  const bool on = w.Get<ui::CheckBox>(kSelectAllBox).Checked();
+  const ui::ListView list = w.Get<ui::ListView>(kFileList);
   for (int row = 0; row < list.RowCount() && click == g_selectAllClick; ++row) {
     if (list.RowChecked(row) != on) list.SetRowChecked(row, on);
     ui::PumpPendingMessages();
@@ -96,22 +93,18 @@ void ChooseSaveFolder(ui::Window& w, ui::Event&) {
   g_choosingFolder = true;
   // The focus goes back where the window last had it when the dialog closes:
   // not the box, which would ask again.
-  if (GetFocus() == w.ControlHwnd("编辑框2")) SetFocus(w.ControlHwnd("保存路径按钮"));
+  if (GetFocus() == w.ControlHwnd(kSaveFolderBox)) SetFocus(w.ControlHwnd(kSaveFolderButton));
   std::string folder = ui::ChooseFolder(w.Hwnd(), kFolderDialogTitle);
   // A drive's root comes with its backslash; the box and the setting keep
   // the folder without it, so that one backslash follows it in the box.
   while (!folder.empty() && folder.back() == '\\') folder.pop_back();
   if (!folder.empty()) {
-    w.Get<ui::Control>("编辑框2").SetText(folder + "\\");
+    w.Get<ui::Control>(kSaveFolderBox).SetText(folder + "\\");
     WriteConfigValue(ConfigPath.Get(), "视频下载", "Down", folder);
   }
   // Focus that still arrives from the dialog's end does not open it again.
   ui::PumpPendingMessages();
-  if (GetFocus() == w.ControlHwnd("编辑框2")) SetFocus(w.ControlHwnd("保存路径按钮"));
+  if (GetFocus() == w.ControlHwnd(kSaveFolderBox)) SetFocus(w.ControlHwnd(kSaveFolderButton));
   ui::PumpPendingMessages();
   g_choosingFolder = false;
-}
-
-void OnSaveFolderEdit(ui::Window& w, ui::Event& e) {
-  if (e.type == ui::EventType::Focus) ChooseSaveFolder(w, e);
 }

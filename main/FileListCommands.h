@@ -5,8 +5,7 @@
 #include "ui/Event.h"
 #include "ui/Window.h"
 
-// Events of the list L1 (a right click pops up 操作菜单).
-void OnFileListEvent(ui::Window& w, ui::Event& e);
+// A right click on the list L1: pops up 操作菜单.
 void OnListRightClick(ui::Window& w, ui::Event& e);
 
 // 操作菜单 items.
@@ -22,7 +21,6 @@ void OnSelectAll(ui::Window& w, ui::Event& e);
 
 // Click on 保存路径按钮 and the focus arriving in 编辑框2: both show the folder dialog.
 void ChooseSaveFolder(ui::Window& w, ui::Event& e);
-void OnSaveFolderEdit(ui::Window& w, ui::Event& e);
 
 // The texts of the not-finished message.
 inline constexpr const char* kNotDownloadedText = "该视频还没有下载完成呢，请下载完成后再操作！";

@@ -14,7 +14,7 @@
 
 namespace {
 
-const char* const kListControls[] = {"L1", "下载按钮", "编辑框2", "保存路径按钮", "选择框1"};
+const char* const kListControls[] = {kFileList, kDownloadButton, kSaveFolderBox, kSaveFolderButton, kSelectAllBox};
 
 std::atomic<std::intptr_t> g_nextRowId{1};
 
@@ -29,7 +29,7 @@ bool WithList(const std::function<void(const ui::ListView& list)>& step) {
     ui::Window* main = MainWin();
     if (!main) return;
     found = true;
-    step(main->Get<ui::ListView>("L1"));
+    step(main->Get<ui::ListView>(kFileList));
   });
   return found;
 }
@@ -105,7 +105,7 @@ void DeleteFileRow(std::intptr_t id) {
 std::string CurrentSaveFolder() {
   std::string folder;
   ui::RunOnWindowThread([&] {
-    if (ui::Window* main = MainWin()) folder = main->Get<ui::Control>("编辑框2").Text();
+    if (ui::Window* main = MainWin()) folder = main->Get<ui::Control>(kSaveFolderBox).Text();
   });
   return folder;
 }

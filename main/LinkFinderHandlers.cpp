@@ -20,21 +20,12 @@ HCURSOR FinderCursor() {
   return cursor;
 }
 
-ui::PictureBox FinderBox(ui::Window& w) { return w.Get<ui::PictureBox>("图片框_拖动图标"); }
+ui::PictureBox FinderBox(ui::Window& w) { return w.Get<ui::PictureBox>(kFinderPicture); }
 
 }  // namespace
 
-void OnFinderEvent(ui::Window& w, ui::Event& e) {
-  switch (e.type) {
-    case ui::EventType::MouseDown: OnFinderMouseDown(w); break;
-    case ui::EventType::MouseMove: OnFinderMove(w); break;
-    case ui::EventType::MouseUp: OnFinderMouseUp(w); break;
-    default: break;
-  }
-}
-
 // The drag lasts exactly while the box shows no picture.
-void OnFinderMouseDown(ui::Window& w) {
+void OnFinderMouseDown(ui::Window& w, ui::Event&) {
   ui::PictureBox box = FinderBox(w);
   box.SetPicture(0);
   ui::PumpPendingMessages();
@@ -42,22 +33,22 @@ void OnFinderMouseDown(ui::Window& w) {
   FinderCapture.Start(box.Hwnd(), FinderCursor());
 }
 
-void OnFinderMove(ui::Window& w) {
+void OnFinderMove(ui::Window& w, ui::Event&) {
   if (FinderBox(w).HasPicture()) return;
   POINT cursor = {};
   GetCursorPos(&cursor);
   const FinderHit hit = FindPageAt(cursor, LinkDocument);
-  ui::Control address = w.Get<ui::Control>("Url编辑框");
+  ui::Control address = w.Get<ui::Control>(kAddressBox);
   if (!hit.overPage) {
     address.SetText("");
     return;
   }
   address.SetText(hit.pick.address);
   PageTitle.Set(hit.pick.title);
-  w.Get<ui::Control>("Url标题").SetText(hit.pick.title);
+  w.Get<ui::Control>(kTitleBox).SetText(hit.pick.title);
 }
 
-void OnFinderMouseUp(ui::Window& w) {
+void OnFinderMouseUp(ui::Window& w, ui::Event&) {
   FinderCapture.Release();
   SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));  // IDC_HAND
   FinderBox(w).SetPicture(IDC_FINDER);

@@ -30,7 +30,7 @@ constexpr int kTopmostItem = 4;
 void ClearTopmost(ui::Window& w) {
   if (!w.Topmost()) return;
   w.SetTopmost(false);
-  w.Get<ui::Toolbar>("工具条").SetItemText(kTopmostItem, "置顶");
+  w.Get<ui::Toolbar>(kToolbar).SetItemText(kTopmostItem, "置顶");
 }
 
 // Removes the tray icon, stops the running worker and ends the process at once.
@@ -43,7 +43,7 @@ void ClearTopmost(ui::Window& w) {
 
 }  // namespace
 
-ui::Window* MainWin() { return ui::Window::Find("MainWindow"); }
+ui::Window* MainWin() { return ui::Window::Find(MainWindowForm.name); }
 
 void OnStartWindowCreated(ui::Window& w, ui::Event&) {
   ConfigPath.Set(ui::ProgramDir() + "\\Config.ini");
@@ -53,9 +53,9 @@ void OnStartWindowCreated(ui::Window& w, ui::Event&) {
   w.SetCaption(caption);
   SiteType.Set("0");
   const Settings settings = LoadSettings(ConfigPath.Get());
-  w.Get<ui::EditBox>("编辑框2").SetText(settings.saveFolder);
+  w.Get<ui::EditBox>(kSaveFolderBox).SetText(settings.saveFolder);
   if (StartProgressBar) {
-    StartProgressBar->Attach(w.ControlHwnd("进度条1"));
+    StartProgressBar->Attach(w.ControlHwnd(kProgressBar));
     StartProgressBar->SetColourStyle(4);
   }
   WithholdListControls();
@@ -77,13 +77,13 @@ void OnNewTaskItem(ui::Window& w, ui::Event&) {
   ShowParseWindow(&w);
 }
 
-void OnViewDownloadsItem(ui::Window& w, ui::Event&) { ui::ShellOpen(w.Get<ui::Control>("编辑框2").Text()); }
+void OnViewDownloadsItem(ui::Window& w, ui::Event&) { ui::ShellOpen(w.Get<ui::Control>(kSaveFolderBox).Text()); }
 
 void OnTopmostItem(ui::Window& w, ui::Event&) {
   if (w.Topmost()) {
     ClearTopmost(w);
   } else {
-    w.Get<ui::Toolbar>("工具条").SetItemText(kTopmostItem, "不置顶");
+    w.Get<ui::Toolbar>(kToolbar).SetItemText(kTopmostItem, "不置顶");
     w.SetTopmost(true);
   }
 }
@@ -116,7 +116,7 @@ void OnTrayEvent(ui::Window& w, ui::Event& e) {
     w.ShowNormal();
   } else if (e.arg == ui::TrayMenu) {
     w.SetForeground();
-    w.PopupMenu("托盘菜单");
+    w.PopupMenu(kTrayMenu);
   }
 }
 
@@ -135,6 +135,6 @@ void ShowRandomTip(ui::Window& w) {
   const std::vector<std::string> tips = web::SplitText(TipTexts.Get(), "|");
   std::mt19937 random(GetTickCount());
   const size_t k = std::uniform_int_distribution<size_t>(1, tips.size())(random);
-  w.Get<ui::StatusBar>("状态条1").SetPanelText(0, tips[k - 1]);
-  w.GetTimer("状态时钟").SetInterval(std::uniform_int_distribution<int>(3000, 30000)(random));
+  w.Get<ui::StatusBar>(kStatusBar).SetPanelText(0, tips[k - 1]);
+  w.GetTimer(kTipTimer).SetInterval(std::uniform_int_distribution<int>(3000, 30000)(random));
 }

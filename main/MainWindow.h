@@ -2,11 +2,10 @@
 #pragma once
 #include <string>
 
+#include "main/MainWindowForm.h"
 #include "ui/Event.h"
 #include "ui/Form.h"
 #include "ui/Window.h"
-
-extern const ui::FormDef MainWindowForm;
 
 // The start window while it exists, else null. Window thread only.
 ui::Window* MainWin();

@@ -1,4 +1,6 @@
 // The start window's form: controls, toolbar items, list columns, menus.
+#include "main/MainWindowForm.h"
+
 #include "main/MainWindow.h"
 #include "main/DownloadQueue.h"
 #include "main/FileListCommands.h"
@@ -25,45 +27,43 @@ const Column kListColumns[] = {
 };
 
 const ControlDef kControls[] = {
-    {"工具条", Kind::Toolbar, nullptr, {8, 8, 600, 45}, "", HandCursor, nullptr, IDB_TOOLBAR, kToolItems,
-     CountOf(kToolItems)},
-    {"外形框1", Kind::ShapeBox, nullptr, {5, 51, 481, 189}},
-    {"L1", Kind::ListView, "外形框1", {6, 5, 467, 96}, "", Disabled | RowCheckBoxes, OnFileListEvent, 0, nullptr, 0,
-     kListColumns, CountOf(kListColumns)},
-    {"进度条1", Kind::ProgressBar, "外形框1", {5, 104, 468, 21}, "", 0, nullptr, 1000},
-    {"透明标签1", Kind::Label, "外形框1", {6, 129, 107, 24}, "视频文件保存目录："},
-    {"编辑框2", Kind::EditBox, "外形框1", {6, 151, 291, 26}, "", Disabled, OnSaveFolderEdit},
-    {"保存路径按钮", Kind::Button, "外形框1", {298, 151, 36, 26}, "设置", Disabled | HandCursor, ChooseSaveFolder},
-    {"下载按钮", Kind::Button, "外形框1", {417, 129, 57, 48}, "下载", Disabled | HandCursor, OnDownloadButton},
-    {"选择框1", Kind::CheckBox, nullptr, {359, 199, 49, 15}, "全选", Disabled | HandCursor, OnSelectAll},
-    {"状态条1", Kind::StatusBar, nullptr, {0, 259, 422, 30}, "欢迎使用Tavrin！"},
-    {"状态时钟", Kind::Timer, nullptr, {}, "", 0, OnTipTimer, 3000},
-    {"解析限制时钟", Kind::Timer, nullptr, {}, "", 0, OnParseLimitTick, 1000},
-    {"外形框2", Kind::ShapeBox, nullptr, {6, 248, 480, 144}, "", Hidden},
-    {"W1", Kind::WebBrowser, "外形框2", {1, 1, 478, 142}, "", Hidden},
+    Row(kToolbar, Kind::Toolbar).At(8, 8, 600, 45).Flags(HandCursor).Images(IDB_TOOLBAR).Items(kToolItems),
+    Row(kListPanel, Kind::ShapeBox).At(5, 51, 481, 189),
+    Row(kFileList, Kind::ListView).In(kListPanel).At(6, 5, 467, 96).Flags(Disabled | RowCheckBoxes).Columns(kListColumns)
+        .OnRightClick(OnListRightClick),
+    Row(kProgressBar, Kind::ProgressBar).In(kListPanel).At(5, 104, 468, 21).Max(1000),
+    Row("透明标签1", Kind::Label).In(kListPanel).At(6, 129, 107, 24).Caption("视频文件保存目录："),
+    Row(kSaveFolderBox, Kind::EditBox).In(kListPanel).At(6, 151, 291, 26).Flags(Disabled).OnFocus(ChooseSaveFolder),
+    Row(kSaveFolderButton, Kind::Button).In(kListPanel).At(298, 151, 36, 26).Caption("设置").Flags(Disabled | HandCursor).OnClick(ChooseSaveFolder),
+    Row(kDownloadButton, Kind::Button).In(kListPanel).At(417, 129, 57, 48).Caption("下载").Flags(Disabled | HandCursor).OnClick(OnDownloadButton),
+    Row(kSelectAllBox, Kind::CheckBox).At(359, 199, 49, 15).Caption("全选").Flags(Disabled | HandCursor).OnClick(OnSelectAll),
+    Row(kStatusBar, Kind::StatusBar).At(0, 259, 422, 30).Caption("欢迎使用Tavrin！"),
+    Row(kTipTimer, Kind::Timer).Interval(3000).OnTick(OnTipTimer),
+    Row(kParseLimitTimer, Kind::Timer).Interval(1000).OnTick(OnParseLimitTick),
+    Row(kBrowserPanel, Kind::ShapeBox).At(6, 248, 480, 144).Flags(Hidden),
+    Row(kBrowser, Kind::WebBrowser).In(kBrowserPanel).At(1, 1, 478, 142).Flags(Hidden),
 };
 
-const MenuItemDef kTrayMenu[] = {
+const MenuItemDef kTrayMenuItems[] = {
     {"显示隐藏", OnShowHideItem},
     {"-", nullptr},
     {"注销退出", OnLogOffItem},
 };
 
-const MenuItemDef kListMenu[] = {
-    {"打开文件", OpenDownloadedFile}, {"打开文件夹", OpenSaveFolder}, {"-", nullptr},
-    {"在线播放", PlaySelectedRow},    {"-", nullptr},                {"复制解析地址", CopyVideoUrl},
-    {"打开网页地址", OpenSourcePage}, {"-", nullptr},                {"删除数据", DeleteRow},
+const MenuItemDef kListMenuItems[] = {
+    {kOpenFileItem, OpenDownloadedFile}, {"打开文件夹", OpenSaveFolder}, {"-", nullptr},
+    {"在线播放", PlaySelectedRow},       {"-", nullptr},                {"复制解析地址", CopyVideoUrl},
+    {"打开网页地址", OpenSourcePage},    {"-", nullptr},                {"删除数据", DeleteRow},
 };
 
 const MenuDef kMenus[] = {
-    {"托盘菜单", kTrayMenu, CountOf(kTrayMenu)},
-    {"操作菜单", kListMenu, CountOf(kListMenu)},
+    {kTrayMenu, kTrayMenuItems, CountOf(kTrayMenuItems)},
+    {kListMenu, kListMenuItems, CountOf(kListMenuItems)},
 };
 
 }  // namespace
 
-const FormDef MainWindowForm = {
-    "MainWindow",     "Tavrin",         {50, 50, 496, 301}, kControls,      CountOf(kControls),
-    kMenus,           CountOf(kMenus),  IDI_TAVRIN,         OnStartWindowCreated, OnStartWindowClosing,
-    OnStartWindowDestroyed, OnTrayEvent,
-};
+const FormDef MainWindowForm =
+    FormDef("MainWindow", "Tavrin", {50, 50, 496, 301}, kControls).Menus(kMenus).Icon(IDI_TAVRIN)
+        .OnCreated(OnStartWindowCreated).OnClosing(OnStartWindowClosing).OnDestroyed(OnStartWindowDestroyed)
+        .OnTray(OnTrayEvent);

@@ -13,10 +13,10 @@
 #include "main/ParseWindow.h"
 #include "web/WebRequest.h"
 #include "ui/App.h"
-#include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
 #include "ui/Label.h"
 #include "ui/MessageBox.h"
+#include "ui/RadioButton.h"
 #include "ui/base/WorkerThread.h"
 
 namespace {
@@ -49,14 +49,14 @@ void WithParseWindow(const ParseJob& job, Work work) {
 
 void SetHint(const ParseJob& job, const std::string& text, int colour) {
   WithParseWindow(job, [&](ui::Window& w) {
-    ui::Label hint = w.Get<ui::Label>("操作提示");
+    ui::Label hint = w.Get<ui::Label>(kHintLabel);
     if (colour != ui::kDefaultColour) hint.SetTextColour(colour);
     hint.SetText(text);
   });
 }
 
 void EnableParseButton(const ParseJob& job) {
-  WithParseWindow(job, [](ui::Window& w) { w.Get<ui::Control>("解析").SetEnabled(true); });
+  WithParseWindow(job, [](ui::Window& w) { w.Get<ui::Control>(kParseButton).SetEnabled(true); });
 }
 
 // Step 1 and the reads: the button is disabled, the hint says the parse runs
@@ -64,16 +64,16 @@ void EnableParseButton(const ParseJob& job) {
 void BeginParse(ParseJob& job) {
   WithParseWindow(job, [&](ui::Window& w) {
     job.windowOpen = true;
-    w.Get<ui::Control>("解析").SetEnabled(false);
-    ui::Label hint = w.Get<ui::Label>("操作提示");
+    w.Get<ui::Control>(kParseButton).SetEnabled(false);
+    ui::Label hint = w.Get<ui::Label>(kHintLabel);
     hint.SetTextColour(kBlue);
     hint.SetText(kParsingText);
-    job.address = w.Get<ui::Control>("Url编辑框").Text();
-    ui::ComboBox types = w.Get<ui::ComboBox>("组合框1");
+    job.address = w.Get<ui::Control>(kAddressBox).Text();
+    ui::ComboBox types = w.Get<ui::ComboBox>(kSiteTypeBox);
     const int selected = types.Selected();
     job.siteType = selected >= 0 ? types.ItemValue(selected) : 0;
-    job.password = w.Get<ui::Control>("密码").Text();
-    job.userName = w.Get<ui::Control>("用户名").Text();
+    job.password = w.Get<ui::Control>(kPasswordBox).Text();
+    job.userName = w.Get<ui::Control>(kUserNameBox).Text();
   });
 }
 
@@ -150,20 +150,19 @@ void ParseFailed(const ParseJob& job) {
 
 int ParseCooldownLeft() { return ParseCooldown.load(); }
 
-void OnParseButton(ui::Window& w, ui::Event& e) {
-  if (e.type != ui::EventType::Click) return;
-  Quality.Set(QualityFromRadios(w.Get<ui::CheckBox>("单选框1").Checked(), w.Get<ui::CheckBox>("单选框2").Checked(),
-                                w.Get<ui::CheckBox>("单选框3").Checked(), Quality.Get()));
+void OnParseButton(ui::Window& w, ui::Event&) {
+  Quality.Set(QualityFromRadios(w.Get<ui::RadioButton>(kSuperQualityRadio).Checked(),
+                                w.Get<ui::RadioButton>(kHighQualityRadio).Checked(),
+                                w.Get<ui::RadioButton>(kSmoothQualityRadio).Checked(), Quality.Get()));
   auto job = std::make_shared<ParseJob>();
   job->opening = ParseWindowOpening();
   ui::WorkerThread::Start([job] { StartParse(*job); }, [job] { ParseFailed(*job); });
 }
 
-void OnParseLimitTick(ui::Window&, ui::Event& e) {
-  if (e.type != ui::EventType::Tick) return;
+void OnParseLimitTick(ui::Window&, ui::Event&) {
   int left = ParseCooldown.load();
   while (left > 0 && !ParseCooldown.compare_exchange_weak(left, left - 1)) {
   }
   if (left > 0) return;
-  if (ui::Window* w = ParseWin()) w->Get<ui::Control>("解析").SetEnabled(true);
+  if (ui::Window* w = ParseWin()) w->Get<ui::Control>(kParseButton).SetEnabled(true);
 }

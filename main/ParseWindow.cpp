@@ -19,7 +19,7 @@ std::uint32_t Opening = 0;  // number of the latest opening
 
 bool HasDot(const std::string& text) { return text.find('.') != std::string::npos; }
 
-void SetHint(ui::Window& w, const char* text) { w.Get<ui::Label>("操作提示").SetText(text); }
+void SetHint(ui::Window& w, const char* text) { w.Get<ui::Label>(kHintLabel).SetText(text); }
 
 // The window's size counts its frame and caption: at 202 pixels the group of
 // credentials lies below the visible part, at 260 it shows.
@@ -33,14 +33,14 @@ void SetOuterHeight(ui::Window& w, int height) {
 
 void ShowParseWindow(ui::Window* owner) { ui::Window::LoadModal(ParseWindowForm, owner); }
 
-ui::Window* ParseWin() { return ui::Window::Find("ParseWindow"); }
+ui::Window* ParseWin() { return ui::Window::Find(ParseWindowForm.name); }
 std::uint32_t ParseWindowOpening() { return Opening; }
 ui::Window* ParseWinOfOpening(std::uint32_t opening) { return opening == Opening ? ParseWin() : nullptr; }
 
 void OnParseWindowCreated(ui::Window& w, ui::Event&) {
   ++Opening;
   SetOuterHeight(w, kShortHeight);
-  ui::ComboBox types = w.Get<ui::ComboBox>("组合框1");
+  ui::ComboBox types = w.Get<ui::ComboBox>(kSiteTypeBox);
   for (int i = 0; i < types.ItemCount(); ++i)
     if (types.ItemText(i).rfind("普通视频解析", 0) == 0) {
       types.Select(i);
@@ -63,36 +63,29 @@ void OnParseWindowDestroyed(ui::Window&, ui::Event&) {
 }
 
 void OnTextDropped(ui::Window& w, const std::string& text) {
-  if (HasDot(text)) w.Get<ui::Control>("Url编辑框").SetText(text);
+  if (HasDot(text)) w.Get<ui::Control>(kAddressBox).SetText(text);
 }
 
 void OnClipboardText(ui::Window& w, const std::string& text) {
   if (!HasDot(text)) return;
   // Topmost for a moment brings the window to the front without keeping it there.
   w.SetTopmost(true);
-  w.Get<ui::Control>("Url编辑框").SetText(text);
+  w.Get<ui::Control>(kAddressBox).SetText(text);
   w.SetTopmost(false);
 }
 
 void OnSiteTypeChanged(ui::Window& w, ui::Event& e) {
-  if (e.type != ui::EventType::Change) return;
   const int value = static_cast<int>(e.value);
   SiteType.Set(std::to_string(value));
   if (value == 1 || value == 2) {
-    w.Get<ui::Control>("透明标签2").SetVisible(value == 2);
-    w.Get<ui::Control>("用户名").SetVisible(value == 2);
+    w.Get<ui::Control>(kUserNameLabel).SetVisible(value == 2);
+    w.Get<ui::Control>(kUserNameBox).SetVisible(value == 2);
     SetOuterHeight(w, kTallHeight);
   } else {
     SetOuterHeight(w, kShortHeight);
   }
 }
 
-void ShowSuperQualityHint(ui::Window& w, ui::Event& e) {
-  if (e.type == ui::EventType::Click) SetHint(w, "超清解析仅支持部分网站！");
-}
-void ShowHighQualityHint(ui::Window& w, ui::Event& e) {
-  if (e.type == ui::EventType::Click) SetHint(w, "高清解析仅支持部分网站！");
-}
-void ClearQualityHint(ui::Window& w, ui::Event& e) {
-  if (e.type == ui::EventType::Click) SetHint(w, "");
-}
+void ShowSuperQualityHint(ui::Window& w, ui::Event&) { SetHint(w, "超清解析仅支持部分网站！"); }
+void ShowHighQualityHint(ui::Window& w, ui::Event&) { SetHint(w, "高清解析仅支持部分网站！"); }
+void ClearQualityHint(ui::Window& w, ui::Event&) { SetHint(w, ""); }

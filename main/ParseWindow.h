@@ -3,11 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "main/ParseWindowForm.h"
 #include "ui/Event.h"
 #include "ui/Form.h"
 #include "ui/Window.h"
-
-extern const ui::FormDef ParseWindowForm;
 
 // Opens the window modally over the start window and returns when it closes.
 void ShowParseWindow(ui::Window* owner);
@@ -33,10 +32,9 @@ void OnTextDropped(ui::Window& w, const std::string& text);
 void OnClipboardText(ui::Window& w, const std::string& text);
 
 // The link finder's picture box: left button down, up and mouse moves.
-void OnFinderEvent(ui::Window& w, ui::Event& e);
-void OnFinderMouseDown(ui::Window& w);
-void OnFinderMove(ui::Window& w);
-void OnFinderMouseUp(ui::Window& w);
+void OnFinderMouseDown(ui::Window& w, ui::Event& e);
+void OnFinderMove(ui::Window& w, ui::Event& e);
+void OnFinderMouseUp(ui::Window& w, ui::Event& e);
 
 // The 解析 button and the start window's one-second cool-down timer.
 void OnParseButton(ui::Window& w, ui::Event& e);

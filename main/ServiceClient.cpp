@@ -41,10 +41,10 @@ void ShowAdvertisement(const std::string& address) {
   ui::PostToWindowThread([address] {
     ui::Window* w = MainWin();
     if (!w) return;
-    ui::WebBrowserBox browser = w->Get<ui::WebBrowserBox>("W1");
+    ui::WebBrowserBox browser = w->Get<ui::WebBrowserBox>(kBrowser);
     browser.SetVisible(true);
     browser.Navigate(address);
-    w->Get<ui::Control>("外形框2").SetVisible(true);
+    w->Get<ui::Control>(kBrowserPanel).SetVisible(true);
     w->SetHeight(450);
   });
 }

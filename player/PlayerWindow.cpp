@@ -20,16 +20,12 @@ int32_t CurrentVolume = 100;
 
 namespace {
 
-constexpr char kMenu[] = "控制菜单";
-constexpr char kVolumeMenu[] = "音量控制";
-constexpr char kTopmostItem[] = "总在最前";
-constexpr char kMuteItem[] = "静音";
 constexpr int kControlBarHeight = 64;
 constexpr int kRed = 255;
 
 // Hidden in full screen and shown again in the window, in this order.
-const char* const kControlBar[] = {"时间标签", "快进滑块条", "音量滑块条", "状态标签", "状态标签2",
-                                   "按钮1",    "按钮2",      "关闭",       "打开文件", "分组框1"};
+const char* const kControlBar[] = {kTimeLabel,       kSeekSlider, kVolumeSlider, kStatusLabel,    kVolumeLabel,
+                                   kPlayPauseButton, kStopButton, kExitButton,   kOpenFileButton, kControlBarGroup};
 
 void ShowControlBar(ui::Window& w, bool show) {
   for (const char* name : kControlBar) ui::Control(w.ControlHwnd(name)).SetVisible(show);
@@ -45,7 +41,7 @@ void SetFramed(HWND hwnd, bool framed) {
 }
 
 void MoveVideoLabel(ui::Window& w, int width, int height) {
-  MoveWindow(w.ControlHwnd("透明标签"), 0, 0, width, height, TRUE);
+  MoveWindow(w.ControlHwnd(kVideoLabel), 0, 0, width, height, TRUE);
 }
 
 // Pops up the menu just below and right of the cursor.
@@ -54,7 +50,7 @@ void OnVideoRightClick(int32_t, int32_t, int32_t) {
   if (!w) return;
   POINT at;
   GetCursorPos(&at);
-  w->PopupMenuAt(kMenu, at.x + 3, at.y + 3);
+  w->PopupMenuAt(kControlMenu, at.x + 3, at.y + 3);
 }
 
 std::string StatusText(int32_t state, int* colour) {
@@ -75,7 +71,7 @@ std::string StatusText(int32_t state, int* colour) {
 void OnPlayerWindowLoaded(ui::Window& w, ui::Event&) {
   const HWND hwnd = w.Hwnd();
   SetWindowPos(hwnd, nullptr, 0, 0, 500, 385, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  w.Get<ui::Slider>("音量滑块条").SetPos(100);
+  w.Get<ui::Slider>(kVolumeSlider).SetPos(100);
   if (PlayUrl.size() < 6) {
     ui::ShowMessage("暂时无法播放该视频！", "", MB_OK | MB_TASKMODAL);
     DestroyWindow(hwnd);
@@ -85,7 +81,7 @@ void OnPlayerWindowLoaded(ui::Window& w, ui::Event&) {
   GetClientRect(hwnd, &client);
   Player->Create(hwnd, 1, 1, client.right, client.bottom, OnVideoRightClick);
   // The label lies over the movie, so that it takes the left button.
-  SetWindowPos(w.ControlHwnd("透明标签"), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(w.ControlHwnd(kVideoLabel), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   Player->SetUrl(PlayUrl);
   w.SetCaption("正在播放 " + PlayTitle);
   IsFullScreen = 0;
@@ -118,13 +114,8 @@ void OnPlayPause(ui::Window&, ui::Event&) { Player->Play(); }
 void OnStop(ui::Window&, ui::Event&) { Player->Stop(); }
 void OnExit(ui::Window& w, ui::Event&) { DestroyWindow(w.Hwnd()); }
 
-void OnSeekSlider(ui::Window&, ui::Event& e) {
-  if (e.type == ui::EventType::Change) Player->Seek(e.arg);
-}
-
-void OnVolumeSlider(ui::Window&, ui::Event& e) {
-  if (e.type == ui::EventType::Change) Player->SetVolume(e.arg);
-}
+void OnSeekSlider(ui::Window&, ui::Event& e) { Player->Seek(e.arg); }
+void OnVolumeSlider(ui::Window&, ui::Event& e) { Player->SetVolume(e.arg); }
 
 void VolumeUp(ui::Window&, ui::Event&) {
   CurrentVolume += 10;
@@ -145,12 +136,12 @@ void ToggleMute(ui::Window& w, ui::Event&) {
 void ToggleAlwaysOnTop(ui::Window& w, ui::Event&) {
   if (!w.Topmost()) {
     w.SetTopmost(true);
-    w.SetMenuItemChecked(kMenu, kTopmostItem, true);
+    w.SetMenuItemChecked(kControlMenu, kTopmostItem, true);
   } else if (IsFullScreen == 0) {
     w.SetTopmost(false);
-    w.SetMenuItemChecked(kMenu, kTopmostItem, false);
+    w.SetMenuItemChecked(kControlMenu, kTopmostItem, false);
   } else {
-    w.SetMenuItemChecked(kMenu, kTopmostItem, true);  // full screen stays on top
+    w.SetMenuItemChecked(kControlMenu, kTopmostItem, true);  // full screen stays on top
   }
 }
 
@@ -172,13 +163,8 @@ void LeaveFullScreen(ui::Window& w, ui::Event&) {
   MoveWindow(w.Hwnd(), r.x, r.y, r.w, r.h, TRUE);
 }
 
-// Left button: drag the window by the movie (in the window only); double click: full screen in or out.
-void OnVideoLabel(ui::Window& w, ui::Event& e) {
-  if (e.type == ui::EventType::DoubleClick) {
-    EnterFullScreen(w, e);
-  } else if (e.type == ui::EventType::MouseDown && IsFullScreen == 0) {
-    SendMessageW(w.Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
-  }
+void DragByTheMovie(ui::Window& w, ui::Event&) {
+  if (IsFullScreen == 0) SendMessageW(w.Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
 void OnOpenFileButton(ui::Window& w, ui::Event&) {
@@ -189,18 +175,18 @@ void OnOpenFileButton(ui::Window& w, ui::Event&) {
 void UpdateStatusLabel(ui::Window& w, ui::Event&) {
   int colour = 0;
   const std::string text = StatusText(Player->PlayerState(), &colour);
-  const auto label = w.Get<ui::Label>("状态标签");
+  const auto label = w.Get<ui::Label>(kStatusLabel);
   // Writing the same colour or text again would only make the label flicker.
   if (colour != ui::kDefaultColour && label.TextColour() != colour) label.SetTextColour(colour);
   if (label.Text() != text) label.SetText(text);
 }
 
 void UpdateTimeDisplay(ui::Window& w, ui::Event&) {
-  const auto seek = w.Get<ui::Slider>("快进滑块条");
+  const auto seek = w.Get<ui::Slider>(kSeekSlider);
   if (seek.Max() != Player->TotalSeconds()) seek.SetMax(Player->TotalSeconds());
   seek.SetPos(Player->CurrentSeconds());  // from code: does not seek
   const std::string time = Player->TimeText();
-  const auto label = w.Get<ui::Label>("时间标签");
+  const auto label = w.Get<ui::Label>(kTimeLabel);
   if (label.Text() != time) label.SetText(time);
 }
 

@@ -4,13 +4,12 @@
 #pragma once
 #include <cstdint>
 
+#include "player/PlayerWindowForm.h"
 #include "ui/Event.h"
 #include "ui/Form.h"
 #include "ui/Window.h"
 
 namespace player {
-
-extern const ui::FormDef PlayerWindowForm;
 
 // The window's own state: 1 while in full screen; the outer rectangle of the
 // last windowed layout (screen pixels); the volume last chosen in the menu.
@@ -32,7 +31,9 @@ void ToggleMute(ui::Window& w, ui::Event& e);
 void ToggleAlwaysOnTop(ui::Window& w, ui::Event& e);
 void EnterFullScreen(ui::Window& w, ui::Event& e);
 void LeaveFullScreen(ui::Window& w, ui::Event& e);
-void OnVideoLabel(ui::Window& w, ui::Event& e);
+// The label over the movie: the left button drags the window by the movie (in
+// the window only); a double click goes to full screen or back.
+void DragByTheMovie(ui::Window& w, ui::Event& e);
 void OnOpenFileButton(ui::Window& w, ui::Event& e);
 void UpdateStatusLabel(ui::Window& w, ui::Event& e);
 void UpdateTimeDisplay(ui::Window& w, ui::Event& e);

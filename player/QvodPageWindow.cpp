@@ -17,7 +17,7 @@ namespace {
 // The browser box starts at "about:blank": the browser makes that document
 // after the window is made, and the page can only be written into it.
 const ControlDef kControls[] = {
-    {"W1", Kind::WebBrowser, nullptr, {-1, -1, 497, 313}, "about:blank"},
+    Row(kQvodBrowser, Kind::WebBrowser).At(-1, -1, 497, 313).Caption("about:blank"),
 };
 
 // Whether the latest opening showed its window: it may be closed again
@@ -43,15 +43,14 @@ bool AttachWhenTheDocumentIsThere(HWND browser) {
 }  // namespace
 
 // The form is 500 x 340 outside; the window is given that size when it is loaded.
-const FormDef QvodPageWindowForm = {
-    "QvodPageWindow", "正在播放", {50, 50, 492, 306}, kControls, CountOf(kControls), nullptr, 0, 0,
-    OnQvodWindowLoaded, nullptr, nullptr, nullptr, MinimizeBox | MaximizeBox | Sizable, LayoutQvodWindow,
-};
+const FormDef QvodPageWindowForm = FormDef("QvodPageWindow", "正在播放", {50, 50, 492, 306}, kControls)
+                                       .Style(MinimizeBox | MaximizeBox | Sizable)
+                                       .OnCreated(OnQvodWindowLoaded).OnResized(LayoutQvodWindow);
 
 void OnQvodWindowLoaded(Window& w, Event&) {
   const HWND hwnd = w.Hwnd();
   SetWindowPos(hwnd, nullptr, 0, 0, 500, 340, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  const HWND browser = w.ControlHwnd("W1");
+  const HWND browser = w.ControlHwnd(kQvodBrowser);
   const bool qvod = IsQvodLink(PlayUrl);
   if (qvod) w.SetCaption("正在播放 " + PlayTitle);
   // Every opening attaches anew; the window shows meanwhile, blank.
@@ -68,7 +67,7 @@ void LayoutQvodWindow(Window& w, Event&) {
   GetWindowRect(w.Hwnd(), &outer);
   const int width = std::max(0, static_cast<int>(outer.right - outer.left) - 5);
   const int height = std::max(0, static_cast<int>(outer.bottom - outer.top) - 30);
-  SetWindowPos(w.ControlHwnd("W1"), nullptr, -1, -1, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(w.ControlHwnd(kQvodBrowser), nullptr, -1, -1, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool ShowQvodPageWindow() {

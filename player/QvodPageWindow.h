@@ -7,6 +7,8 @@
 namespace player {
 
 extern const ui::FormDef QvodPageWindowForm;
+// The designer name of its one control, the browser box.
+inline constexpr char kQvodBrowser[] = "W1";
 
 // Shows the window, waits (at most 5 s, messages flowing) until W1's browser
 // has made its document for "about:blank", attaches the page writer to it

@@ -30,9 +30,14 @@ void Remove(HWND window) {
   }
 }
 
-LRESULT HookedMessage(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK HookedMessage(HWND window, UINT message, WPARAM wp, LPARAM lp);
+const ui::Subclass kRightClickHook{L"TavrinRightClickProc", HookedMessage};
+
+// A window without an entry (the table was freed while it lived) goes on as
+// it was before it was hooked.
+LRESULT CALLBACK HookedMessage(HWND window, UINT message, WPARAM wp, LPARAM lp) {
   const RightClickHookEntry* found = Find(window);
-  if (!found) return DefWindowProcW(window, message, wp, lp);
+  if (!found) return kRightClickHook.CallPrevious(window, message, wp, lp);
   const RightClickHookEntry entry = *found;  // the table may change during the calls below
   switch (message) {
     case WM_RBUTTONDOWN:
@@ -41,29 +46,21 @@ LRESULT HookedMessage(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     case WM_RBUTTONUP:
       return 0;
     case WM_NCDESTROY: {
-      const LRESULT result = ui::CallPreviousProc(entry.previousProc, window, message, wp, lp);
+      const LRESULT result = kRightClickHook.CallPrevious(window, message, wp, lp);
       Remove(window);
       return result;
     }
     default:
-      return ui::CallPreviousProc(entry.previousProc, window, message, wp, lp);
+      return kRightClickHook.CallPrevious(window, message, wp, lp);
   }
 }
 
-// No exception of the callback or the table leaves the window procedure: the
-// message then counts as answered with 0.
-LRESULT CALLBACK HookedWindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-  try {
-    return HookedMessage(window, message, wp, lp);
-  } catch (...) {
-    return 0;
-  }
-}
-
+// A window hooked before the table was last made keeps its subclass and gets
+// an entry again.
 void HookOne(HWND window, RightClickCallback callback) {
   if (!g_table || Find(window)) return;
-  WNDPROC previous = ui::SubclassWindow(window, HookedWindowProc);
-  if (previous) g_table->push_back({window, previous, callback});
+  if (kRightClickHook.On(window) || ui::AttachSubclass<kRightClickHook>(window))
+    g_table->push_back({window, callback});
 }
 
 }  // namespace

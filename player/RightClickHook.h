@@ -13,7 +13,6 @@ using RightClickCallback = void (*)(int32_t x, int32_t y, int32_t zero);
 
 struct RightClickHookEntry {
   HWND window;
-  WNDPROC previousProc;
   RightClickCallback callback;
 };
 
@@ -24,7 +23,8 @@ void FreeHookTable();
 // Subclasses the window and all windows below it that have no entry yet; a
 // window that has one keeps it and its callback. A window's entry goes when
 // the window is destroyed, so a later window with the same handle value is
-// hooked afresh.
+// hooked afresh. An exception of the callback leaves the message answered
+// with 0.
 void HookRightClick(HWND window, RightClickCallback callback);
 
 // The entry of a window, or null.

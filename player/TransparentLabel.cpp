@@ -8,18 +8,13 @@ namespace player {
 
 namespace {
 
-const wchar_t kPreviousProc[] = L"TavrinPreviousProc";
+LRESULT CALLBACK LabelMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+const ui::Subclass kLabelSubclass{L"TavrinVideoLabelProc", LabelMessage};
 
-LRESULT CALLBACK TransparentLabelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto previous = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kPreviousProc));
+LRESULT CALLBACK LabelMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-      ui::Notification n{msg, 0, wp, lp};
-      SendMessageW(GetAncestor(hwnd, GA_ROOT), ui::kControlNotifyMessage, reinterpret_cast<WPARAM>(&n),
-                   (LPARAM)hwnd);
-      return 0;
-    }
+    case WM_LBUTTONDBLCLK: ui::NotifyForm(hwnd, msg, wp, lp); return 0;
     case WM_ERASEBKGND: return 1;  // what lies below shows through
     case WM_PAINT: {
       PAINTSTRUCT ps;
@@ -27,19 +22,14 @@ LRESULT CALLBACK TransparentLabelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
       EndPaint(hwnd, &ps);
       return 0;
     }
-    case WM_NCDESTROY:
-      ui::RestoreWindowProc(hwnd, previous);
-      RemovePropW(hwnd, kPreviousProc);
-      break;
-    default: break;
+    default: return kLabelSubclass.CallPrevious(hwnd, msg, wp, lp);
   }
-  return ui::CallPreviousProc(previous, hwnd, msg, wp, lp);
 }
 
 HWND CreateTransparentLabel(const ui::CreateArgs& a) {
   // SS_NOTIFY: the label takes the mouse instead of passing it to the window below.
   HWND hwnd = ui::CreateChild(a, L"STATIC", SS_NOTIFY, WS_EX_TRANSPARENT, std::wstring());
-  if (hwnd) SetPropW(hwnd, kPreviousProc, reinterpret_cast<HANDLE>(ui::SubclassWindow(hwnd, TransparentLabelProc)));
+  if (hwnd) ui::AttachSubclass<kLabelSubclass>(hwnd);
   return hwnd;
 }
 
@@ -58,6 +48,8 @@ bool DecodeTransparentLabel(const ui::Notification& n, ui::Event& e) {
 
 }  // namespace
 
-extern const ui::ControlKind TransparentLabel = {"TransparentLabel", CreateTransparentLabel, DecodeTransparentLabel};
+extern const ui::ControlKind TransparentLabel = {
+    "TransparentLabel", CreateTransparentLabel, DecodeTransparentLabel,
+    ui::Reports(ui::EventType::MouseDown) | ui::Reports(ui::EventType::DoubleClick)};
 
 }  // namespace player

@@ -41,18 +41,19 @@ void RoundWindowRegion(HWND window) {
   if (region && !SetWindowRgn(window, region, TRUE)) DeleteObject(region);
 }
 
+extern const ui::Subclass ProgressSkin{kPropProc, ProgressSkinProc};
+extern const ui::Subclass ButtonSkin{kPropProc, ButtonSkinProc};
+extern const ui::Subclass ComboSkin{kPropProc, ComboSkinProc};
+extern const ui::Subclass ListViewSkin{kPropProc, ListViewSkinProc};
+extern const ui::Subclass HeaderSkin{kPropProc, HeaderSkinProc};
+extern const ui::Subclass TooltipSkin{kPropProc, TooltipSkinProc};
+
+// Every skin keeps the saved procedure under the same property.
 LRESULT CallSavedProcedure(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
-  return ui::CallPreviousProc((WNDPROC)GetPropW(window, kPropProc), window, msg, wp, lp);
+  return ProgressSkin.CallPrevious(window, msg, wp, lp);
 }
 
 namespace {
-
-// Installs `proc` once; a window already hooked keeps its saved procedure.
-void InstallOnce(HWND window, WNDPROC proc) {
-  if (GetPropW(window, kPropProc)) return;
-  WNDPROC old = ui::SubclassWindow(window, proc);
-  SetPropW(window, kPropProc, (HANDLE)old);
-}
 
 bool ButtonIsSkinned(LONG style) {
   const LONG type = style & 31;
@@ -67,29 +68,30 @@ bool ButtonIsSkinned(LONG style) {
 bool SkinWindow(HWND window, int colourStyle) {
   const std::string cls = ReadClassName(window);
   const LONG style = GetWindowLongW(window, GWL_STYLE);
-  WNDPROC proc = nullptr;
+  // A window already skinned keeps its skin and its saved procedure.
+  bool (*attach)(HWND) = nullptr;
   int kind = 0;
   if (cls == "msctls_progress32") {
     RoundWindowRegion(window);
-    proc = ProgressSkinProc, kind = kKindProgress;
+    attach = ui::AttachSubclass<ProgressSkin>, kind = kKindProgress;
   } else if (cls == "Button") {
     RoundWindowRegion(window);
-    if (ButtonIsSkinned(style)) proc = ButtonSkinProc, kind = kKindButton;
+    if (ButtonIsSkinned(style)) attach = ui::AttachSubclass<ButtonSkin>, kind = kKindButton;
   } else if (cls == "ComboBox") {
-    proc = ComboSkinProc, kind = kKindCombo;
+    attach = ui::AttachSubclass<ComboSkin>, kind = kKindCombo;
   } else if (cls == "SysListView32") {
-    proc = ListViewSkinProc, kind = kKindListView;
+    attach = ui::AttachSubclass<ListViewSkin>, kind = kKindListView;
   } else if (cls == "tooltips_class32") {
-    proc = TooltipSkinProc, kind = kKindTooltip;
+    attach = ui::AttachSubclass<TooltipSkin>, kind = kKindTooltip;
   }
   if (!kind) return false;
-  InstallOnce(window, proc);
+  attach(window);
   WriteIntProperty(window, kPropType, kind);
   if (colourStyle > 0) WriteIntProperty(window, kPropColourStyle, colourStyle);
   if (kind == kKindListView && (style | 1) == style) {
     HWND header = (HWND)SendMessageW(window, LVM_GETHEADER, 0, 0);
     if (header) {
-      InstallOnce(header, HeaderSkinProc);
+      ui::AttachSubclass<HeaderSkin>(header);
       InvalidateRect(header, nullptr, TRUE);
     }
   }

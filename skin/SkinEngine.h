@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "ui/Subclass.h"
+
 namespace skin {
 
 // Window property names, exactly as other skinned programs and tools see them.
@@ -47,7 +49,11 @@ void FreePropertyMemory(HWND window, const wchar_t* name);
 int ReadIntProperty(HWND window, const wchar_t* name);
 void WriteIntProperty(HWND window, const wchar_t* name, int value);
 
-// The skin procedures SkinWindow installs.
+// The skins SkinWindow puts in front of a window's procedure. They all keep
+// the saved procedure in kPropProc, so a window takes one skin only.
+extern const ui::Subclass ProgressSkin, ButtonSkin, ComboSkin, ListViewSkin, HeaderSkin, TooltipSkin;
+
+// Their procedures: each sees a message first and hands it on with CallSavedProcedure.
 LRESULT CALLBACK ProgressSkinProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK ButtonSkinProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK ComboSkinProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);

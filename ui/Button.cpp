@@ -24,6 +24,7 @@ bool DecodeButton(const Notification& n, Event& e) {
 
 }  // namespace
 
-extern const ControlKind Kind::Button = {"Button", CreateButton, DecodeButton};
+extern const ControlKind Kind::Button = {"Button", CreateButton, DecodeButton,
+                                        Reports(EventType::Click) | Reports(EventType::Draw)};
 
 }  // namespace ui

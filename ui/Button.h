@@ -8,6 +8,9 @@ namespace ui {
 class Button : public Control {
  public:
   using Control::Control;
+  static bool Fits(const ControlKind& kind) {
+    return &kind == &Kind::Button || &kind == &Kind::CheckBox || &kind == &Kind::RadioButton;
+  }
   // Sends a click as the user would (BM_CLICK): the click handler runs.
   void Click() const { SendMessageW(hwnd_, BM_CLICK, 0, 0); }
 };

@@ -20,6 +20,7 @@ bool DecodeCheckClick(const Notification& n, Event& e) {
   return true;
 }
 
-extern const ControlKind Kind::CheckBox = {"CheckBox", CreateCheckBox, DecodeCheckClick};
+extern const ControlKind Kind::CheckBox = {"CheckBox", CreateCheckBox, DecodeCheckClick,
+                                          Reports(EventType::Click)};
 
 }  // namespace ui

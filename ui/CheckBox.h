@@ -7,6 +7,7 @@ namespace ui {
 class CheckBox : public Button {
  public:
   using Button::Button;
+  static bool Fits(const ControlKind& kind) { return &kind == &Kind::CheckBox || &kind == &Kind::RadioButton; }
   bool Checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
   void SetChecked(bool on) const { SendMessageW(hwnd_, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
 };

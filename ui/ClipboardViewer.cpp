@@ -10,13 +10,23 @@ namespace {
 const wchar_t kViewerProp[] = L"Tavrin.ClipboardViewer";
 }
 
+const Subclass ClipboardViewer::kSubclass{L"Tavrin.ClipboardViewerProc", Proc};
+
+// A window whose viewer has left while another procedure stood in front of
+// the subclass keeps the subclass, which then only hands messages on.
+LRESULT CALLBACK ClipboardViewer::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = static_cast<ClipboardViewer*>(GetPropW(hwnd, kViewerProp));
+  if (!self) return kSubclass.CallPrevious(hwnd, msg, wp, lp);
+  return self->Handle(hwnd, msg, wp, lp);
+}
+
 bool ClipboardViewer::Join(HWND hwnd, ChangeHandler onChange) {
-  if (hwnd_ || !IsWindow(hwnd)) return false;
+  if (hwnd_ || !IsWindow(hwnd) || GetPropW(hwnd, kViewerProp)) return false;
   onChange_ = std::move(onChange);
   next_ = SetClipboardViewer(hwnd);
   SetPropW(hwnd, kViewerProp, this);
-  previous_ = SubclassWindow(hwnd, Proc);
-  if (!previous_) {
+  // A subclass left in the chain by an earlier viewer is taken up again.
+  if (!kSubclass.On(hwnd) && !AttachSubclass<kSubclass>(hwnd)) {
     RemovePropW(hwnd, kViewerProp);
     ChangeClipboardChain(hwnd, next_);
     next_ = nullptr;
@@ -30,16 +40,10 @@ void ClipboardViewer::Leave() {
   if (!hwnd_) return;
   HWND hwnd = hwnd_;
   hwnd_ = nullptr;
-  RestoreWindowProc(hwnd, previous_);
+  DetachSubclass<kSubclass>(hwnd);
   RemovePropW(hwnd, kViewerProp);
   ChangeClipboardChain(hwnd, next_);
   next_ = nullptr;
-}
-
-LRESULT CALLBACK ClipboardViewer::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = static_cast<ClipboardViewer*>(GetPropW(hwnd, kViewerProp));
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  return self->Handle(hwnd, msg, wp, lp);
 }
 
 LRESULT ClipboardViewer::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -65,12 +69,12 @@ LRESULT ClipboardViewer::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       }
       return 0;
     case WM_DESTROY: {
-      const WNDPROC previous = previous_;
+      const WNDPROC previous = kSubclass.Previous(hwnd);
       Leave();
       return CallPreviousProc(previous, hwnd, msg, wp, lp);
     }
     default:
-      return CallPreviousProc(previous_, hwnd, msg, wp, lp);
+      return kSubclass.CallPrevious(hwnd, msg, wp, lp);
   }
 }
 

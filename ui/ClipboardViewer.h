@@ -5,13 +5,16 @@
 #include <functional>
 #include <string>
 
+#include "Subclass.h"
+
 namespace ui {
 
 // Join: the window joins the chain first, then its procedure is subclassed
 // to take the chain's messages. Leave: the procedure is put back first, then
 // the window leaves the chain. A window that is destroyed while joined leaves
 // by itself (on WM_DESTROY, before its own procedure sees the message).
-// Being subclassed last, the viewer must be the first subclass removed.
+// A viewer that leaves while another procedure stands in front of its own
+// stays in the window's procedure chain and only hands messages on.
 class ClipboardViewer {
  public:
   // Runs on the window's thread with the clipboard's text (GBK; empty when
@@ -34,11 +37,11 @@ class ClipboardViewer {
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  static const Subclass kSubclass;
   LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
   HWND hwnd_ = nullptr;
   HWND next_ = nullptr;
-  WNDPROC previous_ = nullptr;
   ChangeHandler onChange_;
 };
 

@@ -30,7 +30,8 @@ bool DecodeComboBox(const Notification& n, Event& e) {
 
 }  // namespace
 
-extern const ControlKind Kind::ComboBox = {"ComboBox", CreateComboBox, DecodeComboBox};
+extern const ControlKind Kind::ComboBox = {"ComboBox", CreateComboBox, DecodeComboBox,
+                                          Reports(EventType::Change)};
 
 int ComboBox::AddItem(const std::string& text, int value) const {
   const int index = (int)SendMessageW(hwnd_, CB_ADDSTRING, 0, (LPARAM)ToWide(text).c_str());

@@ -7,9 +7,9 @@
 
 namespace ui {
 
-class ComboBox : public Control {
+class ComboBox : public KindControl<Kind::ComboBox> {
  public:
-  using Control::Control;
+  using KindControl::KindControl;
   int ItemCount() const { return (int)SendMessageW(hwnd_, CB_GETCOUNT, 0, 0); }
   // Appends an item; returns its index.
   int AddItem(const std::string& text, int value) const;

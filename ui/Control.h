@@ -11,6 +11,8 @@ namespace ui {
 class Control {
  public:
   explicit Control(HWND hwnd = nullptr) : hwnd_(hwnd) {}
+  // The kinds of rows the wrapper fits (Window::Get): this one every kind.
+  static bool Fits(const ControlKind&) { return true; }
   HWND Hwnd() const { return hwnd_; }
   explicit operator bool() const { return hwnd_ != nullptr; }
 
@@ -28,6 +30,14 @@ class Control {
 
  protected:
   HWND hwnd_;
+};
+
+// Base of the wrapper of one control kind: it fits the rows of that kind only.
+template <const ControlKind& K>
+class KindControl : public Control {
+ public:
+  using Control::Control;
+  static bool Fits(const ControlKind& kind) { return &kind == &K; }
 };
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "Event.h"
@@ -35,6 +36,18 @@ struct ControlKind {
   HWND (*create)(const CreateArgs& args) = nullptr;
   // Turns a notification into an event; false when it is none the form reports.
   bool (*decode)(const Notification& n, Event& e) = nullptr;
+  // The events the kind reports (Reports bits): the handler slots a row of
+  // this kind may fill.
+  unsigned reports = 0;
+};
+
+// A form used against the kinds of its rows: a wrapper asked for a control of
+// a kind it does not fit, or a handler in a slot the row's kind never
+// reports. A programming error; it is thrown where it is found, before
+// anything is sent to the control or any window of the form is made.
+class WrongKind : public std::logic_error {
+ public:
+  using std::logic_error::logic_error;
 };
 
 // Creates a child window for a row with the common styles (visible unless

@@ -22,6 +22,7 @@ bool DecodeEditBox(const Notification& n, Event& e) {
 
 }  // namespace
 
-extern const ControlKind Kind::EditBox = {"EditBox", CreateEditBox, DecodeEditBox};
+extern const ControlKind Kind::EditBox = {"EditBox", CreateEditBox, DecodeEditBox,
+                                         Reports(EventType::Focus)};
 
 }  // namespace ui

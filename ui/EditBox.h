@@ -5,9 +5,9 @@
 
 namespace ui {
 
-class EditBox : public Control {
+class EditBox : public KindControl<Kind::EditBox> {
  public:
-  using Control::Control;
+  using KindControl::KindControl;
   void SetReadOnly(bool on) const { SendMessageW(hwnd_, EM_SETREADONLY, on, 0); }
 };
 

@@ -8,23 +8,6 @@
 
 namespace ui {
 
-enum class EventType {
-  Click,       // button, check box, radio button, label, toolbar item, menu item
-  DoubleClick,
-  Change,      // combo box selection, slider moved by the user
-  Tick,        // timer
-  RightClick,  // list view
-  Focus,       // edit box got the focus
-  Draw,        // owner-drawn button: `data` is the DRAWITEMSTRUCT
-  MouseDown,   // picture box, left button; arg x, value y (client coordinates)
-  MouseUp,
-  MouseMove,
-  Created,    // form events
-  Destroyed,
-  Resized,
-  Tray,  // arg: a TrayEvent
-};
-
 struct Event {
   EventType type;
   HWND control = nullptr;           // the control's window; null for form events
@@ -36,11 +19,6 @@ struct Event {
   bool handled = false;
   LRESULT result = 0;
 
-  // The control as its typed wrapper.
-  template <typename T>
-  T As() const {
-    return T(control);
-  }
   bool Is(const char* name) const;
 };
 

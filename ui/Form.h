@@ -11,6 +11,31 @@ struct ControlKind;
 // event (which control, what happened, an argument) and may answer through it.
 using Handler = void (*)(Window& window, Event& event);
 
+// What happened: each event has its own handler slot in a row or a form.
+enum class EventType {
+  Click,       // button, check box, radio button, label, list view, toolbar item, menu item
+  DoubleClick,
+  Change,      // combo box selection, slider moved by the user
+  Tick,        // timer
+  RightClick,  // list view
+  Focus,       // edit box got the focus
+  Draw,        // owner-drawn button: the event's `data` is the DRAWITEMSTRUCT
+  MouseDown,   // left button; arg x, value y (client coordinates)
+  MouseUp,
+  MouseMove,
+  Created,  // form events
+  Destroyed,
+  Resized,  // also once when the window is first shown
+  Tray,     // arg: a TrayEvent
+};
+constexpr int kEventTypeCount = static_cast<int>(EventType::Tray) + 1;
+
+// The bit of an event type in a set of events.
+constexpr unsigned Reports(EventType type) { return 1u << static_cast<unsigned>(type); }
+// The events a form reports: the slots its own handlers may fill.
+constexpr unsigned kFormReports = Reports(EventType::Created) | Reports(EventType::Destroyed) |
+                                  Reports(EventType::Resized) | Reports(EventType::Tray);
+
 // What a may-close handler answers.
 enum class CloseAnswer { None, MayClose, KeepOpen };
 using CloseHandler = CloseAnswer (*)(Window& window);
@@ -29,10 +54,10 @@ extern const ControlKind Button;       // push button; owner-drawn with the Owne
 extern const ControlKind CheckBox;
 extern const ControlKind RadioButton;  // one group per run of radio rows (NewGroup starts another)
 extern const ControlKind ComboBox;     // drop-down list whose items carry values
-extern const ControlKind Slider;       // horizontal trackbar from 0 to `value`
-extern const ControlKind PictureBox;   // an icon or cursor resource (`value`); reports mouse buttons and moves
+extern const ControlKind Slider;       // horizontal trackbar from 0 to `max`
+extern const ControlKind PictureBox;   // an icon or cursor resource (`picture`); reports mouse buttons and moves
 extern const ControlKind StatusBar;
-extern const ControlKind Timer;        // not shown; ticks every `value` milliseconds
+extern const ControlKind Timer;        // not shown; ticks every `interval` milliseconds
 extern const ControlKind WebBrowser;   // hosted browser control; the caption is the address it starts at
 }  // namespace Kind
 
@@ -86,23 +111,102 @@ struct Rect {
   int x, y, w, h;
 };
 
-struct ControlDef {
+// What rows and forms share: the handler slots, one for each event, filled by
+// name (OnClick, OnCreated, ...), and setters that give a changed copy, so
+// that a row or a form says only what it sets. A slot that the row's kind (or
+// a form) never reports is refused when the form is loaded.
+template <typename Def>
+struct Definition {
+  Handler on[kEventTypeCount] = {};
+
+  constexpr Def OnClick(Handler h) const { return With(EventType::Click, h); }
+  constexpr Def OnDoubleClick(Handler h) const { return With(EventType::DoubleClick, h); }
+  constexpr Def OnChange(Handler h) const { return With(EventType::Change, h); }
+  constexpr Def OnTick(Handler h) const { return With(EventType::Tick, h); }
+  constexpr Def OnRightClick(Handler h) const { return With(EventType::RightClick, h); }
+  constexpr Def OnFocus(Handler h) const { return With(EventType::Focus, h); }
+  constexpr Def OnDraw(Handler h) const { return With(EventType::Draw, h); }
+  constexpr Def OnMouseDown(Handler h) const { return With(EventType::MouseDown, h); }
+  constexpr Def OnMouseUp(Handler h) const { return With(EventType::MouseUp, h); }
+  constexpr Def OnMouseMove(Handler h) const { return With(EventType::MouseMove, h); }
+  constexpr Def OnCreated(Handler h) const { return With(EventType::Created, h); }
+  constexpr Def OnDestroyed(Handler h) const { return With(EventType::Destroyed, h); }
+  constexpr Def OnResized(Handler h) const { return With(EventType::Resized, h); }
+  constexpr Def OnTray(Handler h) const { return With(EventType::Tray, h); }
+
+  // The handler of an event; null when its slot is empty.
+  constexpr Handler HandlerFor(EventType type) const { return on[static_cast<int>(type)]; }
+  // The Reports bits of the filled slots.
+  constexpr unsigned FilledSlots() const {
+    unsigned filled = 0;
+    for (int i = 0; i < kEventTypeCount; ++i)
+      if (on[i]) filled |= 1u << i;
+    return filled;
+  }
+
+ protected:
+  template <typename T>
+  constexpr Def With(T Def::*field, T value) const {
+    Def def = static_cast<const Def&>(*this);
+    def.*field = value;
+    return def;
+  }
+  constexpr Def With(EventType type, Handler h) const {
+    Def def = static_cast<const Def&>(*this);
+    def.on[static_cast<int>(type)] = h;
+    return def;
+  }
+};
+
+// A row of a form: the designer name and kind given to Row, every other field
+// by name:
+//   Row(kParseButton, Kind::Button).In(kAddressGroup).At(84, 128, 68, 28).Caption("开始解析").OnClick(OnParseButton)
+struct ControlDef : Definition<ControlDef> {
+  constexpr ControlDef(const char* designerName, const ControlKind& controlKind)
+      : name(designerName), kind(controlKind) {}
+
   const char* name;  // designer name, unique within the form
   const ControlKind& kind;
-  const char* parent;  // designer name of a shape or group box, or nullptr for the window
-  Rect rect;
+  const char* parent = nullptr;  // designer name of a shape or group box, or nullptr for the window
+  Rect rect = {};
   const char* caption = "";
   unsigned flags = 0;
-  Handler onEvent = nullptr;  // every event of the control
-  int value = 0;  // progress-bar and slider maximum, timer interval, toolbar image strip, picture resource
+  int colour = kDefaultColour;  // label text colour (Rgb)
+  int max = 0;                  // progress bar, slider: the range runs from 0 to this
+  int interval = 0;             // timer: milliseconds between ticks
+  int images = 0;               // toolbar: bitmap resource of the image strip
+  int picture = 0;              // picture box: icon or cursor resource
   const ToolItem* items = nullptr;
   int itemCount = 0;
   const Column* columns = nullptr;
   int columnCount = 0;
   const ListItem* list = nullptr;  // combo box items
   int listCount = 0;
-  int colour = kDefaultColour;  // label text colour (Rgb)
+
+  template <int N>
+  constexpr ControlDef Items(const ToolItem (&all)[N]) const {
+    return With(&ControlDef::items, &all[0]).With(&ControlDef::itemCount, N);
+  }
+  template <int N>
+  constexpr ControlDef Columns(const Column (&all)[N]) const {
+    return With(&ControlDef::columns, &all[0]).With(&ControlDef::columnCount, N);
+  }
+  template <int N>
+  constexpr ControlDef List(const ListItem (&all)[N]) const {
+    return With(&ControlDef::list, &all[0]).With(&ControlDef::listCount, N);
+  }
+  constexpr ControlDef In(const char* box) const { return With(&ControlDef::parent, box); }
+  constexpr ControlDef At(int x, int y, int w, int h) const { return With(&ControlDef::rect, Rect{x, y, w, h}); }
+  constexpr ControlDef Caption(const char* text) const { return With(&ControlDef::caption, text); }
+  constexpr ControlDef Flags(unsigned set) const { return With(&ControlDef::flags, set); }
+  constexpr ControlDef Colour(int rgb) const { return With(&ControlDef::colour, rgb); }
+  constexpr ControlDef Max(int n) const { return With(&ControlDef::max, n); }
+  constexpr ControlDef Interval(int ms) const { return With(&ControlDef::interval, ms); }
+  constexpr ControlDef Images(int resource) const { return With(&ControlDef::images, resource); }
+  constexpr ControlDef Picture(int resource) const { return With(&ControlDef::picture, resource); }
 };
+
+constexpr ControlDef Row(const char* name, const ControlKind& kind) { return ControlDef(name, kind); }
 
 struct MenuDef;
 
@@ -118,22 +222,37 @@ struct MenuDef {
   int itemCount;
 };
 
-struct FormDef {
+// A form: its name, caption, the screen position and size of the window's
+// inside and its rows given to the constructor, the rest by name. Its
+// handler slots are those of the form events (Created, Destroyed, Resized,
+// Tray) and the may-close handler.
+struct FormDef : Definition<FormDef> {
+  template <int N>
+  constexpr FormDef(const char* formName, const char* formCaption, Rect inside, const ControlDef (&rows)[N])
+      : FormDef(formName, formCaption, inside, &rows[0], N) {}
+  constexpr FormDef(const char* formName, const char* formCaption, Rect inside, const ControlDef* rows, int rowCount)
+      : name(formName), caption(formCaption), rect(inside), controls(rows), controlCount(rowCount) {}
+  constexpr FormDef(const char* formName, const char* formCaption, Rect inside)
+      : FormDef(formName, formCaption, inside, nullptr, 0) {}
+
   const char* name;
   const char* caption;
-  Rect rect;  // screen position and size of the window's inside
+  Rect rect;
   const ControlDef* controls;
   int controlCount;
   const MenuDef* menus = nullptr;
   int menuCount = 0;
-  int icon = 0;  // resource id of the window and tray icon, in the module that holds the form
-  Handler onCreated = nullptr;
-  CloseHandler onClosing = nullptr;
-  Handler onDestroyed = nullptr;
-  Handler onTray = nullptr;  // event argument: a TrayEvent
   unsigned style = kDefaultFormStyle;
-  // Runs once when the window is first shown and after every change of its size.
-  Handler onResized = nullptr;
+  int icon = 0;  // resource id of the window and tray icon, in the module that holds the form
+  CloseHandler onClosing = nullptr;
+
+  template <int N>
+  constexpr FormDef Menus(const MenuDef (&all)[N]) const {
+    return With(&FormDef::menus, &all[0]).With(&FormDef::menuCount, N);
+  }
+  constexpr FormDef Style(unsigned formStyle) const { return With(&FormDef::style, formStyle); }
+  constexpr FormDef Icon(int resource) const { return With(&FormDef::icon, resource); }
+  constexpr FormDef OnClosing(CloseHandler h) const { return With(&FormDef::onClosing, h); }
 };
 
 // What the tray icon reports to the form's tray handler.

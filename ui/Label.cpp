@@ -21,7 +21,7 @@ bool DecodeLabel(const Notification& n, Event& e) {
 
 }  // namespace
 
-extern const ControlKind Kind::Label = {"Label", CreateLabel, DecodeLabel};
+extern const ControlKind Kind::Label = {"Label", CreateLabel, DecodeLabel, Reports(EventType::Click)};
 
 // The property holds the colour plus one, so that no property means the default.
 int Label::TextColour() const {

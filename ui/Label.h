@@ -5,9 +5,9 @@
 
 namespace ui {
 
-class Label : public Control {
+class Label : public KindControl<Kind::Label> {
  public:
-  using Control::Control;
+  using KindControl::KindControl;
   // Rgb value, or kDefaultColour for the system's text colour.
   int TextColour() const;
   void SetTextColour(int colour) const;

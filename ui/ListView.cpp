@@ -41,7 +41,8 @@ bool DecodeListView(const Notification& n, Event& e) {
 
 }  // namespace
 
-extern const ControlKind Kind::ListView = {"ListView", CreateListView, DecodeListView};
+extern const ControlKind Kind::ListView = {"ListView", CreateListView, DecodeListView,
+                                          Reports(EventType::Click) | Reports(EventType::RightClick)};
 
 int ListView::ColumnCount() const {
   HWND header = (HWND)SendMessageW(hwnd_, LVM_GETHEADER, 0, 0);

@@ -9,9 +9,9 @@
 
 namespace ui {
 
-class ListView : public Control {
+class ListView : public KindControl<Kind::ListView> {
  public:
-  using Control::Control;
+  using KindControl::KindControl;
   int ColumnCount() const;
   std::string ColumnTitle(int column) const;
   int ColumnWidth(int column) const;

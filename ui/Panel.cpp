@@ -15,6 +15,11 @@ HWND CreatePanel(const CreateArgs& args, PanelFrame frame) {
   return panel;
 }
 
+void NotifyForm(HWND control, UINT msg, WPARAM wp, LPARAM lp) {
+  Notification n{msg, 0, wp, lp};
+  SendMessageW(GetAncestor(control, GA_ROOT), kControlNotifyMessage, reinterpret_cast<WPARAM>(&n), (LPARAM)control);
+}
+
 namespace {
 
 void PaintGroupFrame(HWND hwnd, HDC dc, const RECT& client) {

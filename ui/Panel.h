@@ -11,6 +11,9 @@ namespace ui {
 // event to its form: WPARAM points to a Notification, LPARAM is the control.
 constexpr UINT kControlNotifyMessage = WM_APP + 2;
 
+// Reports a message of a subclassed control to its form with kControlNotifyMessage.
+void NotifyForm(HWND control, UINT msg, WPARAM wp, LPARAM lp);
+
 // Shape boxes and group boxes have nothing beyond the common properties.
 using ShapeBox = Control;
 using GroupBox = Control;

@@ -9,33 +9,25 @@ namespace ui {
 
 namespace {
 
-const wchar_t kPreviousProc[] = L"TavrinPreviousProc";
+LRESULT CALLBACK PictureMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+const Subclass kPictureSubclass{L"TavrinPictureProc", PictureMessage};
 
-LRESULT CALLBACK PictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto previous = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kPreviousProc));
+LRESULT CALLBACK PictureMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-    case WM_MOUSEMOVE: {
-      Notification n{msg, 0, wp, lp};
-      SendMessageW(GetAncestor(hwnd, GA_ROOT), kControlNotifyMessage, reinterpret_cast<WPARAM>(&n), (LPARAM)hwnd);
-      break;
-    }
-    case WM_NCDESTROY:
-      PictureBox(hwnd).SetPicture(0);  // frees the picture it owns
-      RestoreWindowProc(hwnd, previous);
-      RemovePropW(hwnd, kPreviousProc);
-      break;
+    case WM_MOUSEMOVE: NotifyForm(hwnd, msg, wp, lp); break;
+    case WM_NCDESTROY: PictureBox(hwnd).SetPicture(0); break;  // frees the picture it owns
     default: break;
   }
-  return CallPreviousProc(previous, hwnd, msg, wp, lp);
+  return kPictureSubclass.CallPrevious(hwnd, msg, wp, lp);
 }
 
 HWND CreatePictureBox(const CreateArgs& a) {
   HWND hwnd = CreateChild(a, L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_NOTIFY, 0, std::wstring());
   if (!hwnd) return nullptr;
-  SetPropW(hwnd, kPreviousProc, reinterpret_cast<HANDLE>(SubclassWindow(hwnd, PictureProc)));
-  PictureBox(hwnd).SetPicture(a.def.value);
+  AttachSubclass<kPictureSubclass>(hwnd);
+  PictureBox(hwnd).SetPicture(a.def.picture);
   // SS_ICON sizes the control to its picture: keep the row's size.
   SetWindowPos(hwnd, nullptr, 0, 0, a.def.rect.w, a.def.rect.h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   return hwnd;
@@ -55,7 +47,9 @@ bool DecodePictureBox(const Notification& n, Event& e) {
 
 }  // namespace
 
-extern const ControlKind Kind::PictureBox = {"PictureBox", CreatePictureBox, DecodePictureBox};
+extern const ControlKind Kind::PictureBox = {
+    "PictureBox", CreatePictureBox, DecodePictureBox,
+    Reports(EventType::MouseDown) | Reports(EventType::MouseUp) | Reports(EventType::MouseMove)};
 
 void PictureBox::SetPicture(int resourceId) const {
   HICON icon = nullptr;

@@ -5,9 +5,9 @@
 
 namespace ui {
 
-class PictureBox : public Control {
+class PictureBox : public KindControl<Kind::PictureBox> {
  public:
-  using Control::Control;
+  using KindControl::KindControl;
   // Shows the icon or cursor resource of the form's module; 0 shows nothing.
   void SetPicture(int resourceId) const;
   bool HasPicture() const;

@@ -7,7 +7,7 @@ namespace {
 
 HWND CreateProgressBar(const CreateArgs& a) {
   HWND hwnd = CreateChild(a, PROGRESS_CLASSW, 0);
-  if (hwnd) SendMessageW(hwnd, PBM_SETRANGE32, 0, a.def.value);
+  if (hwnd) SendMessageW(hwnd, PBM_SETRANGE32, 0, a.def.max);
   return hwnd;
 }
 

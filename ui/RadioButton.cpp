@@ -13,6 +13,7 @@ HWND CreateRadioButton(const CreateArgs& a) {
 
 }  // namespace
 
-extern const ControlKind Kind::RadioButton = {"RadioButton", CreateRadioButton, DecodeCheckClick};
+extern const ControlKind Kind::RadioButton = {"RadioButton", CreateRadioButton, DecodeCheckClick,
+                                             Reports(EventType::Click)};
 
 }  // namespace ui

@@ -4,6 +4,10 @@
 
 namespace ui {
 
-using RadioButton = CheckBox;
+class RadioButton : public CheckBox {
+ public:
+  using CheckBox::CheckBox;
+  static bool Fits(const ControlKind& kind) { return &kind == &Kind::RadioButton; }
+};
 
 }  // namespace ui

@@ -12,7 +12,7 @@ const wchar_t kSettingProp[] = L"TavrinSettingFromCode";
 
 HWND CreateSlider(const CreateArgs& a) {
   HWND hwnd = CreateChild(a, TRACKBAR_CLASSW, TBS_HORZ | TBS_NOTICKS | WS_TABSTOP);
-  if (hwnd) Slider(hwnd).SetMax(a.def.value);
+  if (hwnd) Slider(hwnd).SetMax(a.def.max);
   return hwnd;
 }
 
@@ -28,7 +28,7 @@ bool DecodeSlider(const Notification& n, Event& e) {
 
 }  // namespace
 
-extern const ControlKind Kind::Slider = {"Slider", CreateSlider, DecodeSlider};
+extern const ControlKind Kind::Slider = {"Slider", CreateSlider, DecodeSlider, Reports(EventType::Change)};
 
 int Slider::Pos() const { return (int)SendMessageW(hwnd_, TBM_GETPOS, 0, 0); }
 

@@ -5,9 +5,9 @@
 
 namespace ui {
 
-class Slider : public Control {
+class Slider : public KindControl<Kind::Slider> {
  public:
-  using Control::Control;
+  using KindControl::KindControl;
   int Pos() const;
   // Sets the position from code: the user's change event does not fire.
   void SetPos(int pos) const;

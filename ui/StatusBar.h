@@ -5,9 +5,9 @@
 
 namespace ui {
 
-class StatusBar : public Control {
+class StatusBar : public KindControl<Kind::StatusBar> {
  public:
-  using Control::Control;
+  using KindControl::KindControl;
   void SetPanelText(int panel, const std::string& text) const;
   std::string PanelText(int panel) const;
 };

@@ -17,9 +17,9 @@ HWND CreateToolbar(const CreateArgs& a) {
                           std::wstring());
   if (!hwnd) return nullptr;
   SendMessageW(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  if (def.value) {
+  if (def.images) {
     // The image list stays with the window and is freed with it.
-    OwnedImageList images(ImageList_LoadImageW(a.module, MAKEINTRESOURCEW(def.value), 24, 0, RGB(255, 0, 255),
+    OwnedImageList images(ImageList_LoadImageW(a.module, MAKEINTRESOURCEW(def.images), 24, 0, RGB(255, 0, 255),
                                                IMAGE_BITMAP, LR_CREATEDIBSECTION));
     SendMessageW(hwnd, TB_SETIMAGELIST, 0, (LPARAM)images.Get());
     a.window.Own(std::move(images));
@@ -54,7 +54,7 @@ bool DecodeToolbar(const Notification& n, Event& e) {
 
 }  // namespace
 
-extern const ControlKind Kind::Toolbar = {"Toolbar", CreateToolbar, DecodeToolbar};
+extern const ControlKind Kind::Toolbar = {"Toolbar", CreateToolbar, DecodeToolbar, Reports(EventType::Click)};
 
 int Toolbar::ItemCount() const { return (int)SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0); }
 

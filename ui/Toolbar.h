@@ -5,9 +5,9 @@
 
 namespace ui {
 
-class Toolbar : public Control {
+class Toolbar : public KindControl<Kind::Toolbar> {
  public:
-  using Control::Control;
+  using KindControl::KindControl;
   int ItemCount() const;
   std::string ItemText(int index) const;
   void SetItemText(int index, const std::string& text) const;

@@ -4,9 +4,9 @@
 
 namespace ui {
 
-class WebBrowserBox : public Control {
+class WebBrowserBox : public KindControl<Kind::WebBrowser> {
  public:
-  using Control::Control;
+  using KindControl::KindControl;
   // Creates the host window with its browser control; null when the host
   // cannot be had.
   static HWND Create(HWND parent, const Rect& rect, bool visible);

@@ -59,7 +59,9 @@ class Window {
  public:
   // Builds the window and its controls from the form, runs the created
   // handler, starts the form's enabled timers and shows the window. Null when
-  // the window cannot be made or the created handler closed it.
+  // the window cannot be made or the created handler closed it. Throws
+  // WrongKind, before anything is made, when a row fills a handler slot that
+  // its kind never reports.
   static Window* Load(const FormDef& form, Window* owner = nullptr);
   // Loads the form as a modal window over its owner (disabled meanwhile) and
   // returns the result given to EndModal, or kNoResult. *shown, when given,
@@ -73,10 +75,13 @@ class Window {
   HWND Hwnd() const { return hwnd_; }
   const FormDef& Form() const { return form_; }
 
-  // A control by designer name, as its typed wrapper (empty when missing).
+  // A control by designer name, as its typed wrapper (empty when the form has
+  // no such control). Throws WrongKind when the wrapper does not fit the
+  // control's kind: every kind fits Control, a check box also fits Button, a
+  // radio button also CheckBox and Button.
   template <typename T>
   T Get(const char* name) const {
-    return T(ControlHwnd(name));
+    return T(ControlOfKind(name, &T::Fits));
   }
   HWND ControlHwnd(const char* name) const;
   const ControlDef* RowOf(HWND control) const;
@@ -131,6 +136,7 @@ class Window {
   friend LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
   explicit Window(const FormDef& form) : form_(form) {}
   ~Window() = default;
+  HWND ControlOfKind(const char* name, bool (*fits)(const ControlKind& kind)) const;
   bool Build(Window* owner);
   HWND CreateControl(int index, HWND parent);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);

@@ -43,14 +43,14 @@ const ControlDef* Window::RowOf(HWND control) const {
   return it == rows_.end() ? nullptr : it->second;
 }
 
-// Lets the control's kind decode the notification and runs the handler:
-// a toolbar item's own handler, else the row's.
+// Lets the control's kind decode the notification and runs the handler of
+// the event's slot: a toolbar item's own handler, else the row's.
 bool Window::Notify(HWND control, const Notification& n, LRESULT* result) {
   const ControlDef* row = RowOf(control);
   if (!row || !row->kind.decode) return false;
   Event e{EventType::Click, control, row};
   if (!row->kind.decode(n, e)) return false;
-  Handler handler = row->onEvent;
+  Handler handler = row->HandlerFor(e.type);
   if (&row->kind == &Kind::Toolbar && e.type == EventType::Click && e.arg >= 0 && e.arg < row->itemCount &&
       row->items[e.arg].onClick)
     handler = row->items[e.arg].onClick;
@@ -105,7 +105,7 @@ void Window::OnTray(UINT mouse) {
   }
   Event e{EventType::Tray};
   e.arg = kind;
-  Fire(form_.onTray, e);
+  Fire(form_.HandlerFor(EventType::Tray), e);
 }
 
 void Window::OnDestroy() {
@@ -114,14 +114,14 @@ void Window::OnDestroy() {
   // destroyed handler does not run.
   if (!building_) {
     Event e{EventType::Destroyed};
-    Fire(form_.onDestroyed, e);
+    Fire(form_.HandlerFor(EventType::Destroyed), e);
   }
   RemoveTrayIcon();
 }
 
 void Window::OnResized() {
   Event e{EventType::Resized};
-  Fire(form_.onResized, e);
+  Fire(form_.HandlerFor(EventType::Resized), e);
 }
 
 LRESULT Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {

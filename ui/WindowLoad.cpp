@@ -4,6 +4,7 @@
 #include "App.h"
 #include "ControlKind.h"
 #include "Module.h"
+#include "Subclass.h"
 #include "ui/base/WideText.h"
 #include "Window.h"
 
@@ -46,6 +47,18 @@ bool StartsGroup(const FormDef& form, int index) {
   return true;
 }
 
+// A handler in a slot that its row's kind (or the form) never reports would never run.
+void CheckHandlerSlots(const FormDef& form) {
+  if (form.FilledSlots() & ~kFormReports)
+    throw WrongKind(std::string(form.name) + ": a form reports no control events, yet it gives a handler for one");
+  for (int i = 0; i < form.controlCount; ++i) {
+    const ControlDef& row = form.controls[i];
+    if (row.FilledSlots() & ~row.kind.reports)
+      throw WrongKind(std::string(form.name) + ": " + row.name + " is a " + row.kind.name +
+                      ", which does not report the event of a handler its row gives");
+  }
+}
+
 }  // namespace
 
 void SetControlCreatedHook(ControlCreatedHook hook) { g_controlHook = hook; }
@@ -56,6 +69,7 @@ const wchar_t* Window::ClassName() {
 }
 
 Window* Window::Load(const FormDef& form, Window* owner) {
+  CheckHandlerSlots(form);
   StartLayer();
   EnsureClassesRegistered();
   Window* w = new Window(form);
@@ -69,7 +83,7 @@ Window* Window::Load(const FormDef& form, Window* owner) {
   w->building_ = false;
   const HWND hwnd = w->hwnd_;
   Event created{EventType::Created};
-  w->Fire(form.onCreated, created);
+  w->Fire(form.HandlerFor(EventType::Created), created);
   // The created handler may have closed the window, which deletes w.
   if (!IsWindow(hwnd)) return nullptr;
   // The form's timers tick only from here: never into a handler that has not
@@ -82,6 +96,7 @@ Window* Window::Load(const FormDef& form, Window* owner) {
 }
 
 int Window::LoadModal(const FormDef& form, Window* owner, bool* shown) {
+  CheckHandlerSlots(form);  // before the owner is disabled
   HWND ownerHwnd = owner ? owner->hwnd_ : nullptr;
   if (ownerHwnd) EnableWindow(ownerHwnd, FALSE);
   int result = kNoResult;
@@ -89,17 +104,8 @@ int Window::LoadModal(const FormDef& form, Window* owner, bool* shown) {
   if (shown) *shown = w != nullptr;
   HWND hwnd = w ? w->hwnd_ : nullptr;
   if (w) w->modalResult_ = &result;
-  MSG msg;
-  while (hwnd && IsWindow(hwnd)) {
-    int r = GetMessageW(&msg, nullptr, 0, 0);
-    if (r <= 0) {
-      if (r == 0) PostQuitMessage((int)msg.wParam);
-      break;
-    }
-    if (!TranslateDialogKeys(msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
+  PendingQuit quit;  // a WM_QUIT met here still ends the program's own loop
+  while (hwnd && IsWindow(hwnd) && PumpNextMessage(quit)) {
   }
   if (hwnd && IsWindow(hwnd)) {
     w->modalResult_ = nullptr;  // the loop ended early: the result is no longer awaited
@@ -149,7 +155,7 @@ bool Window::Build(Window* owner) {
   for (int i = 0; i < form_.controlCount; ++i) {
     const ControlDef& def = form_.controls[i];
     if (&def.kind == &Kind::Timer) {
-      timerIntervals_[i] = def.value;
+      timerIntervals_[i] = def.interval;
       timerEnabled_[i] = !(def.flags & Disabled);
       continue;
     }
@@ -206,6 +212,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   try {
     return w->Handle(msg, wp, lp);
   } catch (...) {
+    ReportCaughtException("form procedure");
     return DefWindowProcW(hwnd, msg, wp, lp);
   }
 }

@@ -1,4 +1,4 @@
-// A form's caption, position, size, visibility and window style at run time.
+// A form's controls by name, its caption, position, size, visibility and window style at run time.
 #include "Window.h"
 
 namespace ui {
@@ -6,6 +6,15 @@ namespace ui {
 HWND Window::ControlHwnd(const char* name) const {
   auto it = controls_.find(name);
   return it == controls_.end() ? nullptr : it->second;
+}
+
+HWND Window::ControlOfKind(const char* name, bool (*fits)(const ControlKind& kind)) const {
+  const HWND control = ControlHwnd(name);
+  const ControlDef* row = RowOf(control);
+  if (row && !fits(row->kind))
+    throw WrongKind(std::string(form_.name) + ": " + name + " is a " + row->kind.name +
+                    ", which the wrapper asked for does not fit");
+  return control;
 }
 
 std::string Window::Caption() const { return Control(hwnd_).Text(); }

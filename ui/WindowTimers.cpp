@@ -3,7 +3,7 @@
 
 namespace ui {
 
-extern const ControlKind Kind::Timer = {"Timer"};
+extern const ControlKind Kind::Timer = {"Timer", nullptr, nullptr, Reports(EventType::Tick)};
 
 int Timer::Interval() const { return index_ < 0 ? 0 : window_->timerIntervals_[index_]; }
 
@@ -39,7 +39,7 @@ void Window::OnTimer(UINT_PTR id) {
   const int index = (int)id - kFirstControlId;
   if (index < 0 || index >= form_.controlCount || &form_.controls[index].kind != &Kind::Timer) return;
   Event e{EventType::Tick, nullptr, &form_.controls[index]};
-  Fire(form_.controls[index].onEvent, e);
+  Fire(form_.controls[index].HandlerFor(EventType::Tick), e);
 }
 
 }  // namespace ui

@@ -47,7 +47,7 @@ void DestroyUpdaterWindow() {
 // On the window thread: the message, then 退出 is the way out.
 void TellAndOfferExit(const char* text) {
   ui::ShowMessage(text, kTitle, MB_OK);
-  if (ui::Window* w = ui::Window::Find(UpdaterWindowForm.name)) w->Get<ui::Control>("退出").SetEnabled(true);
+  if (ui::Window* w = ui::Window::Find(UpdaterWindowForm.name)) w->Get<ui::Control>(kExitButton).SetEnabled(true);
 }
 
 void RunUpdateJob(UpdateJob& job) {
@@ -77,40 +77,37 @@ void LoadUpdateList(ui::Window& w, ui::Event&) {
   UpdateListText = body.substr(0, body.find('\0'));
   UpdateFiles = updater::ParseUpdateList(UpdateListText);
   const int count = static_cast<int>(UpdateFiles.names.size());
-  if (count == 0) w.Get<ui::Control>("开始").SetEnabled(false);
+  if (count == 0) w.Get<ui::Control>(kStartButton).SetEnabled(false);
 
-  UpdateBar->Attach(w.ControlHwnd("进度条1"));
-  StartButtonSkin->Attach(w.ControlHwnd("开始"));
-  ExitButtonSkin->Attach(w.ControlHwnd("退出"));
+  UpdateBar->Attach(w.ControlHwnd(kProgressBar));
+  StartButtonSkin->Attach(w.ControlHwnd(kStartButton));
+  ExitButtonSkin->Attach(w.ControlHwnd(kExitButton));
   StartButtonSkin->SetColourStyle(1);
   ExitButtonSkin->SetColourStyle(2);
   UpdateBar->SetColourStyle(4);
   UpdateBar->SetText(1, updater::FileCountText(count));
 }
 
-void StartUpdate(ui::Window& w, ui::Event& e) {
-  if (e.type != ui::EventType::Click) return;
-  const ui::Control start = w.Get<ui::Control>("开始");
-  w.Get<ui::Control>("退出").SetEnabled(false);
+void StartUpdate(ui::Window& w, ui::Event&) {
+  const ui::Control start = w.Get<ui::Control>(kStartButton);
+  w.Get<ui::Control>(kExitButton).SetEnabled(false);
   start.SetEnabled(false);
   start.SetText("正在更新");
   auto job = std::make_shared<UpdateJob>();
   job->items = updater::PlanUpdate(UpdateFiles, UpdateBaseAddress, ui::ProgramDir());
   job->bar = UpdateBar->Copy();
-  job->label = w.ControlHwnd("标签2");
+  job->label = w.ControlHwnd(kProgressLabel);
   UpdaterThreadHandle = ui::WorkerThread::Start(
       [job] { RunUpdateJob(*job); }, [] { ui::PostToWindowThread([] { TellAndOfferExit(kUpdateBroken); }); });
   if (UpdaterThreadHandle) return;
   // No worker: the window is as it was before the click.
   start.SetText("立即更新");
   start.SetEnabled(true);
-  w.Get<ui::Control>("退出").SetEnabled(true);
+  w.Get<ui::Control>(kExitButton).SetEnabled(true);
   ui::ShowMessage(kCannotStartUpdate, kTitle, MB_OK);
 }
 
-void OnUpdaterExit(ui::Window&, ui::Event& e) {
-  if (e.type == ui::EventType::Click) ui::EndProgram(0);
-}
+void OnUpdaterExit(ui::Window&, ui::Event&) { ui::EndProgram(0); }
 
 // The worker is never terminated: it is asked to stop, and a move or copy in
 // progress finishes first. Whatever download it is in ends with the process.

@@ -3,8 +3,7 @@
 #include <cstdint>
 
 #include "ui/Window.h"
-
-extern const ui::FormDef UpdaterWindowForm;
+#include "updater/UpdaterWindowForm.h"
 
 // Created: checks the argument, fetches the update list and skins the window.
 void LoadUpdateList(ui::Window& w, ui::Event& e);

@@ -9,6 +9,7 @@
 #include "main/DownloadProgress.h"
 #include "main/FileList.h"
 #include "main/FileListFill.h"
+#include "main/MainWindowForm.h"
 #include "main/bench/BenchSupport.h"
 #include "ui/App.h"
 #include "ui/ListView.h"
@@ -39,7 +40,7 @@ struct Fill {
 
 // The fill of one reply, until every new row shows a size.
 Fill FillAndWait(ui::Window& w, const std::string& base, int round, const std::string& query) {
-  const ui::ListView list = w.Get<ui::ListView>("L1");
+  const ui::ListView list = w.Get<ui::ListView>(kFileList);
   list.Clear();
   std::string reply;
   for (int r = 0; r < kRows; ++r) reply += RowAddress(base, round, r, query) + "$$";

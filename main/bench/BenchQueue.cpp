@@ -56,11 +56,11 @@ struct Queued {
 // One file through the download run of the start window, from the start of
 // the run until it gives the list back.
 Queued QueueDownload(ui::Window& w, const std::string& address, const std::string& folder) {
-  const auto list = w.Get<ui::ListView>("L1");
+  const auto list = w.Get<ui::ListView>(kFileList);
   list.Clear();
   list.AddRow({"1", "bench.flv", address, "", "", ""}, NewRowId());
   list.SetRowChecked(0, true);
-  w.Get<ui::Control>("编辑框2").SetText(folder);
+  w.Get<ui::Control>(kSaveFolderBox).SetText(folder);
   const double start = Now();
   if (!StartDownloadRun()) return {0, false};
   PumpUntil([] { return !DownloadRunHoldsList(); });

@@ -174,6 +174,23 @@ TEST_F(MoviePlayerTest, RightClicksCallTheCallbackAndAreSwallowed) {
   EXPECT_EQ(player::HookEntryCount(), hooked + 1);  // only the new host window
 }
 
+// The library's table made again while hooked windows live: they keep their
+// one subclass and work on, through it, as the windows they were.
+TEST_F(MoviePlayerTest, ATableMadeAgainKeepsTheHookedWindowsWorking) {
+  player::HookRightClick(parent, OnRightClick);
+  ASSERT_NE(player::FindHookEntry(child), nullptr);
+  player::FreeHookTable();
+  EXPECT_TRUE(SendMessageW(child, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) << "the button no longer answers as one";
+  player::CreateHookTable();
+  player::HookRightClick(parent, OnOtherRightClick);
+  EXPECT_EQ(player::HookEntryCount(), 2u);  // parent, button
+  EXPECT_TRUE(SendMessageW(child, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON);
+  EXPECT_EQ(SendMessageW(child, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 5)), 0);
+  ASSERT_EQ(g_otherClicks.size(), 1u);
+  EXPECT_EQ(g_otherClicks[0].x, 4);
+  EXPECT_TRUE(g_clicks.empty());
+}
+
 TEST_F(MoviePlayerTest, WithoutCallbackClicksAreSwallowedAndDestroyedWindowsLeaveTheTable) {
   player::FlashMoviePlayer movie;
   movie.Create(parent, 0, 0, 300, 170);

@@ -36,24 +36,26 @@ using playertest::FakeCall;
 using playertest::FakeDispatch;
 using testsupport::PumpFor;
 
-WNDPROC g_windowProc = nullptr;
 int g_dragStarts = 0;
 
 // Counts the drags the window is asked to start, without starting them.
+LRESULT CALLBACK NoDragProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+const ui::Subclass kNoDrag{L"TavrinTestNoDrag", NoDragProc};
 LRESULT CALLBACK NoDragProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCLBUTTONDOWN && wp == HTCAPTION && lp == 0) {
     ++g_dragStarts;
     return 0;
   }
-  return ui::CallPreviousProc(g_windowProc, hwnd, msg, wp, lp);
+  return kNoDrag.CallPrevious(hwnd, msg, wp, lp);
 }
 
-WNDPROC g_labelProc = nullptr;
 int g_setTexts = 0;
 
+LRESULT CALLBACK CountSetTextProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+const ui::Subclass kCountSetText{L"TavrinTestCountSetText", CountSetTextProc};
 LRESULT CALLBACK CountSetTextProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_SETTEXT) ++g_setTexts;
-  return ui::CallPreviousProc(g_labelProc, hwnd, msg, wp, lp);
+  return kCountSetText.CallPrevious(hwnd, msg, wp, lp);
 }
 
 class PlayerWindowTest : public ::testing::Test {
@@ -176,7 +178,7 @@ TEST_F(PlayerWindowTest, StatusTextAndColourForEveryStateWrittenOnlyOnChange) {
   }
   // A state that stays leaves the label alone between ticks.
   g_setTexts = 0;
-  g_labelProc = ui::SubclassWindow(label.Hwnd(), CountSetTextProc);
+  ASSERT_TRUE(ui::AttachSubclass<kCountSetText>(label.Hwnd()));
   testsupport::Pump(100);  // a few ticks, none of them writing
   EXPECT_EQ(g_setTexts, 0);
 }
@@ -266,7 +268,7 @@ TEST_F(PlayerWindowTest, FullScreenAndBackToTheSavedRectangleWithTopmostRules) {
 TEST_F(PlayerWindowTest, MovieAreaDragsTheWindowOnlyOutsideFullScreen) {
   Load();
   g_dragStarts = 0;
-  g_windowProc = ui::SubclassWindow(hwnd, NoDragProc);
+  ASSERT_TRUE(ui::AttachSubclass<kNoDrag>(hwnd));
   const HWND label = Control("透明标签");
   SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   EXPECT_EQ(g_dragStarts, 1);

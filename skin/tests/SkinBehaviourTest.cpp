@@ -38,7 +38,7 @@ TEST_F(SkinBehaviourTest, ButtonsAreSkinnedOrRefusedByStyle) {
   for (DWORD style : {BS_PUSHBUTTON, BS_DEFPUSHBUTTON, BS_AUTOCHECKBOX | BS_PUSHLIKE, BS_AUTORADIOBUTTON | BS_PUSHLIKE}) {
     HWND b = Button(style);
     EXPECT_TRUE(skin::SkinWindow(b)) << style;
-    EXPECT_EQ(ProcOf(b), skin::ButtonSkinProc) << style;
+    EXPECT_EQ(ProcOf(b), ui::SubclassProc<skin::ButtonSkin>) << style;
     EXPECT_EQ(ReadIntProperty(b, skin::kPropType), 2) << style;
   }
   // Refused buttons keep their own procedure but have the rounded region.
@@ -76,7 +76,7 @@ TEST_F(SkinBehaviourTest, ProgressBarGetsRoundCornersAndASecondCallKeepsTheSaved
   HWND bar = skintest::MakeChild(host_, PROGRESS_CLASSW, 0, 10, 10, 200, 20);
   const WNDPROC own = ProcOf(bar);
   ASSERT_TRUE(skin::SkinWindow(bar));
-  EXPECT_EQ(ProcOf(bar), skin::ProgressSkinProc);
+  EXPECT_EQ(ProcOf(bar), ui::SubclassProc<skin::ProgressSkin>);
   EXPECT_EQ((WNDPROC)GetPropW(bar, skin::kPropProc), own);
   EXPECT_EQ(ReadIntProperty(bar, skin::kPropType), 1);
   HRGN region = CreateRectRgn(0, 0, 0, 0);
@@ -89,7 +89,7 @@ TEST_F(SkinBehaviourTest, ProgressBarGetsRoundCornersAndASecondCallKeepsTheSaved
 
   ASSERT_TRUE(skin::SkinWindow(bar, 3));
   EXPECT_EQ((WNDPROC)GetPropW(bar, skin::kPropProc), own);
-  EXPECT_EQ(ProcOf(bar), skin::ProgressSkinProc);
+  EXPECT_EQ(ProcOf(bar), ui::SubclassProc<skin::ProgressSkin>);
   EXPECT_EQ(ReadIntProperty(bar, skin::kPropColourStyle), 3);
   ASSERT_TRUE(skin::SkinWindow(bar, 0));
   EXPECT_EQ(ReadIntProperty(bar, skin::kPropColourStyle), 3);
@@ -120,7 +120,7 @@ TEST_F(SkinBehaviourTest, HeaderIsSkinnedOnlyInReportAndListView) {
     ASSERT_TRUE(skin::SkinWindow(list));
     EXPECT_EQ(ReadIntProperty(list, skin::kPropType), 5);
     if (v.skinned) {
-      EXPECT_EQ(ProcOf(header), skin::HeaderSkinProc) << v.view;
+      EXPECT_EQ(ProcOf(header), ui::SubclassProc<skin::HeaderSkin>) << v.view;
       EXPECT_EQ((WNDPROC)GetPropW(header, skin::kPropProc), own) << v.view;
       EXPECT_EQ(GetPropW(header, skin::kPropType), nullptr) << v.view;
     } else {
@@ -237,7 +237,7 @@ TEST_F(SkinBehaviourTest, ProgressBarObjectAttachCreateAndWindowOperations) {
   EXPECT_EQ(orphan.Create((HWND)0x1234, 0, 0, 10, 10), nullptr);
   HWND made = bar.Create(host_, 5, 5, 100, 20);
   ASSERT_NE(made, nullptr);
-  EXPECT_EQ(ProcOf(made), skin::ProgressSkinProc);
+  EXPECT_EQ(ProcOf(made), ui::SubclassProc<skin::ProgressSkin>);
   wchar_t text[32] = {};
   GetWindowTextW(made, text, 32);
   EXPECT_STREQ(text, L"水晶进度条");
@@ -260,7 +260,7 @@ TEST_F(SkinBehaviourTest, ButtonObjectAdoptsOnlyButtonsSkinsThemFirstAndKeepsThe
   HWND b = Button(BS_DEFPUSHBUTTON);
   ASSERT_TRUE(button.Attach(b));
   // Skinned while it was a push button, owner-drawn afterwards: 1 OR 11.
-  EXPECT_EQ(ProcOf(b), skin::ButtonSkinProc);
+  EXPECT_EQ(ProcOf(b), ui::SubclassProc<skin::ButtonSkin>);
   EXPECT_EQ(GetWindowLongW(b, GWL_STYLE) & 31, BS_OWNERDRAW);
   EXPECT_EQ(button.GetColourStyle(), 0);
   EXPECT_FALSE(button.Attach(Button(BS_PUSHBUTTON)));
@@ -289,7 +289,7 @@ TEST_F(SkinBehaviourTest, ButtonObjectCreatesASkinnedOwnerDrawnButtonOnce) {
   skin::CrystalButton button;
   HWND made = button.Create(host_, "立即更新", 10, 10, 64, 20);
   ASSERT_NE(made, nullptr);
-  EXPECT_EQ(ProcOf(made), skin::ButtonSkinProc);
+  EXPECT_EQ(ProcOf(made), ui::SubclassProc<skin::ButtonSkin>);
   EXPECT_EQ(GetWindowLongW(made, GWL_STYLE) & 31, BS_OWNERDRAW);
   wchar_t text[32] = {};
   GetWindowTextW(made, text, 32);

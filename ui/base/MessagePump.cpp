@@ -48,6 +48,15 @@ int RunMessageLoop() {
   return static_cast<int>(msg.wParam);
 }
 
+bool PumpNextMessage(PendingQuit& quit) {
+  MSG msg;
+  const int r = GetMessageW(&msg, nullptr, 0, 0);
+  if (r == 0) quit.Note(static_cast<int>(msg.wParam));
+  if (r <= 0) return false;
+  Dispatch(msg);
+  return true;
+}
+
 Wake WaitOnceAndPump(void* handle, unsigned long milliseconds, PendingQuit& quit) {
   const DWORD woke = MsgWaitForMultipleObjects(handle ? 1 : 0, handle ? &handle : nullptr, FALSE, milliseconds,
                                                kPumpingWakeMask);

@@ -46,6 +46,11 @@ void PumpPendingMessages();
 // Runs the message loop until WM_QUIT; returns its exit code.
 int RunMessageLoop();
 
+// Waits for the thread's next message and dispatches it, for a loop that
+// ends on a condition of its own (a modal window closed). False when it was
+// WM_QUIT (noted in `quit`, to be posted again) or the queue failed.
+bool PumpNextMessage(PendingQuit& quit);
+
 // How one pumping wait ended.
 enum class Wake { Signalled, Messages, TimedOut, Failed };
 

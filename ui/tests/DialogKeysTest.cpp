@@ -12,10 +12,10 @@
 namespace {
 
 const ui::ControlDef kControls[] = {
-    {"第一", ui::Kind::Button, nullptr, {10, 10, 80, 24}, "第一"},
-    {"第二", ui::Kind::Button, nullptr, {100, 10, 80, 24}, "第二"},
+    ui::Row("第一", ui::Kind::Button).At(10, 10, 80, 24).Caption("第一"),
+    ui::Row("第二", ui::Kind::Button).At(100, 10, 80, 24).Caption("第二"),
 };
-const ui::FormDef kForm = {"DialogKeysForm", "键盘", {80, 80, 200, 60}, kControls, ui::CountOf(kControls)};
+const ui::FormDef kForm = ui::FormDef("DialogKeysForm", "键盘", {80, 80, 200, 60}, kControls);
 
 HANDLE g_arrived = nullptr;
 

@@ -18,7 +18,6 @@
 #include "ui/PictureBox.h"
 #include "ui/RadioButton.h"
 #include "ui/Slider.h"
-#include "ui/Subclass.h"
 #include "ui/Window.h"
 #include "ui/base/tests/support/Pump.h"
 
@@ -42,44 +41,50 @@ const char* TypeName(ui::EventType t) {
   }
 }
 
-// Records "name type arg value" and checks that the event names the control it came from.
+// Records "name type arg value" for the handler slot `Slot`, and checks that
+// the event names the control it came from and is the slot's own.
+template <ui::EventType Slot>
 void Record(ui::Window& w, ui::Event& e) {
   std::string line = std::string(e.row ? e.row->name : "?") + " " + TypeName(e.type) + " " + std::to_string(e.arg) +
                      " " + std::to_string(e.value);
   if (!e.row || w.ControlHwnd(e.row->name) != e.control) line += " WRONG CONTROL";
+  if (e.type != Slot) line += std::string(" IN THE SLOT OF ") + TypeName(Slot);
   g_events.push_back(line);
 }
+constexpr auto Click = Record<ui::EventType::Click>;
+constexpr auto Change = Record<ui::EventType::Change>;
 
 void PaintButton(ui::Window& w, ui::Event& e) {
-  if (e.type == ui::EventType::Draw) {
-    const auto* item = static_cast<const DRAWITEMSTRUCT*>(e.data);
-    FillRect(item->hDC, &item->rcItem, (HBRUSH)GetStockObject(BLACK_BRUSH));
-    e.handled = true;
-  }
-  Record(w, e);
+  const auto* item = static_cast<const DRAWITEMSTRUCT*>(e.data);
+  FillRect(item->hDC, &item->rcItem, (HBRUSH)GetStockObject(BLACK_BRUSH));
+  e.handled = true;
+  Record<ui::EventType::Draw>(w, e);
 }
 
 const ui::ListItem kSites[] = {{"普通", 0}, {"加密", 10}, {"好友", 20}};
 const ui::Column kColumns[] = {{"名称", 80}};
 
+using ui::Row;
+namespace Kind = ui::Kind;
 const ui::ControlDef kControls[] = {
-    {"编辑", ui::Kind::EditBox, nullptr, {10, 10, 120, 22}, "", 0, Record},
-    {"站点", ui::Kind::ComboBox, nullptr, {140, 10, 120, 22}, "", 0, Record, 0, nullptr, 0, nullptr, 0, kSites, 3},
-    {"分组", ui::Kind::GroupBox, nullptr, {10, 40, 250, 60}, "画质"},
-    {"超清", ui::Kind::RadioButton, "分组", {10, 20, 60, 20}, "超清", 0, Record},
-    {"高清", ui::Kind::RadioButton, "分组", {80, 20, 60, 20}, "高清", 0, Record},
-    {"流畅", ui::Kind::RadioButton, "分组", {150, 20, 60, 20}, "流畅", ui::Checked, Record},
-    {"声道左", ui::Kind::RadioButton, nullptr, {10, 105, 60, 20}, "左", ui::Checked, Record},
-    {"声道右", ui::Kind::RadioButton, nullptr, {80, 105, 60, 20}, "右", 0, Record},
-    {"滑块", ui::Kind::Slider, nullptr, {10, 130, 200, 26}, "", 0, Record, 100},
-    {"提示", ui::Kind::Label, nullptr, {10, 160, 150, 18}, "提示文字", 0, Record, 0, nullptr, 0, nullptr, 0,
-     nullptr, 0, ui::Rgb(255, 0, 0)},
-    {"画钮", ui::Kind::Button, nullptr, {170, 160, 60, 24}, "画", ui::OwnerDrawn, PaintButton},
-    {"全选", ui::Kind::CheckBox, nullptr, {10, 190, 80, 20}, "全选", 0, Record},
-    {"列表", ui::Kind::ListView, nullptr, {10, 215, 250, 60}, "", 0, Record, 0, nullptr, 0, kColumns, 1},
-    {"图片", ui::Kind::PictureBox, nullptr, {270, 10, 32, 32}, "", 0, Record},
+    Row("编辑", Kind::EditBox).At(10, 10, 120, 22).OnFocus(Record<ui::EventType::Focus>),
+    Row("站点", Kind::ComboBox).At(140, 10, 120, 22).List(kSites).OnChange(Change),
+    Row("分组", Kind::GroupBox).At(10, 40, 250, 60).Caption("画质"),
+    Row("超清", Kind::RadioButton).In("分组").At(10, 20, 60, 20).Caption("超清").OnClick(Click),
+    Row("高清", Kind::RadioButton).In("分组").At(80, 20, 60, 20).Caption("高清").OnClick(Click),
+    Row("流畅", Kind::RadioButton).In("分组").At(150, 20, 60, 20).Caption("流畅").Flags(ui::Checked).OnClick(Click),
+    Row("声道左", Kind::RadioButton).At(10, 105, 60, 20).Caption("左").Flags(ui::Checked).OnClick(Click),
+    Row("声道右", Kind::RadioButton).At(80, 105, 60, 20).Caption("右").OnClick(Click),
+    Row("滑块", Kind::Slider).At(10, 130, 200, 26).Max(100).OnChange(Change),
+    Row("提示", Kind::Label).At(10, 160, 150, 18).Caption("提示文字").Colour(ui::Rgb(255, 0, 0)).OnClick(Click),
+    Row("画钮", Kind::Button).At(170, 160, 60, 24).Caption("画").Flags(ui::OwnerDrawn).OnClick(Click).OnDraw(PaintButton),
+    Row("全选", Kind::CheckBox).At(10, 190, 80, 20).Caption("全选").OnClick(Click),
+    // Right clicks only: a left click on a row runs nothing.
+    Row("列表", Kind::ListView).At(10, 215, 250, 60).Columns(kColumns).OnRightClick(Record<ui::EventType::RightClick>),
+    Row("图片", Kind::PictureBox).At(270, 10, 32, 32).OnMouseDown(Record<ui::EventType::MouseDown>)
+        .OnMouseMove(Record<ui::EventType::MouseMove>).OnMouseUp(Record<ui::EventType::MouseUp>),
 };
-const ui::FormDef kForm = {"KindsForm", "各种控件", {60, 60, 320, 290}, kControls, ui::CountOf(kControls)};
+const ui::FormDef kForm = ui::FormDef("KindsForm", "各种控件", {60, 60, 320, 290}, kControls);
 
 class FormKindsTest : public testing::Test {
  protected:
@@ -145,12 +150,21 @@ TEST_F(FormKindsTest, UserActionsReachTheirHandlersWithControlAndValue) {
   SendMessageW(C("图片"), WM_LBUTTONUP, 0, MAKELPARAM(5, 6));
   std::vector<std::string> mouse(g_events.end() - 3, g_events.end());
   EXPECT_EQ(mouse, (std::vector<std::string>{"图片 down 3 4", "图片 move -20 40", "图片 up 5 6"}));
-  // List view: a right click on its first row.
+  // List view: a left click on its first row reaches no handler (the row
+  // binds right clicks only), a right click does.
   ui::ListView list = w_->Get<ui::ListView>("列表");
   list.AddRow({"甲"});
   RECT row = {LVIR_BOUNDS};
   SendMessageW(C("列表"), LVM_GETITEMRECT, 0, (LPARAM)&row);
   const LPARAM at = MAKELPARAM(row.left + 10, (row.top + row.bottom) / 2);
+  const auto ofTheList = [] {
+    return std::count_if(g_events.begin(), g_events.end(), [](const std::string& e) { return e.rfind("列表", 0) == 0; });
+  };
+  PostMessageW(C("列表"), WM_LBUTTONUP, 0, at);
+  SendMessageW(C("列表"), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  testsupport::Pump(30);  // a left click reaches no handler
+  EXPECT_EQ(list.SelectedRow(), 0) << "the left click did not reach the list";
+  EXPECT_EQ(ofTheList(), 0) << g_events.back();
   PostMessageW(C("列表"), WM_RBUTTONUP, 0, at);
   SendMessageW(C("列表"), WM_RBUTTONDOWN, MK_RBUTTON, at);
   EXPECT_TRUE(PumpFor("the list's right click",
@@ -217,17 +231,25 @@ TEST_F(FormKindsTest, TabAndArrowsFollowTheForm) {
   EXPECT_EQ(GetFocus(), C("高清"));
 }
 
-WNDPROC g_previous = nullptr;
-LRESULT CALLBACK PassOn(HWND h, UINT m, WPARAM wp, LPARAM lp) { return ui::CallPreviousProc(g_previous, h, m, wp, lp); }
-
-TEST_F(FormKindsTest, SubclassedControlKeepsItsChineseText) {
-  WNDPROC& previous = g_previous;
-  previous = ui::SubclassWindow(C("编辑"), PassOn);
-  ASSERT_NE(previous, nullptr);
-  w_->Get<ui::Control>("编辑").SetText("视频解析：优酷");
-  EXPECT_TRUE(IsWindowUnicode(C("编辑")));
-  EXPECT_EQ(w_->Get<ui::Control>("编辑").Text(), "视频解析：优酷");
-  ui::RestoreWindowProc(C("编辑"), previous);
+// Every kind fits Control, a check box and a radio button fit Button, a
+// radio button fits CheckBox; any other wrapper is refused before it can
+// send its messages to a control of another kind.
+TEST_F(FormKindsTest, GetGivesOnlyTheWrappersThatFitTheKind) {
+  for (const ui::ControlDef& row : kControls) EXPECT_EQ(w_->Get<ui::Control>(row.name).Hwnd(), C(row.name)) << row.name;
+  EXPECT_EQ(w_->Get<ui::Button>("全选").Hwnd(), C("全选"));
+  EXPECT_EQ(w_->Get<ui::Button>("超清").Hwnd(), C("超清"));
+  EXPECT_EQ(w_->Get<ui::CheckBox>("超清").Hwnd(), C("超清"));
+  EXPECT_THROW(w_->Get<ui::RadioButton>("全选"), ui::WrongKind);
+  EXPECT_THROW(w_->Get<ui::CheckBox>("画钮"), ui::WrongKind);
+  EXPECT_THROW(w_->Get<ui::Label>("图片"), ui::WrongKind);
+  try {
+    w_->Get<ui::ComboBox>("滑块");
+    ADD_FAILURE() << "a slider was given as a combo box";
+  } catch (const ui::WrongKind& e) {
+    EXPECT_STREQ(e.what(), "KindsForm: 滑块 is a Slider, which the wrapper asked for does not fit");
+  }
+  // A name the form does not have gives an empty wrapper, as before.
+  EXPECT_EQ(w_->Get<ui::Slider>("没有").Hwnd(), nullptr);
 }
 
 TEST_F(FormKindsTest, AnUnknownTimerIsEmpty) {
@@ -248,8 +270,8 @@ void OnOk(ui::Window& w, ui::Event&) {
   w.EndModal(7);
 }
 void PressOkSoon(ui::Window& w, ui::Event&) { PostMessageW(w.ControlHwnd("确定"), BM_CLICK, 0, 0); }
-const ui::ControlDef kOk[] = {{"确定", ui::Kind::Button, nullptr, {10, 10, 60, 24}, "确定", 0, OnOk}};
-const ui::FormDef kQuestion = {"Question", "问题", {100, 100, 200, 80}, kOk, 1, nullptr, 0, 0, PressOkSoon};
+const ui::ControlDef kOk[] = {Row("确定", Kind::Button).At(10, 10, 60, 24).Caption("确定").OnClick(OnOk)};
+const ui::FormDef kQuestion = ui::FormDef("Question", "问题", {100, 100, 200, 80}, kOk).OnCreated(PressOkSoon);
 
 TEST_F(FormKindsTest, AModalFormReturnsItsResultWithItsOwnerDisabled) {
   g_owner = w_->Hwnd();
@@ -259,10 +281,8 @@ TEST_F(FormKindsTest, AModalFormReturnsItsResultWithItsOwnerDisabled) {
   EXPECT_EQ(ui::Window::Find("Question"), nullptr);
 }
 
-const ui::FormDef kPopup = {"Popup", "弹出", {0, 0, 100, 50}, kOk, 1, nullptr, 0, 0, nullptr, nullptr, nullptr,
-                            nullptr, ui::Popup | ui::Topmost};
-const ui::FormDef kFull = {"Full", "全屏", {30, 30, 200, 100}, kOk, 1, nullptr, 0, 0, nullptr, nullptr, nullptr,
-                           nullptr, ui::MinimizeBox | ui::MaximizeBox};
+const ui::FormDef kPopup = ui::FormDef("Popup", "弹出", {0, 0, 100, 50}, kOk).Style(ui::Popup | ui::Topmost);
+const ui::FormDef kFull = ui::FormDef("Full", "全屏", {30, 30, 200, 100}, kOk).Style(ui::MinimizeBox | ui::MaximizeBox);
 
 TEST(FormStyle, PopupTopmostBoxesFixedBorderAndFullScreen) {
   ui::InitWindowLayer();
@@ -287,6 +307,64 @@ TEST(FormStyle, PopupTopmostBoxesFixedBorderAndFullScreen) {
   EXPECT_EQ(std::vector<int>({after.x, after.y, after.w, after.h}), std::vector<int>({before.x, before.y, before.w, before.h}));
   DestroyWindow(popup->Hwnd());
   DestroyWindow(full->Hwnd());
+  testsupport::DropQuit();
+}
+
+// ---- rows used against their kinds ----
+
+int g_afterWrongGet = 0;
+void AskForTheWrongWrapper(ui::Window& w, ui::Event&) {
+  w.Get<ui::ListView>("钮");
+  ++g_afterWrongGet;
+}
+const ui::ControlDef kAsking[] = {Row("钮", Kind::Button).At(10, 10, 60, 24).Caption("钮").OnClick(AskForTheWrongWrapper)};
+const ui::FormDef kAskingForm = ui::FormDef("Asking", "问错", {40, 40, 200, 80}, kAsking);
+
+// A handler that asks for a wrapper its control does not fit stops there;
+// the form's procedure lets nothing out and the window goes on.
+TEST(WrongKind, AHandlerStopsAtTheWrongWrapperAndTheFormGoesOn) {
+  ui::InitWindowLayer();
+  ui::Window* w = ui::Window::Load(kAskingForm);
+  ASSERT_NE(w, nullptr);
+  g_afterWrongGet = 0;
+  for (int i = 0; i < 2; ++i) w->Get<ui::Button>("钮").Click();
+  EXPECT_EQ(g_afterWrongGet, 0);
+  EXPECT_TRUE(IsWindow(w->Hwnd()));
+  EXPECT_EQ(ui::Window::Find("Asking"), w);
+  DestroyWindow(w->Hwnd());
+  testsupport::DropQuit();
+}
+
+void Nothing(ui::Window&, ui::Event&) {}
+// A button never reports a change, a label never a tick.
+const ui::ControlDef kMisbound[] = {
+    Row("好钮", Kind::Button).At(10, 10, 60, 24).OnClick(Nothing),
+    Row("坏钮", Kind::Button).At(10, 40, 60, 24).OnClick(Nothing).OnChange(Nothing),
+};
+const ui::ControlDef kTickingLabel[] = {Row("标签", Kind::Label).At(10, 10, 60, 24).OnTick(Nothing)};
+const ui::FormDef kMisboundForm = ui::FormDef("Misbound", "错位", {40, 40, 200, 80}, kMisbound);
+const ui::FormDef kTickingForm = ui::FormDef("Ticking", "错位", {40, 40, 200, 80}, kTickingLabel);
+const ui::FormDef kClickedForm = ui::FormDef("Clicked", "错位", {40, 40, 200, 80}).OnClick(Nothing);
+
+// A row with a handler in a slot its kind never reports is refused before
+// any window of the form is made, also as a modal form, whose owner then
+// stays enabled.
+TEST(WrongKind, AHandlerSlotTheKindNeverReportsRefusesTheForm) {
+  ui::InitWindowLayer();
+  try {
+    ui::Window::Load(kMisboundForm);
+    ADD_FAILURE() << "the form was loaded";
+  } catch (const ui::WrongKind& e) {
+    EXPECT_STREQ(e.what(), "Misbound: 坏钮 is a Button, which does not report the event of a handler its row gives");
+  }
+  EXPECT_THROW(ui::Window::Load(kClickedForm), ui::WrongKind);  // a form reports no clicks of its own
+  EXPECT_EQ(FindWindowW(ui::Window::ClassName(), L"错位"), nullptr);
+  ui::Window* owner = ui::Window::Load(kAskingForm);
+  ASSERT_NE(owner, nullptr);
+  EXPECT_THROW(ui::Window::LoadModal(kTickingForm, owner), ui::WrongKind);
+  EXPECT_TRUE(IsWindowEnabled(owner->Hwnd()));
+  EXPECT_EQ(ui::Window::Find("Ticking"), nullptr);
+  DestroyWindow(owner->Hwnd());
   testsupport::DropQuit();
 }
 

@@ -37,16 +37,16 @@ ui::CloseAnswer OnClosing(ui::Window&) {
 }
 
 const ui::ControlDef kControls[] = {
-    {"框", ui::Kind::ShapeBox, nullptr, {5, 5, 200, 100}},
-    {"按钮", ui::Kind::Button, "框", {10, 10, 60, 24}, "按钮", ui::HandCursor, OnButton},
-    {"选择", ui::Kind::CheckBox, nullptr, {10, 120, 80, 20}, "选择", 0, OnCheck},
-    {"钟", ui::Kind::Timer, nullptr, {}, "", 0, OnTick, 50},
+    ui::Row("框", ui::Kind::ShapeBox).At(5, 5, 200, 100),
+    ui::Row("按钮", ui::Kind::Button).In("框").At(10, 10, 60, 24).Caption("按钮").Flags(ui::HandCursor).OnClick(OnButton),
+    ui::Row("选择", ui::Kind::CheckBox).At(10, 120, 80, 20).Caption("选择").OnClick(OnCheck),
+    ui::Row("钟", ui::Kind::Timer).Interval(50).OnTick(OnTick),
 };
 const ui::MenuItemDef kItems[] = {{"甲", OnItem}, {"-", nullptr}, {"乙", OnItem}};
 const ui::MenuDef kMenus[] = {{"菜单", kItems, 3}};
-const ui::FormDef kForm = {"TestForm", "测试", {40, 40, 300, 200}, kControls, 4, kMenus, 1, 0,
-                           OnCreated, OnClosing, OnDestroyed, OnTray};
-const ui::FormDef kOwned = {"Owned", "子窗口", {60, 60, 200, 100}, kControls + 2, 1};
+const ui::FormDef kForm = ui::FormDef("TestForm", "测试", {40, 40, 300, 200}, kControls).Menus(kMenus)
+                              .OnCreated(OnCreated).OnClosing(OnClosing).OnDestroyed(OnDestroyed).OnTray(OnTray);
+const ui::FormDef kOwned = ui::FormDef("Owned", "子窗口", {60, 60, 200, 100}, kControls + 2, 1);
 
 class WindowTest : public testing::Test {
  protected:
@@ -178,10 +178,10 @@ TEST_F(WindowTest, ModalWindowDisablesItsOwnerUntilItCloses) {
   EXPECT_EQ(ui::Window::Find("Owned"), nullptr);
 }
 
-const ui::ControlDef kOrphan[] = {{"孤儿", ui::Kind::Button, "没有这个框", {0, 0, 10, 10}, "x"}};
-const ui::FormDef kBroken = {"Broken", "坏", {0, 0, 100, 100}, kOrphan, 1};
+const ui::ControlDef kOrphan[] = {ui::Row("孤儿", ui::Kind::Button).In("没有这个框").At(0, 0, 10, 10).Caption("x")};
+const ui::FormDef kBroken = ui::FormDef("Broken", "坏", {0, 0, 100, 100}, kOrphan);
 void CloseRightAway(ui::Window& w, ui::Event&) { DestroyWindow(w.Hwnd()); }
-const ui::FormDef kClosing = {"Closing", "关", {0, 0, 100, 100}, kOrphan, 0, nullptr, 0, 0, CloseRightAway};
+const ui::FormDef kClosing = ui::FormDef("Closing", "关", {0, 0, 100, 100}).OnCreated(CloseRightAway);
 
 TEST(WindowLoad, AFormThatCannotBeBuiltGivesNoWindow) {
   ui::InitWindowLayer();
@@ -206,8 +206,8 @@ void WaitInCreated(ui::Window&, ui::Event&) {
   KillTimer(nullptr, probe);
   g_ticksDuringCreated = g_probeTicked ? g_ticks : -1;
 }
-const ui::ControlDef kFastTimer[] = {{"快钟", ui::Kind::Timer, nullptr, {}, "", 0, CountTick, 1}};
-const ui::FormDef kWaitingForm = {"Waiting", "等", {0, 0, 100, 100}, kFastTimer, 1, nullptr, 0, 0, WaitInCreated};
+const ui::ControlDef kFastTimer[] = {ui::Row("快钟", ui::Kind::Timer).Interval(1).OnTick(CountTick)};
+const ui::FormDef kWaitingForm = ui::FormDef("Waiting", "等", {0, 0, 100, 100}, kFastTimer).OnCreated(WaitInCreated);
 
 TEST(WindowLoad, TimersTickOnlyAfterTheCreatedHandler) {
   ui::InitWindowLayer();

@@ -14,10 +14,9 @@
 namespace {
 
 const ui::ControlDef kControls[] = {
-    {"说明", ui::Kind::Label, nullptr, {10, 10, 180, 20}, "程序的窗口"},
+    ui::Row("说明", ui::Kind::Label).At(10, 10, 180, 20).Caption("程序的窗口"),
 };
-const ui::FormDef kForm = {"ProgramForm", "程序窗口", {40, 80, 200, 60}, kControls, ui::CountOf(kControls),
-                           nullptr, 0, 201};
+const ui::FormDef kForm = ui::FormDef("ProgramForm", "程序窗口", {40, 80, 200, 60}, kControls).Icon(201);
 
 std::wstring ClassOf(HWND hwnd) {
   wchar_t name[128] = {};

@@ -9,10 +9,9 @@ namespace {
 constexpr int kDllIcon = 201;
 
 const ui::ControlDef kControls[] = {
-    {"说明", ui::Kind::Label, nullptr, {10, 10, 180, 20}, "库里的窗口"},
+    ui::Row("说明", ui::Kind::Label).At(10, 10, 180, 20).Caption("库里的窗口"),
 };
-const ui::FormDef kForm = {"DllForm", "库窗口", {300, 80, 200, 60}, kControls, ui::CountOf(kControls), nullptr, 0,
-                           kDllIcon};
+const ui::FormDef kForm = ui::FormDef("DllForm", "库窗口", {300, 80, 200, 60}, kControls).Icon(kDllIcon);
 
 }  // namespace
 
