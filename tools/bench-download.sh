@@ -7,11 +7,9 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build/win32}
 size=${2:-1073741824}
-bench=$build/web/BenchDownload.exe
 
 source "$here/tools/bench-simulator.sh"
-require_bench_program bench-download "$bench" "$build" BenchDownload
-start_bench_simulator bench-download
+start_bench bench-download "$build" web/BenchDownload
 url="http://127.0.0.1:$port/video/$size.flv"
 
 echo "file: $url ($size bytes)"

@@ -10,11 +10,9 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build/win32}
 rounds=${2:-5}
 delay=${3:-0.25}
-bench=$build/main/BenchProbe.exe
 
 source "$here/tools/bench-simulator.sh"
-require_bench_program bench-probe "$bench" "$build" BenchProbe
-start_bench_simulator bench-probe
+start_bench bench-probe "$build" main/BenchProbe
 for stall in 0 "$delay"; do
   echo "server delay ${stall} s, $rounds rounds:"
   "$here/tools/wine-run" "$bench" "http://127.0.0.1:$port/" "$rounds" "$stall" | tr -d '\r'

@@ -10,11 +10,9 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build/win32}
 size=${2:-1073741824}
 rounds=${3:-3}
-bench=$build/main/BenchQueue.exe
 
 source "$here/tools/bench-simulator.sh"
-require_bench_program bench-queue "$bench" "$build" BenchQueue
-start_bench_simulator bench-queue
+start_bench bench-queue "$build" main/BenchQueue
 url="http://127.0.0.1:$port/video/$size.flv"
 echo "file: $url ($size bytes), $rounds rounds"
 "$here/tools/wine-run" "$bench" "$url" "Z:${work//\//\\}\\" "$size" "$rounds" | tr -d '\r'

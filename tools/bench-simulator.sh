@@ -1,9 +1,12 @@
 # Sourced by the benchmark scripts.
 
-# require_bench_program NAME PROGRAM BUILD TARGET: ends the script unless the
-# benchmark program was built.
-require_bench_program() {
-  [ -f "$2" ] || { echo "$1: $2 not built (cmake --build $3 --target $4)" >&2; exit 1; }
+# start_bench NAME BUILD PROGRAM: ends the script unless the benchmark
+# program (a path under the win32 build folder, without .exe) was built, then
+# starts the simulator as below; sets bench (the program), work and port.
+start_bench() {
+  bench="$2/$3.exe"
+  [ -f "$bench" ] || { echo "$1: $bench not built (cmake --build $2 --target $(basename "$3"))" >&2; exit 1; }
+  start_bench_simulator "$1"
 }
 
 # start_bench_simulator NAME starts the

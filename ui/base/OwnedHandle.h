@@ -22,15 +22,14 @@ template <typename Traits>
 class BorrowedHandle {
  public:
   using Handle = typename Traits::Handle;
+  Handle Get() const { return handle_; }
+  operator Handle() const { return handle_; }
 
   BorrowedHandle() = default;
   explicit BorrowedHandle(Handle handle) : handle_(Traits::IsValid(handle) ? handle : nullptr) {}
   BorrowedHandle(const OwnedHandle<Traits>& owner) : handle_(owner.Get()) {}
   // An owner that goes at the end of the statement would leave nothing to borrow.
   BorrowedHandle(OwnedHandle<Traits>&&) = delete;
-
-  Handle Get() const { return handle_; }
-  operator Handle() const { return handle_; }
 
  private:
   Handle handle_ = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/base/KernelHandle.h"
 #include "ui/base/MessagePump.h"
 #include "ui/base/tests/support/Pump.h"
+#include "ui/base/tests/support/TestWindow.h"
 
 namespace {
 
@@ -28,12 +29,7 @@ class DialogKeysTest : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(ui::InitWindowLayer());
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = SignalProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"DialogKeysTestSignal";
-    RegisterClassW(&wc);
-    signal_ = CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    signal_ = testsupport::MakeTestWindow(L"DialogKeysTestSignal", SignalProc, HWND_MESSAGE);
     arrived_.Reset(CreateEventW(nullptr, FALSE, FALSE, nullptr));
     g_arrived = arrived_.Get();
     w_ = ui::Window::Load(kForm);

@@ -11,6 +11,7 @@
 
 #include "ui/Control.h"
 #include "ui/Subclass.h"
+#include "ui/base/tests/support/TestWindow.h"
 
 namespace {
 
@@ -47,13 +48,7 @@ WNDPROC ProcOf(HWND hwnd) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(h
 class SubclassTest : public testing::Test {
  protected:
   void SetUp() override {
-    WNDCLASSW cls = {};
-    cls.lpfnWndProc = OwnProc;
-    cls.hInstance = GetModuleHandleW(nullptr);
-    cls.lpszClassName = L"TavrinSubclassTest";
-    RegisterClassW(&cls);
-    hwnd_ = CreateWindowExW(0, L"TavrinSubclassTest", L"", WS_OVERLAPPED, 0, 0, 100, 50, nullptr, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = testsupport::MakeTestWindow(L"TavrinSubclassTest", OwnProc);
     ASSERT_NE(hwnd_, nullptr);
     g_seen.clear();
   }

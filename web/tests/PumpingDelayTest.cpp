@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/base/MessagePump.h"
+#include "ui/base/tests/support/TestWindow.h"
 
 namespace web {
 namespace {
@@ -23,12 +24,7 @@ LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 class CountingWindow {
  public:
   CountingWindow() {
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = CountingProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"PumpingDelayTestWindow";
-    RegisterClassW(&wc);
-    hwnd = CreateWindowW(wc.lpszClassName, L"", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+    hwnd = testsupport::MakeTestWindow(L"PumpingDelayTestWindow", CountingProc);
     ticks = posted = 0;
   }
   ~CountingWindow() { DestroyWindow(hwnd); }

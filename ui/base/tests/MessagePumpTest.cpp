@@ -10,6 +10,7 @@
 
 #include "ui/base/KernelHandle.h"
 #include "ui/base/tests/support/Pump.h"
+#include "ui/base/tests/support/TestWindow.h"
 
 namespace ui {
 namespace {
@@ -36,13 +37,7 @@ LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 class MessagePumpTest : public testing::Test {
  protected:
   void SetUp() override {
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = RecordingProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"MessagePumpTestWindow";
-    RegisterClassW(&wc);
-    window_ = CreateWindowW(wc.lpszClassName, L"", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
-                            nullptr);
+    window_ = testsupport::MakeTestWindow(L"MessagePumpTestWindow", RecordingProc);
     ASSERT_NE(window_, nullptr);
     done_.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     g_done = done_.Get();
