@@ -50,11 +50,9 @@ LRESULT Subclass::Run(WNDPROC own, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) co
     ReportCaughtException("subclass procedure");
     result = 0;
   }
-  if (msg == WM_NCDESTROY) {
-    const WNDPROC previous = Previous(hwnd);
-    if (previous && CurrentProc(hwnd) == own) SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    RemovePropW(hwnd, property_);
-  }
+  // When another procedure stands in front, the subclass stays in the chain
+  // and only its property goes.
+  if (msg == WM_NCDESTROY && !Detach(hwnd, own)) RemovePropW(hwnd, property_);
   return result;
 }
 
