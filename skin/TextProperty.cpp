@@ -18,8 +18,9 @@ std::mutex& TextGuard() {
 
 }  // namespace
 
-bool StoreTextProperty(HWND window, const wchar_t* name, const char* text, std::size_t length) {
-  if (length >= 0x7FFFFFFF) return false;
+bool StoreTextProperty(HWND window, const wchar_t* name, const std::string& text) {
+  const std::size_t length = text.size();
+  if (length > kMaxTextPropertyBytes) return false;
   const SIZE_T size = length + 1;
   std::lock_guard<std::mutex> lock(TextGuard());
   HGLOBAL block = (HGLOBAL)GetPropW(window, name);
@@ -32,16 +33,12 @@ bool StoreTextProperty(HWND window, const wchar_t* name, const char* text, std::
     block = grown;
   }
   if (char* p = (char*)GlobalLock(block)) {
-    std::memcpy(p, text, length);
+    std::memcpy(p, text.data(), length);
     p[length] = '\0';
     GlobalUnlock(block);
   }
   SetPropW(window, name, block);
   return true;
-}
-
-bool StoreTextProperty(HWND window, const wchar_t* name, const std::string& text) {
-  return StoreTextProperty(window, name, text.data(), text.size());
 }
 
 std::string ReadTextProperty(HWND window, const wchar_t* name) {

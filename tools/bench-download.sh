@@ -2,13 +2,13 @@
 # Benchmark: downloads a 1 GiB file from the service simulator with
 # DownloadToFile (BenchDownload.exe under Wine) and with curl, and prints both
 # rates in MB/s (10^6 bytes a second) and their ratio.
-# Usage: tools/bench-download.sh [win32 build folder] [bytes]
+# Usage: tools/bench-download.sh [build folder: build/win32, or build/win64 where 32-bit programs cannot run] [bytes]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$here/build/win32}
+source "$here/tools/bench-simulator.sh"
+build=${1:-$(host_build)}
 size=${2:-1073741824}
 
-source "$here/tools/bench-simulator.sh"
 start_bench bench-download "$build" web/BenchDownload
 url="http://127.0.0.1:$port/video/$size.flv"
 

@@ -4,14 +4,14 @@
 # the fill to the last size shown, beside one probe alone (BenchProbe.exe under
 # Wine); once with the simulator answering at once and once with every answer
 # held back by a delay, so that parallel probes show against one.
-# Usage: tools/bench-probe.sh [win32 build folder] [rounds] [delay seconds]
+# Usage: tools/bench-probe.sh [build folder: build/win32, or build/win64 where 32-bit programs cannot run] [rounds] [delay seconds]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$here/build/win32}
+source "$here/tools/bench-simulator.sh"
+build=${1:-$(host_build)}
 rounds=${2:-5}
 delay=${3:-0.25}
 
-source "$here/tools/bench-simulator.sh"
 start_bench bench-probe "$build" main/BenchProbe
 for stall in 0 "$delay"; do
   echo "server delay ${stall} s, $rounds rounds:"

@@ -4,14 +4,14 @@
 # loop, three alternating rounds each (BenchQueue.exe under Wine); prints both
 # rates in MB/s (10^6 bytes a second), their ratio, the status-bar writes and
 # the peak memory.
-# Usage: tools/bench-queue.sh [win32 build folder] [bytes] [rounds]
+# Usage: tools/bench-queue.sh [build folder: build/win32, or build/win64 where 32-bit programs cannot run] [bytes] [rounds]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$here/build/win32}
+source "$here/tools/bench-simulator.sh"
+build=${1:-$(host_build)}
 size=${2:-1073741824}
 rounds=${3:-3}
 
-source "$here/tools/bench-simulator.sh"
 start_bench bench-queue "$build" main/BenchQueue
 url="http://127.0.0.1:$port/video/$size.flv"
 echo "file: $url ($size bytes), $rounds rounds"

@@ -1,7 +1,14 @@
 # Sourced by the benchmark scripts.
+source "$(dirname "${BASH_SOURCE[0]}")/wine-arch.sh"
+
+# The build this host runs: the 32-bit one, or the 64-bit one where 32-bit
+# programs cannot run.
+host_build() {
+  if host_runs_32bit && wine32_runs; then echo "$_tavrin_root/build/win32"; else echo "$_tavrin_root/build/win64"; fi
+}
 
 # start_bench NAME BUILD PROGRAM: ends the script unless the benchmark
-# program (a path under the win32 build folder, without .exe) was built, then
+# program (a path under the build folder, without .exe) was built, then
 # starts the simulator as below; sets bench (the program), work and port.
 start_bench() {
   bench="$2/$3.exe"

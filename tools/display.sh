@@ -1,12 +1,13 @@
-# Sourced by ./run and ./test: a virtual X display when there is none, and one
-# wineserver kept up for the whole run. Defines stop_display.
+# Sourced by ./run and ./test: a virtual X display when there is none. Defines
+# keep_wineserver <32|64>, which keeps one wineserver up for that prefix for
+# the whole run, and stop_display, which ends them and the display.
 #
 # Xvfb picks its own display number (-displayfd): it skips every number whose
 # lock file or socket is taken, the abstract sockets of other file-system
 # roots included (a chroot and its machine share them), so the programs never
 # draw on somebody else's server.
-: "${WINEPREFIX:=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/wineprefix}"
-export WINEPREFIX WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+source "$(dirname "${BASH_SOURCE[0]}")/wine-arch.sh"
+export WINEDEBUG=${WINEDEBUG:--all}
 own_xvfb=
 if [ -z "${DISPLAY:-}" ]; then
   _xvfb_number=$(mktemp)
@@ -30,10 +31,20 @@ if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:$_n
   echo "display.sh: virtual display $DISPLAY"
 fi
-# A wineserver left from another display would put the windows on that one.
-wineserver -k >/dev/null 2>&1 || true
-wineserver -p >/dev/null 2>&1 </dev/null || true
+_kept_servers=()
+keep_wineserver() {
+  (
+    wine_use "$1"
+    # A wineserver left from another display would put the windows on that one.
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -p >/dev/null 2>&1 </dev/null || true
+  )
+  _kept_servers+=("$1")
+}
 stop_display() {
-  wineserver -k >/dev/null 2>&1 || true
+  local bits
+  for bits in "${_kept_servers[@]}"; do
+    (wine_use "$bits"; wineserver -k >/dev/null 2>&1 || true)
+  done
   if [ -n "$own_xvfb" ]; then kill "$own_xvfb" 2>/dev/null || true; fi
 }

@@ -109,6 +109,12 @@ def _status(text):
     return value
 
 
+def _name(text):
+    if not re.fullmatch(r"[A-Za-z0-9_-]{1,40}", text):
+        raise ValueError(text)
+    return text
+
+
 def _positive(text):
     value = int(text)
     if value < 1:
@@ -120,7 +126,7 @@ FAULTS = {
     "nolength": _flag, "cut": _count(MAX_VIDEO), "stall": _seconds, "trickle": _positive,
     "status": _status, "garbage": _flag, "longheaders": _count(1 << 24),
     "setcookie": _count(100000), "announce": _count(MAX_VIDEO), "zero": _flag,
-    "norange": _flag, "failfirst": _count(1000),
+    "norange": _flag, "failfirst": _count(1000), "hold": _name,
 }
 
 
@@ -184,6 +190,7 @@ class SimulatorState:
         self.port = port
         self._lock = threading.Lock()
         self._log = collections.deque(maxlen=LOG_LIMIT)
+        self._holds = {}
         self.reset()
 
     def defaults(self):
@@ -201,6 +208,17 @@ class SimulatorState:
             self._sources = {}
             self._failed = collections.Counter()
             self._log.clear()
+            holds, self._holds = self._holds, {}
+        for held in holds.values():   # a reset lets every held answer go on
+            held.set()
+
+    def hold(self, name):
+        """The event that lets the answers held under the name go on."""
+        with self._lock:
+            return self._holds.setdefault(name, threading.Event())
+
+    def release(self, name):
+        self.hold(name).set()
 
     def apply(self, updates):
         """Merges a control object into the state; all or nothing. Raises ValueError."""
@@ -556,7 +574,7 @@ class SimulatorHandler(BaseHTTPRequestHandler):
         headers += [("Set-Cookie", f"c{k}=v{k}; path=/") for k in range(1, faults.get("setcookie", 0) + 1)]
         self.log_request(status, sending)
         sent = (self.write(self.head_block(status, headers, faults.get("longheaders", 0)))
-                and self.write_body(reply, sending, faults.get("trickle")))
+                and self.write_body(reply, sending, faults.get("trickle"), faults.get("hold")))
         if sent and "cut" in faults:
             self.hard_close()
         self.close_connection = self.close_connection or closing or not sent
@@ -574,11 +592,24 @@ class SimulatorHandler(BaseHTTPRequestHandler):
             size += len(lines[-1])
         return ("".join(lines) + "\r\n").encode("latin-1")
 
-    def write_body(self, reply, count, trickle):
-        for index, chunk in enumerate(reply.chunks(count, trickle or SEND_CHUNK)):
+    def write_body(self, reply, count, trickle, hold=None):
+        """The body; with a hold, the second half (or what follows the first
+        trickled piece) waits until the test releases the name or resets the
+        simulator."""
+        step = trickle or (max(1, min(SEND_CHUNK, (count + 1) // 2)) if hold else SEND_CHUNK)
+        for index, chunk in enumerate(reply.chunks(count, step)):
+            if hold and index == 1 and not self.wait_for_release(hold):
+                return False
             if trickle and index and self.server.stopping.wait(TRICKLE_PAUSE):
                 return False
             if not self.write(chunk):
+                return False
+        return True
+
+    def wait_for_release(self, name):
+        released = self.server.state.hold(name)
+        while not released.wait(TRICKLE_PAUSE):
+            if self.server.stopping.is_set():
                 return False
         return True
 
@@ -613,6 +644,9 @@ class SimulatorHandler(BaseHTTPRequestHandler):
         try:
             if name == "set":
                 state.apply(json.loads(body.decode("utf-8")) if body else dict(query_values(query)))
+                self.answer(b"ok")
+            elif name == "release":
+                state.release(_name(query))
                 self.answer(b"ok")
             elif name == "reset":
                 state.reset()

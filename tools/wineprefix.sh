@@ -1,15 +1,32 @@
 #!/usr/bin/env bash
-# Creates (once) the 32-bit Wine prefix the programs run in: Chinese fonts,
-# no crash dialog, a virtual desktop for title bars, caption-button font,
-# a browser for the pages the programs open.
+# Creates (once) the Wine prefix that the programs of 32 or 64 bits run in
+# (build/wineprefix, build/wineprefix64): Chinese fonts, no crash dialog, a
+# virtual desktop for title bars, caption-button font, a browser for the
+# pages the programs open.
+# Usage: tools/wineprefix.sh <32|64>
 set -euo pipefail
-prefix=$1
+source "$(dirname "$0")/wine-arch.sh"
+wine_use "$1"
+prefix=$WINEPREFIX
 stamp=$prefix/.tavrin-prefix-v4
 [ -f "$stamp" ] && exit 0
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$prefix"
-echo "setup: creating the Wine prefix in $prefix"
-wineboot --init >/dev/null 2>&1 || true
+echo "setup: creating the $1-bit Wine prefix in $prefix"
+# A first start that was cut short leaves a prefix without its system
+# folder; it is made again once before setup gives up.
+for attempt in 1 2; do
+  "$wine_loader" wineboot --init >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+  [ -d "$prefix/drive_c/windows/system32" ] && break
+  if [ $attempt = 2 ]; then
+    echo "setup: Wine could not make its prefix in $prefix" >&2
+    exit 1
+  fi
+  wineserver -k >/dev/null 2>&1 || true
+  rm -rf "$prefix"
+  mkdir -p "$prefix"
+done
 fonts=$prefix/drive_c/windows/Fonts
 mkdir -p "$fonts"
 cp -f /usr/share/wine/fonts/marlett.ttf "$fonts/" 2>/dev/null || true
@@ -55,7 +72,7 @@ text = text.replace('BROWSERS', sys.argv[2])
 with open(sys.argv[1], 'wb') as f:
     f.write(b'\xff\xfe' + text.replace('\n', '\r\n').encode('utf-16-le'))
 PY
-wine regedit /S "$reg" >/dev/null 2>&1 || true
+"$wine_loader" regedit /S "$reg" >/dev/null 2>&1 || true
 rm -f "$reg"
 
 # The first program start of a new prefix pays for what Wine sets up on first
@@ -67,8 +84,8 @@ echo "setup: first start of the Wine prefix (script host, WMI)"
 warm=$(mktemp --suffix=.vbs)
 printf '%s\r\n' 'Set wmi = GetObject("winmgmts:\\.\root\cimv2")' \
   'For Each p In wmi.ExecQuery("Select ProcessorId From Win32_Processor")' 'WScript.Echo p.ProcessorId' 'Next' >"$warm"
-wine cscript //nologo "$(winepath -w "$warm")" >/dev/null 2>&1 || true
-wine cmd /c echo >/dev/null 2>&1 || true
+"$wine_loader" cscript //nologo "$("$wine_loader" winepath -w "$warm")" >/dev/null 2>&1 || true
+"$wine_loader" cmd /c echo >/dev/null 2>&1 || true
 wineserver -k >/dev/null 2>&1 || true
 rm -f "$warm"
 touch "$stamp"

@@ -14,7 +14,9 @@
 #include "ui/ListView.h"
 #include "ui/ProgressBar.h"
 #include "ui/StatusBar.h"
+#include "ui/base/MessagePump.h"
 #include "ui/base/WideText.h"
+#include "ui/base/WorkerThread.h"
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/base/tests/support/FileBytes.h"
 #include "main/tests/support/QuietStartWindow.h"
@@ -83,6 +85,13 @@ class DownloadQueueTest : public testing::Test {
     return at == std::string::npos ? -1 : static_cast<long>(at);
   }
   static std::string Tag() { return "t=" + std::to_string(GetTickCount()); }
+  // For checks that something did NOT happen: every worker has ended, and
+  // what they handed to this thread has run.
+  static testing::AssertionResult WorkersSettled() {
+    const testing::AssertionResult ended = PumpFor("the workers to end", [] { return ui::RunningWorkers() == 0; });
+    ui::PumpPendingMessages();
+    return ended;
+  }
 
   static ui::Window* window_;
   testsupport::Simulator sim;
@@ -128,7 +137,7 @@ TEST_F(DownloadQueueTest, CheckedRowsDownloadLastFirstIntoTheSaveFolder) {
   watcher.Clear();
   PressDownload();
   ASSERT_TRUE(PumpFor("the nothing-checked hint", [] { return StatusText() == kNothingCheckedText; }));
-  testsupport::Pump(300);
+  ASSERT_TRUE(WorkersSettled());
   EXPECT_EQ(watcher.Seen().size(), 1u);
 }
 
@@ -171,7 +180,7 @@ TEST_F(DownloadQueueTest, AQvodRowStopsTheRunWithItsTextAndNoEndBox) {
   PressDownload();
   ASSERT_TRUE(WaitForEnd());
   ASSERT_TRUE(PumpFor("the QVOD stop text", [] { return StatusText() == kQvodStopText; }));
-  testsupport::Pump(500);
+  ASSERT_TRUE(WorkersSettled());
   EXPECT_TRUE(Texts("温馨提示：").empty());
   EXPECT_EQ(List().Cell(2, 4), kDownloadedText);
   EXPECT_EQ(List().Cell(1, 4), "");
@@ -213,7 +222,7 @@ TEST_F(DownloadQueueTest, AnsweringNoStartsNothing) {
   watcher.SetAnswer(IDNO);
   PostMessageW(window_->ControlHwnd("下载按钮"), BM_CLICK, 0, 0);
   ASSERT_TRUE(watcher.WaitFor(1));
-  testsupport::Pump(300);
+  ASSERT_TRUE(WorkersSettled());
   EXPECT_EQ(WorkerThreadHandle.Get().Handle(), before);
   EXPECT_EQ(List().Cell(0, 4), "");
 }

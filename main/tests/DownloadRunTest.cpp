@@ -161,7 +161,10 @@ class DownloadRunTest : public testing::Test {
 ui::Window* DownloadRunTest::window_ = nullptr;
 
 TEST_F(DownloadRunTest, AParseDuringARunAddsRowsButLeavesTheListLockedAndNoSecondRunStarts) {
-  const std::string first = SlowVideo(400001, 30), second = SlowVideo(400002, 30);
+  // The last row (downloaded first) sends half its body, then waits until the
+  // test lets it go on: the run is sure to hold the list meanwhile.
+  const std::string hold = "run" + std::to_string(GetTickCount());
+  const std::string first = SlowVideo(400001), second = "video/400002.flv?hold=" + hold + "&" + tag_;
   ASSERT_TRUE(Parse(ReplyOf({first, second})));
   ASSERT_TRUE(ProbesDone());
   const int probedFirst = sim.Count("/" + first), probedSecond = sim.Count("/" + second);
@@ -172,7 +175,7 @@ TEST_F(DownloadRunTest, AParseDuringARunAddsRowsButLeavesTheListLockedAndNoSecon
   // While the last row downloads: 新建任务, another page, 开始解析.
   const std::string third = SlowVideo(200003), fourth = SlowVideo(200004);
   ASSERT_TRUE(Parse(ReplyOf({third, fourth})));
-  ASSERT_TRUE(DownloadRunHoldsList()) << "the run ended before the parse filled the list: the bodies came too fast";
+  ASSERT_TRUE(DownloadRunHoldsList()) << "the run gave the list back while its last file was held";
   EXPECT_EQ(List().RowCount(), 4);
   for (const char* name : kLocked) EXPECT_FALSE(window_->Get<ui::Control>(name).Enabled()) << name;
   EXPECT_EQ(skin::ReadTextProperty(window_->ControlHwnd("进度条1"), skin::kPropTextContent),
@@ -196,6 +199,7 @@ TEST_F(DownloadRunTest, AParseDuringARunAddsRowsButLeavesTheListLockedAndNoSecon
   EXPECT_TRUE(IsWindow(window_->Hwnd()));
 
   watcher.SetAnswer(IDOK);
+  ASSERT_TRUE(sim.Release(hold));
   ASSERT_TRUE(WaitForRunEnd());
   EXPECT_EQ(Texts("温馨提示："), (std::vector<std::string>{kCloseQuestion, "恭喜，下载已完成！"}));
   EXPECT_EQ(sim.Count("/" + first) - probedFirst, 1);

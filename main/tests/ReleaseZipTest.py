@@ -45,7 +45,9 @@ def sections(path):
     return found
 
 
-class ReleaseZipTest(unittest.TestCase):
+class UnpackedZip(unittest.TestCase):
+    """The zip unpacked into a folder of its own for the class's tests."""
+
     @classmethod
     def setUpClass(cls):
         cls.zip = os.path.join(ARGS.build_dir, f"Tavrin-{ARGS.version}.zip")
@@ -57,6 +59,10 @@ class ReleaseZipTest(unittest.TestCase):
     @classmethod
     def tearDownClass(cls):
         shutil.rmtree(cls.folder, ignore_errors=True)
+
+
+class Contents(UnpackedZip):
+    """What is in the zip; runs no program."""
 
     def test_one_folder_with_the_programs_and_the_help_page(self):
         self.assertEqual(self.names, sorted(["Tavrin/Tavrin.exe", "Tavrin/Play.dll", "Tavrin/Quenlo.exe",
@@ -85,6 +91,8 @@ class ReleaseZipTest(unittest.TestCase):
         print("\nshipped sizes: " + ", ".join(f"{n} {s / 1e6:.2f} MB" for n, s in sizes.items())
               + f"; zip {os.path.getsize(self.zip) / 1e6:.2f} MB", file=sys.stderr)
 
+
+class Start(UnpackedZip):
     def test_the_unpacked_program_shows_its_start_window(self):
         program = subprocess.Popen([ARGS.wine_run, os.path.join(self.folder, "Tavrin", "Tavrin.exe")],
                                    cwd=os.path.join(self.folder, "Tavrin"),

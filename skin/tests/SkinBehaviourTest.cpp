@@ -154,14 +154,13 @@ TEST_F(SkinBehaviourTest, TextBlockIsFreedWhenTheBarIsDestroyed) {
   EXPECT_FALSE(object.Exists());
 }
 
-TEST_F(SkinBehaviourTest, TextStaysWhenItsBlockCannotGrow) {
+TEST_F(SkinBehaviourTest, TextStaysWhenTheNewOneCannotBeStored) {
   HWND bar = skintest::MakeChild(host_, PROGRESS_CLASSW, 0, 10, 10, 200, 20);
   ASSERT_TRUE(skin::StoreTextProperty(bar, skin::kPropTextContent, "正在下载 [a.flv]"));
   const HANDLE block = GetPropW(bar, skin::kPropTextContent);
   ASSERT_TRUE(skin::StoreTextProperty(bar, skin::kPropTextContent, "短"));
   EXPECT_EQ(GetPropW(bar, skin::kPropTextContent), block);
-  static const char tiny[] = "x";
-  EXPECT_FALSE(skin::StoreTextProperty(bar, skin::kPropTextContent, tiny, 0x7FFF0000u));
+  EXPECT_FALSE(skin::StoreTextProperty(bar, skin::kPropTextContent, std::string(skin::kMaxTextPropertyBytes + 1, 'x')));
   EXPECT_EQ(skin::ReadTextProperty(bar, skin::kPropTextContent), "短");
   EXPECT_EQ(skin::ReadTextProperty(host_, skin::kPropTextContent), "");
 }

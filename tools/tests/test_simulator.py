@@ -185,6 +185,22 @@ class FaultTest(SimulatorCase):
         self.assertEqual(self.get("/video/1000.flv?trickle=400")[2], pattern(0, 1000))
         self.assertGreaterEqual(time.monotonic() - start, 0.2)
 
+    def test_a_held_body_waits_for_its_release(self):
+        with socket.create_connection(("127.0.0.1", self.port), timeout=5) as sock:
+            sock.sendall(b"GET /video/1000.flv?hold=h1 HTTP/1.1\r\nConnection: close\r\n\r\n")
+            data = b""
+            while len(data) < 500 or b"\r\n\r\n" not in data or len(data.split(b"\r\n\r\n", 1)[1]) < 500:
+                data += sock.recv(65536)
+            sock.settimeout(0.3)
+            with self.assertRaises(socket.timeout):
+                sock.recv(65536)   # the second half waits
+            self.assertEqual(self.get("/_control/release?h1")[2], b"ok")
+            sock.settimeout(5)
+            while chunk := sock.recv(65536):
+                data += chunk
+        self.assertEqual(data.split(b"\r\n\r\n", 1)[1], pattern(0, 1000))
+        self.assertEqual(self.get("/_control/release?no%20name")[0], 400)
+
     def test_status_garbage_headers_and_cookies(self):
         self.assertEqual(self.status_body("/online?status=500"), (500, b"ok"))
         self.assertEqual(self.get("/nowhere?status=200")[2], simulator.NOT_FOUND_PAGE.encode("gbk"))

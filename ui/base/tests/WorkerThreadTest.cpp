@@ -23,11 +23,15 @@ TEST(WorkerThread, WhatTheWorkThrowsEndsInItsFailureHandlerOnItsThread) {
   });
   const ui::WorkerThread silent = ui::WorkerThread::Start([] { throw "no handler"; });
   ASSERT_TRUE(standard && other && silent);
-  ASSERT_TRUE(testsupport::PollUntil([] { return ui::RunningWorkers() == 0; }))
-      << ui::RunningWorkers() << " workers still running";
+  // A worker stops counting as running just before its thread returns: the
+  // threads themselves say when they have ended.
+  const HANDLE threads[] = {standard.Handle(), other.Handle(), silent.Handle()};
+  ASSERT_EQ(WaitForMultipleObjects(3, threads, TRUE, testsupport::kLongWaitMs), WAIT_OBJECT_0)
+      << testsupport::GaveUpWaitingFor("the three workers to end");
+  EXPECT_TRUE(standard.Ended() && other.Ended() && silent.Ended());
+  EXPECT_EQ(ui::RunningWorkers(), 0);
   EXPECT_EQ(failures.load(), 2);
   EXPECT_EQ(failedOn.load(), standard.Id());
-  EXPECT_TRUE(standard.Ended() && other.Ended() && silent.Ended());
 
   // A work that returns does not run its failure handler.
   bool failed = false, ran = false;

@@ -106,6 +106,8 @@ bool Simulator::SetJson(const std::string& utf8Json) const { return Post("/_cont
 
 bool Simulator::Reset() const { return Get("/_control/reset") == "ok"; }
 
+bool Simulator::Release(const std::string& name) const { return Get("/_control/release?" + name) == "ok"; }
+
 int Simulator::Count(const std::string& pathPrefix) const {
   DWORD status = 0;
   const std::string text = Get("/_control/count?path=" + PercentEncode(pathPrefix), &status);

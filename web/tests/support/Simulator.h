@@ -35,7 +35,10 @@ class Simulator {
   bool Set(const std::string& key, const std::string& value) const;
   // A JSON object in UTF-8, e.g. {"faults":{"/video/":"cut=5000"}}.
   bool SetJson(const std::string& utf8Json) const;
+  // A reset also lets every held answer go on.
   bool Reset() const;
+  // Lets the answers held under the name (fault "hold=<name>") send the rest of their body.
+  bool Release(const std::string& name) const;
   // Logged requests whose path (with query) starts with the prefix; -1 on failure.
   int Count(const std::string& pathPrefix) const;
   // The latest such request as received (request line, header lines, blank line, body).
