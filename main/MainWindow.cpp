@@ -112,9 +112,9 @@ void ToggleWindowVisible(ui::Window& w) {
 void OnShowHideItem(ui::Window& w, ui::Event&) { ToggleWindowVisible(w); }
 
 void OnTrayEvent(ui::Window& w, ui::Event& e) {
-  if (e.arg == ui::TrayClick) {
+  if (e.Tray() == ui::TrayClick) {
     w.ShowNormal();
-  } else if (e.arg == ui::TrayMenu) {
+  } else if (e.Tray() == ui::TrayMenu) {
     w.SetForeground();
     w.PopupMenu(kTrayMenu);
   }

@@ -41,15 +41,15 @@ bool DecodeTransparentLabel(const ui::Notification& n, ui::Event& e) {
   } else {
     return false;
   }
-  e.arg = (short)LOWORD(n.lp);
-  e.value = (short)HIWORD(n.lp);
+  e.payload = ui::Point{(short)LOWORD(n.lp), (short)HIWORD(n.lp)};
   return true;
 }
 
 }  // namespace
 
-extern const ui::ControlKind TransparentLabel = {
-    "TransparentLabel", CreateTransparentLabel, DecodeTransparentLabel,
-    ui::Reports(ui::EventType::MouseDown) | ui::Reports(ui::EventType::DoubleClick)};
+extern const ui::ControlKind TransparentLabel =
+    ui::ControlKind("TransparentLabel")
+        .Creates(CreateTransparentLabel)
+        .Decodes(DecodeTransparentLabel, ui::Reports(ui::EventType::MouseDown) | ui::Reports(ui::EventType::DoubleClick));
 
 }  // namespace player

@@ -35,14 +35,18 @@ HWND CreateListView(const CreateArgs& a) {
 bool DecodeListView(const Notification& n, Event& e) {
   if (n.msg != WM_NOTIFY || (n.code != (UINT)NM_RCLICK && n.code != (UINT)NM_CLICK)) return false;
   e.type = n.code == (UINT)NM_RCLICK ? EventType::RightClick : EventType::Click;
-  e.arg = reinterpret_cast<const NMITEMACTIVATE*>(n.lp)->iItem;
+  e.payload = ItemIndex{reinterpret_cast<const NMITEMACTIVATE*>(n.lp)->iItem};
   return true;
 }
 
 }  // namespace
 
-extern const ControlKind Kind::ListView = {"ListView", CreateListView, DecodeListView,
-                                          Reports(EventType::Click) | Reports(EventType::RightClick)};
+extern const ControlKind Kind::ListView =
+    ControlKind("ListView")
+        .Creates(CreateListView)
+        .Decodes(DecodeListView, Reports(EventType::Click) | Reports(EventType::RightClick))
+        .Has(HasColumns, RowCheckBoxes)
+        .WithoutCaption();
 
 int ListView::ColumnCount() const {
   HWND header = (HWND)SendMessageW(hwnd_, LVM_GETHEADER, 0, 0);

@@ -60,8 +60,8 @@ class Window {
   // Builds the window and its controls from the form, runs the created
   // handler, starts the form's enabled timers and shows the window. Null when
   // the window cannot be made or the created handler closed it. Throws
-  // WrongKind, before anything is made, when a row fills a handler slot that
-  // its kind never reports.
+  // WrongKind, before anything is made, when a row sets what its kind does
+  // not have: a handler slot it never reports, a property, a flag.
   static Window* Load(const FormDef& form, Window* owner = nullptr);
   // Loads the form as a modal window over its owner (disabled meanwhile) and
   // returns the result given to EndModal, or kNoResult. *shown, when given,
@@ -149,7 +149,7 @@ class Window {
   void OnTray(UINT mouse);
   void OnDestroy();
   void OnResized();
-  void KeepStatusBarsAtTheBottom(int clientHeight);
+  void LayOut(int clientWidth, int clientHeight);
   // Runs a handler with the event; false when there is none.
   bool Fire(Handler handler, Event& e);
 

@@ -32,31 +32,15 @@ DWORD ExStyleOf(unsigned formStyle) {
   return ex;
 }
 
-// A radio button continues the group of the radio button before it (same
-// parent) unless it asks for a new one; every other control starts a group.
+// Every control starts a tab group unless its kind has it join the group of
+// the control before it (the row before with a window).
 bool StartsGroup(const FormDef& form, int index) {
   const ControlDef& def = form.controls[index];
-  if (&def.kind != &Kind::RadioButton || (def.flags & NewGroup)) return true;
-  for (int i = index - 1; i >= 0; --i) {
-    const ControlDef& before = form.controls[i];
-    if (&before.kind == &Kind::Timer) continue;
-    const bool sameParent = (!before.parent && !def.parent) ||
-                            (before.parent && def.parent && std::string(before.parent) == def.parent);
-    return !(sameParent && &before.kind == &Kind::RadioButton);
-  }
-  return true;
-}
-
-// A handler in a slot that its row's kind (or the form) never reports would never run.
-void CheckHandlerSlots(const FormDef& form) {
-  if (form.FilledSlots() & ~kFormReports)
-    throw WrongKind(std::string(form.name) + ": a form reports no control events, yet it gives a handler for one");
-  for (int i = 0; i < form.controlCount; ++i) {
-    const ControlDef& row = form.controls[i];
-    if (row.FilledSlots() & ~row.kind.reports)
-      throw WrongKind(std::string(form.name) + ": " + row.name + " is a " + row.kind.name +
-                      ", which does not report the event of a handler its row gives");
-  }
+  if (!def.kind.joinsGroup) return true;
+  const ControlDef* before = nullptr;
+  for (int i = index - 1; i >= 0 && !before; --i)
+    if (!form.controls[i].kind.ticks) before = &form.controls[i];
+  return !def.kind.joinsGroup(def, before);
 }
 
 }  // namespace
@@ -69,7 +53,7 @@ const wchar_t* Window::ClassName() {
 }
 
 Window* Window::Load(const FormDef& form, Window* owner) {
-  CheckHandlerSlots(form);
+  CheckFormAgainstKinds(form);
   StartLayer();
   EnsureClassesRegistered();
   Window* w = new Window(form);
@@ -96,7 +80,7 @@ Window* Window::Load(const FormDef& form, Window* owner) {
 }
 
 int Window::LoadModal(const FormDef& form, Window* owner, bool* shown) {
-  CheckHandlerSlots(form);  // before the owner is disabled
+  CheckFormAgainstKinds(form);  // before the owner is disabled
   HWND ownerHwnd = owner ? owner->hwnd_ : nullptr;
   if (ownerHwnd) EnableWindow(ownerHwnd, FALSE);
   int result = kNoResult;
@@ -154,7 +138,7 @@ bool Window::Build(Window* owner) {
   timerEnabled_.assign(form_.controlCount, false);
   for (int i = 0; i < form_.controlCount; ++i) {
     const ControlDef& def = form_.controls[i];
-    if (&def.kind == &Kind::Timer) {
+    if (def.kind.ticks) {
       timerIntervals_[i] = def.interval;
       timerEnabled_[i] = !(def.flags & Disabled);
       continue;

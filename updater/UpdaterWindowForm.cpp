@@ -16,7 +16,7 @@ const ControlDef kControls[] = {
     Row(kStartButton, Kind::Button).At(18, 77, 64, 20).Caption("立即更新").OnClick(StartUpdate),
     Row(kProgressLabel, Kind::Label).At(104, 79, 208, 16).Caption("初始化完成，正等待您的指定！"),
     Row(kExitButton, Kind::Button).At(336, 77, 64, 20).Caption("退出").OnClick(OnUpdaterExit),
-    Row("时钟1", Kind::Timer).At(368, 0, 0, 0),
+    Row("时钟1", Kind::Timer),
 };
 
 }  // namespace

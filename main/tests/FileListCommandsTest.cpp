@@ -59,7 +59,7 @@ class FileListCommandsTest : public testing::Test {
     for (int i = 0; i < menu.itemCount; ++i) {
       if (std::string(menu.items[i].caption) != item) continue;
       ui::Event e{ui::EventType::Click};
-      e.arg = i;
+      e.payload = ui::ItemIndex{i};
       menu.items[i].onClick(*window_, e);
     }
   }

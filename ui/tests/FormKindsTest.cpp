@@ -41,12 +41,27 @@ const char* TypeName(ui::EventType t) {
   }
 }
 
-// Records "name type arg value" for the handler slot `Slot`, and checks that
+// What the event carries as two numbers: the item, position, x or state,
+// and the choice's value or y.
+std::string PayloadText(const ui::Payload& payload) {
+  struct Text {
+    std::string operator()(std::monostate) const { return "0 0"; }
+    std::string operator()(ui::ItemIndex i) const { return std::to_string(i.index) + " 0"; }
+    std::string operator()(ui::Position p) const { return std::to_string(p.value) + " 0"; }
+    std::string operator()(ui::Point p) const { return std::to_string(p.x) + " " + std::to_string(p.y); }
+    std::string operator()(ui::Choice c) const { return std::to_string(c.index) + " " + std::to_string(c.value); }
+    std::string operator()(ui::CheckState c) const { return c.checked ? "1 0" : "0 0"; }
+    std::string operator()(ui::TrayEvent t) const { return std::to_string(t) + " 0"; }
+    std::string operator()(ui::Drawing) const { return "0 0"; }
+  };
+  return std::visit(Text{}, payload);
+}
+
+// Records "name type payload" for the handler slot `Slot`, and checks that
 // the event names the control it came from and is the slot's own.
 template <ui::EventType Slot>
 void Record(ui::Window& w, ui::Event& e) {
-  std::string line = std::string(e.row ? e.row->name : "?") + " " + TypeName(e.type) + " " + std::to_string(e.arg) +
-                     " " + std::to_string(e.value);
+  std::string line = std::string(e.row ? e.row->name : "?") + " " + TypeName(e.type) + " " + PayloadText(e.payload);
   if (!e.row || w.ControlHwnd(e.row->name) != e.control) line += " WRONG CONTROL";
   if (e.type != Slot) line += std::string(" IN THE SLOT OF ") + TypeName(Slot);
   g_events.push_back(line);
@@ -55,8 +70,8 @@ constexpr auto Click = Record<ui::EventType::Click>;
 constexpr auto Change = Record<ui::EventType::Change>;
 
 void PaintButton(ui::Window& w, ui::Event& e) {
-  const auto* item = static_cast<const DRAWITEMSTRUCT*>(e.data);
-  FillRect(item->hDC, &item->rcItem, (HBRUSH)GetStockObject(BLACK_BRUSH));
+  const DRAWITEMSTRUCT& item = e.ToDraw();
+  FillRect(item.hDC, &item.rcItem, (HBRUSH)GetStockObject(BLACK_BRUSH));
   e.handled = true;
   Record<ui::EventType::Draw>(w, e);
 }
@@ -342,6 +357,10 @@ const ui::ControlDef kMisbound[] = {
     Row("坏钮", Kind::Button).At(10, 40, 60, 24).OnClick(Nothing).OnChange(Nothing),
 };
 const ui::ControlDef kTickingLabel[] = {Row("标签", Kind::Label).At(10, 10, 60, 24).OnTick(Nothing)};
+// A button has no interval, a timer no place, a label no Checked flag.
+const ui::ControlDef kButtonWithInterval[] = {Row("钮", Kind::Button).At(10, 10, 60, 24).Interval(50)};
+const ui::ControlDef kPlacedTimer[] = {Row("钟", Kind::Timer).At(0, 0, 1, 1).Interval(50)};
+const ui::ControlDef kCheckedLabel[] = {Row("标签", Kind::Label).At(10, 10, 60, 24).Flags(ui::Checked)};
 const ui::FormDef kMisboundForm = ui::FormDef("Misbound", "错位", {40, 40, 200, 80}, kMisbound);
 const ui::FormDef kTickingForm = ui::FormDef("Ticking", "错位", {40, 40, 200, 80}, kTickingLabel);
 const ui::FormDef kClickedForm = ui::FormDef("Clicked", "错位", {40, 40, 200, 80}).OnClick(Nothing);
@@ -365,6 +384,44 @@ TEST(WrongKind, AHandlerSlotTheKindNeverReportsRefusesTheForm) {
   EXPECT_TRUE(IsWindowEnabled(owner->Hwnd()));
   EXPECT_EQ(ui::Window::Find("Ticking"), nullptr);
   DestroyWindow(owner->Hwnd());
+  testsupport::DropQuit();
+}
+
+TEST(WrongKind, APropertyOrFlagTheKindDoesNotHaveRefusesTheForm) {
+  ui::InitWindowLayer();
+  try {
+    ui::Window::Load(ui::FormDef("Interval", "错位", {40, 40, 200, 80}, kButtonWithInterval));
+    ADD_FAILURE() << "the form was loaded";
+  } catch (const ui::WrongKind& e) {
+    EXPECT_STREQ(e.what(), "Interval: 钮 is a Button, which has no such property as one its row sets");
+  }
+  EXPECT_THROW(ui::Window::Load(ui::FormDef("Placed", "错位", {40, 40, 200, 80}, kPlacedTimer)), ui::WrongKind);
+  EXPECT_THROW(ui::Window::Load(ui::FormDef("Flagged", "错位", {40, 40, 200, 80}, kCheckedLabel)), ui::WrongKind);
+  EXPECT_EQ(FindWindowW(ui::Window::ClassName(), L"错位"), nullptr);
+}
+
+// A handler that reads what its event does not carry stops at that read:
+// the window answers the message as if it had no handler and goes on.
+int g_readWrongPayload = 0;
+void ReadsAPositionFromAClick(ui::Window&, ui::Event& e) {
+  ++g_readWrongPayload;
+  (void)e.NewPosition();
+  g_readWrongPayload += 100;
+}
+const ui::ControlDef kPayloadReader[] = {Row("钮", Kind::Button).At(10, 10, 60, 24).OnClick(ReadsAPositionFromAClick)};
+
+TEST(WrongKind, ReadingAPayloadTheEventDoesNotCarryStopsTheHandler) {
+  ui::InitWindowLayer();
+  ui::Window* w = ui::Window::Load(ui::FormDef("Payload", "载荷", {40, 40, 200, 80}, kPayloadReader));
+  ASSERT_NE(w, nullptr);
+  w->Get<ui::Button>("钮").Click();
+  EXPECT_EQ(g_readWrongPayload, 1);
+  EXPECT_TRUE(IsWindow(w->Hwnd()));
+  ui::Event tick{ui::EventType::Tick};
+  EXPECT_THROW(tick.Item(), ui::WrongKind);
+  tick.payload = ui::ItemIndex{3};
+  EXPECT_EQ(tick.Item(), 3);
+  DestroyWindow(w->Hwnd());
   testsupport::DropQuit();
 }
 

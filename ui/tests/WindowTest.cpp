@@ -23,11 +23,11 @@ using testsupport::Pump;
 
 std::vector<std::string> g_events;
 void Record(const char* what, int arg) { g_events.push_back(std::string(what) + ":" + std::to_string(arg)); }
-void OnButton(ui::Window&, ui::Event& e) { Record("button", e.arg); }
-void OnCheck(ui::Window&, ui::Event& e) { Record("check", e.arg); }
-void OnTick(ui::Window&, ui::Event& e) { Record("tick", e.arg); }
-void OnTray(ui::Window&, ui::Event& e) { Record("tray", e.arg); }
-void OnItem(ui::Window&, ui::Event& e) { Record("item", e.arg); }
+void OnButton(ui::Window&, ui::Event&) { Record("button", 0); }
+void OnCheck(ui::Window&, ui::Event& e) { Record("check", e.NowChecked()); }
+void OnTick(ui::Window&, ui::Event&) { Record("tick", 0); }
+void OnTray(ui::Window&, ui::Event& e) { Record("tray", e.Tray()); }
+void OnItem(ui::Window&, ui::Event& e) { Record("item", e.Item()); }
 void OnCreated(ui::Window&, ui::Event&) { Record("created", 0); }
 void OnDestroyed(ui::Window&, ui::Event&) { Record("destroyed", 0); }
 ui::CloseAnswer g_closeAnswer = ui::CloseAnswer::None;
