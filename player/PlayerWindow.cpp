@@ -190,10 +190,6 @@ void UpdateTimeDisplay(ui::Window& w, ui::Event&) {
   if (label.Text() != time) label.SetText(time);
 }
 
-bool ShowPlayerWindow() {
-  bool shown = false;
-  ui::Window::LoadModal(PlayerWindowForm, nullptr, &shown);
-  return shown;
-}
+bool ShowPlayerWindow() { return ui::Window::LoadModal(PlayerWindowForm, nullptr); }
 
 }  // namespace player

@@ -5,6 +5,7 @@
 
 #include "skin/Painting.h"
 #include "skin/SkinEngine.h"
+#include "ui/Control.h"
 
 namespace skin {
 
@@ -33,7 +34,7 @@ void PaintButton(HWND window, HDC dc, int fromPaint) {
   const bool light = state == 1 || state == 2;
   for (const Band& band : GradientBands(0, w, h, !light)) FillBand(memory, band, colours);
   PaintFrameAndCorners(memory, w, h, colours.frame);
-  const std::string caption = ReadWindowText(window);
+  const std::string caption = ui::WindowText(window);
   if (!caption.empty()) {
     RECT r = {3, 3, w - 1, h - 1};
     if (state == 2) OffsetRect(&r, 1, 1);

@@ -6,6 +6,7 @@
 #include "skin/Painting.h"
 #include "skin/SkinEngine.h"
 #include "ui/base/WideText.h"
+#include "ui/Control.h"
 
 namespace skin {
 namespace {
@@ -49,8 +50,8 @@ void PaintComboBox(HWND window, HDC dc, int fromPaint) {
   }
   FrameSolid(memory, RECT{0, 0, w, h}, colours.frame);
   HWND edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
-  const std::string text = edit ? ReadWindowText(edit) : ComboItemText(window, ComboSelectedIndex(window));
-  if (!text.empty()) DrawGbkText(memory, SkinFont, text, textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE, colours.text);
+  const std::string text = edit ? ui::WindowText(edit) : ComboItemText(window, ComboSelectedIndex(window));
+  if (!text.empty()) DrawGbkText(memory, SkinFont.Get(), text, textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE, colours.text);
   paint.Finish();
 }
 

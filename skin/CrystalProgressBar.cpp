@@ -7,6 +7,7 @@
 #include "skin/SkinColours.h"
 #include "skin/SkinEngine.h"
 #include "skin/TextProperty.h"
+#include "ui/Control.h"
 
 namespace skin {
 
@@ -44,7 +45,7 @@ void CrystalProgressBar::SetText(int textStyle, const std::string& text) {
 
 bool CrystalProgressBar::Attach(HWND window) {
   if (Exists() || !IsWindow(window)) return false;
-  if (ReadClassName(window) != "msctls_progress32") return false;
+  if (ui::WindowClass(window) != L"msctls_progress32") return false;
   handle_ = window;
   SkinWindow(window);
   // Without its client edge; SWP_FRAMECHANGED makes the new frame take effect.

@@ -39,7 +39,7 @@ void PaintHeader(HWND window, HDC dc, int fromPaint) {
     info.cchTextMax = 256;
     SendMessageW(window, HDM_GETITEMW, k, (LPARAM)&info);
     buffer[255] = L'\0';
-    DrawGbkText(memory, SkinFont, ui::ToGbk(buffer), RECT{item.left + 5, item.top + 2, item.right, item.bottom}, 0,
+    DrawGbkText(memory, SkinFont.Get(), ui::ToGbk(buffer), RECT{item.left + 5, item.top + 2, item.right, item.bottom}, 0,
                 colours.text);
     DrawLine(memory, item.right - 1, 0, item.right - 1, item.bottom, colours.frame);
     DrawLine(memory, item.right, 0, item.right, item.bottom, colours.deep[0]);

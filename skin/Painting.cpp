@@ -66,17 +66,9 @@ void DrawGbkText(HDC dc, HFONT font, const std::string& text, RECT r, UINT flags
 
 void DrawShadowedText(HDC dc, const std::string& text, RECT r, COLORREF light, COLORREF colour) {
   const UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
-  DrawGbkText(dc, SkinFont, text, r, flags, light);
+  DrawGbkText(dc, SkinFont.Get(), text, r, flags, light);
   OffsetRect(&r, -1, -1);
-  DrawGbkText(dc, SkinFont, text, r, flags, colour);
-}
-
-std::string ReadWindowText(HWND window) {
-  int n = GetWindowTextLengthW(window);
-  if (n < 1) return {};
-  std::vector<wchar_t> buffer(n + 1);
-  n = GetWindowTextW(window, buffer.data(), n + 1);
-  return ui::ToGbk(std::wstring(buffer.data(), n > 0 ? n : 0));
+  DrawGbkText(dc, SkinFont.Get(), text, r, flags, colour);
 }
 
 LRESULT PaintOnWmPaint(HWND window, PaintRoutine paint) {

@@ -43,7 +43,6 @@ void DrawGbkText(HDC dc, HFONT font, const std::string& text, RECT r, UINT flags
 void DrawShadowedText(HDC dc, const std::string& text, RECT r, COLORREF light, COLORREF colour);
 
 // The window's caption as GBK text.
-std::string ReadWindowText(HWND window);
 
 // A paint routine: (window, DC or null, 1 from WM_PAINT else 0).
 using PaintRoutine = void (*)(HWND, HDC, int);

@@ -3,6 +3,7 @@
 #include "skin/KindPainters.h"
 #include "skin/Painting.h"
 #include "skin/SkinEngine.h"
+#include "ui/Control.h"
 
 namespace skin {
 namespace {
@@ -31,8 +32,8 @@ void PaintTooltip(HWND window, HDC dc, int fromPaint) {
   const SkinColours colours = StyleColours(window);
   for (const Band& band : GradientBands(0, w, h, false)) FillBand(memory, band, colours);
   FrameSolid(memory, RECT{0, 0, w, h}, colours.frame);
-  const std::string caption = ReadWindowText(window);
-  if (!caption.empty()) DrawGbkText(memory, SkinFont, caption, RECT{1, 2, w - 1, h - 1}, DT_CENTER | DT_VCENTER, colours.text);
+  const std::string caption = ui::WindowText(window);
+  if (!caption.empty()) DrawGbkText(memory, SkinFont.Get(), caption, RECT{1, 2, w - 1, h - 1}, DT_CENTER | DT_VCENTER, colours.text);
   paint.Finish();
 }
 

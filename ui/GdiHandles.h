@@ -38,4 +38,9 @@ class PaintDc {
 // An icon resource of the module at the size asked, owned.
 OwnedIcon LoadOwnedIcon(HINSTANCE module, int id, int size);
 
+// The programs' 12-pixel 宋体 (GB2312 character set, normal weight). The
+// height is CreateFont's: negative for the characters' height, positive for
+// the cell's.
+OwnedFont MakeSongTiFont(int height);
+
 }  // namespace ui

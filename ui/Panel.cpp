@@ -30,13 +30,12 @@ void PaintGroupFrame(HWND hwnd, HDC dc, const RECT& client) {
   RECT frame = client;
   frame.top += tm.tmHeight / 2;
   DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-  wchar_t text[256] = {};
-  const int n = GetWindowTextW(hwnd, text, 256);
-  if (n > 0) {
+  const std::wstring text = WideWindowText(hwnd);
+  if (!text.empty()) {
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     SetBkMode(dc, OPAQUE);
-    TextOutW(dc, 8, 0, text, n);
+    TextOutW(dc, 8, 0, text.c_str(), (int)text.size());
   }
   SelectObject(dc, oldFont);
 }

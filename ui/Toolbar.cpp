@@ -101,10 +101,4 @@ void Toolbar::SetItemText(int index, const std::string& text) const {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void Toolbar::ClickItem(int index) const {
-  TBBUTTON button = {};
-  if (!SendMessageW(hwnd_, TB_GETBUTTON, index, (LPARAM)&button) || (button.fsStyle & BTNS_SEP)) return;
-  SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(index, BN_CLICKED), (LPARAM)hwnd_);
-}
-
 }  // namespace ui

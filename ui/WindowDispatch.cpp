@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "Control.h"
 #include "Panel.h"
 #include "Window.h"
 
@@ -14,8 +15,7 @@ bool Event::Is(const char* name) const { return row && row->name && std::strcmp(
 bool TranslateDialogKeys(MSG& msg) {
   if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || !msg.hwnd) return false;
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-  wchar_t cls[64] = {};
-  if (!root || !GetClassNameW(root, cls, 64) || std::wcscmp(cls, Window::ClassName()) != 0) return false;
+  if (!root || WindowClass(root) != Window::ClassName()) return false;
   return IsDialogMessageW(root, &msg) != FALSE;
 }
 

@@ -79,32 +79,20 @@ Window* Window::Load(const FormDef& form, Window* owner) {
   return w;
 }
 
-int Window::LoadModal(const FormDef& form, Window* owner, bool* shown) {
+bool Window::LoadModal(const FormDef& form, Window* owner) {
   CheckFormAgainstKinds(form);  // before the owner is disabled
   HWND ownerHwnd = owner ? owner->hwnd_ : nullptr;
   if (ownerHwnd) EnableWindow(ownerHwnd, FALSE);
-  int result = kNoResult;
   Window* w = Load(form, owner);
-  if (shown) *shown = w != nullptr;
   HWND hwnd = w ? w->hwnd_ : nullptr;
-  if (w) w->modalResult_ = &result;
   PendingQuit quit;  // a WM_QUIT met here still ends the program's own loop
   while (hwnd && IsWindow(hwnd) && PumpNextMessage(quit)) {
-  }
-  if (hwnd && IsWindow(hwnd)) {
-    w->modalResult_ = nullptr;  // the loop ended early: the result is no longer awaited
   }
   if (ownerHwnd) {
     EnableWindow(ownerHwnd, TRUE);
     SetForegroundWindow(ownerHwnd);
   }
-  return result;
-}
-
-void Window::EndModal(int result) {
-  if (modalResult_) *modalResult_ = result;
-  modalResult_ = nullptr;
-  DestroyWindow(hwnd_);
+  return w != nullptr;
 }
 
 Window* Window::Find(const char* formName) {
@@ -127,8 +115,7 @@ bool Window::Build(Window* owner) {
     std::lock_guard<std::mutex> g(g_liveLock);
     g_live[form_.name] = this;
   }
-  font_.Reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体"));
+  font_ = MakeSongTiFont(-12);
   bigIcon_ = LoadOwnedIcon(ModuleInstance(), form_.icon, 32);
   smallIcon_ = LoadOwnedIcon(ModuleInstance(), form_.icon, 16);
   if (bigIcon_) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, (LPARAM)bigIcon_.Get());
