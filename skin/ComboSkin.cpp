@@ -39,13 +39,12 @@ void PaintComboBox(HWND window, HDC dc, int fromPaint) {
   if (kind == CBS_DROPDOWN || kind == CBS_DROPDOWNLIST) {
     const int x0 = w - 18;
     for (const Band& band : GradientBands(x0, w, h, true)) FillBand(memory, band, colours);
-    HFONT arrow = CreateFontW(8, 9, 0, 0, 0, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Wingdings 3");
-    HGDIOBJ previous = SelectObject(memory, arrow);
+    const ui::OwnedFont arrow(
+        CreateFontW(8, 9, 0, 0, 0, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Wingdings 3"));
+    const ui::Selection selected(memory, arrow.Get());
     SetTextColor(memory, colours.text);
     RECT arrowRect = {x0, 2, w, h - 2};
     DrawTextW(memory, L"q", 1, &arrowRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(memory, previous);
-    DeleteObject(arrow);
     textRect.right = w - 20;
   }
   FrameSolid(memory, RECT{0, 0, w, h}, colours.frame);

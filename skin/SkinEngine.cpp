@@ -29,9 +29,9 @@ void WriteIntProperty(HWND window, const wchar_t* name, int value) {
 void RoundWindowRegion(HWND window) {
   RECT r = {};
   GetWindowRect(window, &r);
-  HRGN region = CreateRoundRectRgn(0, 0, r.right - r.left + 1, r.bottom - r.top + 1, 5, 5);
+  ui::OwnedRegion region(CreateRoundRectRgn(0, 0, r.right - r.left + 1, r.bottom - r.top + 1, 5, 5));
   // The window owns the region from here on.
-  if (region && !SetWindowRgn(window, region, TRUE)) DeleteObject(region);
+  if (region && SetWindowRgn(window, region.Get(), TRUE)) region.Release();
 }
 
 extern const ui::Subclass ProgressSkin{kPropProc, ProgressSkinProc};

@@ -14,6 +14,7 @@
 #include "main/Resource.h"
 #include "ui/App.h"
 #include "ui/DispatchCall.h"
+#include "ui/GdiHandles.h"
 #include "ui/PictureBox.h"
 #include "ui/base/tests/support/Pump.h"
 
@@ -234,14 +235,13 @@ TEST(FinderCursor, IsA32PixelCursorWithItsHotSpotAt15) {
   ASSERT_TRUE(cursor);
   ICONINFO info = {};
   ASSERT_TRUE(GetIconInfo(cursor, &info));
+  const ui::OwnedBitmap colour(info.hbmColor), mask(info.hbmMask);  // the caller's to free
   EXPECT_FALSE(info.fIcon);
   EXPECT_EQ(info.xHotspot, 15u);
   EXPECT_EQ(info.yHotspot, 15u);
-  BITMAP mask = {};
-  GetObjectW(info.hbmMask, sizeof mask, &mask);
-  EXPECT_EQ(mask.bmWidth, 32);
-  if (info.hbmColor) DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
+  BITMAP maskBits = {};
+  GetObjectW(mask.Get(), sizeof maskBits, &maskBits);
+  EXPECT_EQ(maskBits.bmWidth, 32);
 }
 
 }  // namespace
