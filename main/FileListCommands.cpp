@@ -18,6 +18,7 @@
 #include "ui/ListView.h"
 #include "ui/MessageBox.h"
 #include "ui/ShellOpen.h"
+#include "ui/base/WideText.h"
 
 namespace {
 
@@ -39,12 +40,18 @@ void OpenDownloadedFile(ui::Window&, ui::Event&) {
   FileRow row;
   if (!ReadSelectedRow(row)) return;
   if (row[kStatusColumn] == kDownloadedText)
-    ui::ShellOpen(PathInFolder(CurrentSaveFolder(), row[kNameColumn]));
+    OpenInSaveFolder(CurrentSaveFolder(), row[kNameColumn]);
   else
     ui::ShowMessage(kNotDownloadedText, kNotDownloadedTitle, MB_OK);
 }
 
-void OpenSaveFolder(ui::Window&, ui::Event&) { ui::ShellOpen(CurrentSaveFolder()); }
+void OpenSaveFolder(ui::Window&, ui::Event&) { OpenInSaveFolder(CurrentSaveFolder()); }
+
+void OpenInSaveFolder(const std::string& folder, const std::string& name) {
+  const DWORD attributes = GetFileAttributesW(ui::ToWide(folder).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
+  ui::ShellOpen(name.empty() ? folder : PathInFolder(folder, name));
+}
 
 // The player blocks this thread until its window closes; the start window is
 // disabled meanwhile, so that a second player cannot be started from it.

@@ -19,6 +19,11 @@ void DeleteRow(ui::Window& w, ui::Event& e);
 // Click on 选择框1 (全选).
 void OnSelectAll(ui::Window& w, ui::Event& e);
 
+// Opens the save folder, or the named file inside it, with the shell, and
+// only while the folder text names an existing folder: no address, program
+// or other scheme reaches the shell as a save folder.
+void OpenInSaveFolder(const std::string& folder, const std::string& name = {});
+
 // Click on 保存路径按钮 and the focus arriving in 编辑框2: both show the folder dialog.
 void ChooseSaveFolder(ui::Window& w, ui::Event& e);
 

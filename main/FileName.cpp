@@ -102,3 +102,11 @@ std::string PathInFolder(const std::string& folder, const std::string& name) {
   if (folder.empty() || separated) return folder + name;
   return folder + "\\" + name;
 }
+
+// ":" and the control bytes are below 0x40, so they are never the second
+// byte of a double-byte character: a byte search is safe.
+bool IsLocalFolderPath(const std::string& path) {
+  const auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  if (path.size() < 3 || !isLetter(path[0]) || path[1] != ':' || path[2] != '\\') return false;
+  return path.find(':', 2) == std::string::npos && !web::HoldsControlByte(path);
+}

@@ -30,3 +30,8 @@ std::string UniqueFileName(const std::string& name, const std::function<bool(con
 // The folder text followed by the name, with a backslash between them when
 // the folder's last character is not a path separator.
 std::string PathInFolder(const std::string& folder, const std::string& name);
+
+// True for an absolute folder path on a local drive: a drive letter, ":" and
+// "\" first, no other ":" and no control byte. A share ("\\server\..."), a
+// web address or any other scheme, and a relative path are not.
+bool IsLocalFolderPath(const std::string& path);

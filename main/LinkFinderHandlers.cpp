@@ -1,6 +1,8 @@
 // The link finder's picture box in the new-task window: drag from it over a page to take the page's or a link's address and title.
 #include <windows.h>
 
+#include <cstdint>
+
 #include "main/Globals.h"
 #include "main/LinkFinder.h"
 #include "main/ParseWindow.h"
@@ -24,28 +26,35 @@ ui::PictureBox FinderBox(ui::Window& w) { return w.Get<ui::PictureBox>(kFinderPi
 
 }  // namespace
 
-// The drag lasts exactly while the box shows no picture.
+// The drag lasts exactly while the box shows no picture. What pumps messages
+// (the pending ones here, the page's answers in a move) may close the window
+// meanwhile, as a parse's result does: the handlers look it up again after.
 void OnFinderMouseDown(ui::Window& w, ui::Event&) {
-  ui::PictureBox box = FinderBox(w);
-  box.SetPicture(0);
+  const std::uint32_t opening = ParseWindowOpening();
+  FinderBox(w).SetPicture(0);
   ui::PumpPendingMessages();
+  ui::Window* open = ParseWinOfOpening(opening);
+  if (!open) return;
   // No WM_SETCURSOR arrives while the box holds the capture: the pointer is set directly.
-  FinderCapture.Start(box.Hwnd(), FinderCursor());
+  FinderCapture.Start(FinderBox(*open).Hwnd(), FinderCursor());
 }
 
 void OnFinderMove(ui::Window& w, ui::Event&) {
   if (FinderBox(w).HasPicture()) return;
+  const std::uint32_t opening = ParseWindowOpening();
   POINT cursor = {};
   GetCursorPos(&cursor);
   const FinderHit hit = FindPageAt(cursor, LinkDocument);
-  ui::Control address = w.Get<ui::Control>(kAddressBox);
+  ui::Window* open = ParseWinOfOpening(opening);
+  if (!open) return;
+  ui::Control address = open->Get<ui::Control>(kAddressBox);
   if (!hit.overPage) {
     address.SetText("");
     return;
   }
   address.SetText(hit.pick.address);
   PageTitle.Set(hit.pick.title);
-  w.Get<ui::Control>(kTitleBox).SetText(hit.pick.title);
+  open->Get<ui::Control>(kTitleBox).SetText(hit.pick.title);
 }
 
 void OnFinderMouseUp(ui::Window& w, ui::Event&) {

@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "main/FileListCommands.h"
 #include "main/FileListOwner.h"
 #include "main/Globals.h"
 #include "main/ParseWindow.h"
@@ -77,7 +78,7 @@ void OnNewTaskItem(ui::Window& w, ui::Event&) {
   ShowParseWindow(&w);
 }
 
-void OnViewDownloadsItem(ui::Window& w, ui::Event&) { ui::ShellOpen(w.Get<ui::Control>(kSaveFolderBox).Text()); }
+void OnViewDownloadsItem(ui::Window& w, ui::Event&) { OpenInSaveFolder(w.Get<ui::Control>(kSaveFolderBox).Text()); }
 
 void OnTopmostItem(ui::Window& w, ui::Event&) {
   if (w.Topmost()) {

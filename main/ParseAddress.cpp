@@ -36,7 +36,8 @@ std::string TrimPageAddress(const std::string& address) {
 }
 
 AddressVerdict CheckParseAddress(const std::string& address, int cooldownSeconds) {
-  if (web::GbkFind(address, ".") == std::string::npos) return AddressVerdict::NoDot;
+  if (web::GbkFind(address, ".") == std::string::npos || web::HoldsControlByte(address))
+    return AddressVerdict::BadAddress;
   if (cooldownSeconds > 0) return AddressVerdict::CoolingDown;
   if (address.size() <= 2) return AddressVerdict::TooShort;
   return AddressVerdict::Send;

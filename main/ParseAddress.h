@@ -7,10 +7,11 @@
 // character whose second byte is A1 is never taken for half a blank.
 std::string TrimPageAddress(const std::string& address);
 
-// What StartParse does with a trimmed address, checked in this order: no "."
-// is refused (also during the cool-down), then the cool-down, then an
+// What StartParse does with a trimmed address, checked in this order: one
+// without "." or with a control byte (a line break dropped or pasted in with
+// it) is refused (also during the cool-down), then the cool-down, then an
 // address of two bytes or less is dropped without a message.
-enum class AddressVerdict { NoDot, CoolingDown, TooShort, Send };
+enum class AddressVerdict { BadAddress, CoolingDown, TooShort, Send };
 AddressVerdict CheckParseAddress(const std::string& address, int cooldownSeconds);
 
 // Texts of the hint line for the two refusals (shown in red).

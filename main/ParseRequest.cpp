@@ -126,7 +126,7 @@ void StartParse(ParseJob& job) {
   SiteType.Set(siteType);
   const int cooldown = ParseCooldown.load();
   switch (CheckParseAddress(address, cooldown)) {
-    case AddressVerdict::NoDot: SetHint(job, kBadAddressText, kRed); break;
+    case AddressVerdict::BadAddress: SetHint(job, kBadAddressText, kRed); break;
     case AddressVerdict::CoolingDown: SetHint(job, CooldownText(cooldown), kRed); break;
     case AddressVerdict::TooShort: break;
     case AddressVerdict::Send:

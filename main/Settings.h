@@ -12,4 +12,8 @@ std::string DefaultSaveFolder();
 
 // Creates the default save folder when missing, reads the machine id and
 // records it in the settings file when it differs, and returns the settings.
+// A recorded save folder that is not a folder path on a local drive counts
+// as none; an id holding a control byte, read or recorded, counts as none.
 Settings LoadSettings(const std::string& configPath);
+// The same with the id as read (empty when none could be read).
+Settings LoadSettings(const std::string& configPath, const std::string& freshMachineId);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Module.h"
+#include "Subclass.h"
 #include "ui/base/WideText.h"
 #include "Window.h"
 
@@ -26,13 +27,24 @@ HWND g_layerWindow = nullptr;  // message-only window that takes exits from othe
 std::mutex g_cleanupLock;
 std::vector<void (*)()> g_cleanups;
 
-[[noreturn]] void RunCleanupsAndExit(int exitCode) {
+// Runs inside the layer window's procedure as well as in handlers: a clean-up
+// that throws is reported and the others still run, and the process ends
+// with the code whatever they do.
+[[noreturn]] void RunCleanupsAndExit(int exitCode) noexcept {
   std::vector<void (*)()> cleanups;
-  {
+  try {
     std::lock_guard<std::mutex> g(g_cleanupLock);
     cleanups.swap(g_cleanups);
+  } catch (...) {
+    ReportCaughtException("program clean-up");
   }
-  for (auto it = cleanups.rbegin(); it != cleanups.rend(); ++it) (*it)();
+  for (auto it = cleanups.rbegin(); it != cleanups.rend(); ++it) {
+    try {
+      (*it)();
+    } catch (...) {
+      ReportCaughtException("program clean-up");
+    }
+  }
   ExitProcess((UINT)exitCode);
 }
 

@@ -2,6 +2,7 @@
 #include "TextDropTarget.h"
 
 #include "SimpleComObject.h"
+#include "Subclass.h"
 #include "ui/base/WideText.h"
 
 namespace ui {
@@ -34,13 +35,30 @@ bool MediumText(IDataObject* data, CLIPFORMAT format, std::basic_string<Char>& t
   return got;
 }
 
+// No exception leaves a call of the system's drag loop: one that the body
+// throws (a text too large to convert, a handler that fails) ends the call
+// as a refused drop.
+template <typename Body>
+HRESULT Guarded(DWORD* effect, Body body) noexcept {
+  try {
+    return body();
+  } catch (...) {
+    ReportCaughtException("drop target");
+    if (effect) *effect = DROPEFFECT_NONE;
+    return E_UNEXPECTED;
+  }
+}
+
 class TextDropTarget final : public SimpleComObject<IDropTarget> {
  public:
   explicit TextDropTarget(TextDropHandler onDrop) : onDrop_(std::move(onDrop)) {}
 
   HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
-    accepting_ = Offers(data, CF_UNICODETEXT) || Offers(data, CF_TEXT);
-    return Answer(effect);
+    accepting_ = false;
+    return Guarded(effect, [&] {
+      accepting_ = Offers(data, CF_UNICODETEXT) || Offers(data, CF_TEXT);
+      return Answer(effect);
+    });
   }
   HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override { return Answer(effect); }
   HRESULT STDMETHODCALLTYPE DragLeave() override {
@@ -49,19 +67,16 @@ class TextDropTarget final : public SimpleComObject<IDropTarget> {
   }
   HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
     accepting_ = false;
-    std::string text;
-    if (!DroppedText(data, text)) {
-      if (effect) *effect = DROPEFFECT_NONE;
-      return S_OK;
-    }
-    if (effect) *effect = DROPEFFECT_COPY;
-    if (onDrop_) {
-      try {
-        onDrop_(text);
-      } catch (...) {
+    return Guarded(effect, [&] {
+      std::string text;
+      if (!DroppedText(data, text)) {
+        if (effect) *effect = DROPEFFECT_NONE;
+        return S_OK;
       }
-    }
-    return S_OK;
+      if (effect) *effect = DROPEFFECT_COPY;
+      if (onDrop_) onDrop_(text);
+      return S_OK;
+    });
   }
 
  private:

@@ -6,6 +6,7 @@
 
 #include "DownloadRequest.h"
 #include "InternetHandle.h"
+#include "WebAddress.h"
 #include "ui/base/KernelHandle.h"
 #include "ui/base/WideText.h"
 
@@ -69,6 +70,10 @@ int DownloadToFile(const std::string& address, const std::string& localPath, con
   const auto tell = [&messages](const char* text) {
     if (messages.show) messages.show(text);
   };
+  if (!IsRequestableAddress(address)) {
+    tell(messages.cannotOpenAddress);
+    return -1;
+  }
   InternetHandle session = OpenSession();
   if (!session) {
     tell(messages.noInternet);
@@ -126,6 +131,7 @@ int DownloadToFile(const std::string& address, const std::string& localPath, con
 }
 
 int64_t QueryContentLength(const std::string& address, int tries) {
+  if (!IsRequestableAddress(address)) return -1;
   InternetHandle session = OpenSession();
   if (!session) return -1;
   if (tries < 1) tries = 5;

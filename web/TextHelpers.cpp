@@ -87,6 +87,14 @@ int32_t UrlPort(const std::string& address) {
   return static_cast<int32_t>(port);
 }
 
+bool HoldsControlByte(const std::string& text) {
+  for (char c : text) {
+    const unsigned char b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b == 0x7F) return true;
+  }
+  return false;
+}
+
 std::string UpToFirstZero(const std::string& bytes) { return bytes.substr(0, bytes.find('\0')); }
 
 std::string PercentDecode(const std::string& text) {

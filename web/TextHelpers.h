@@ -35,6 +35,9 @@ std::string UrlPath(const std::string& address);
 // after ":" does not start with a digit.
 int32_t UrlPort(const std::string& address);
 
+// True when the text holds a control byte: one below 0x20, or 0x7F.
+bool HoldsControlByte(const std::string& text);
+
 // The bytes before the first zero byte (all of them when there is none).
 std::string UpToFirstZero(const std::string& bytes);
 

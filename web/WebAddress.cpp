@@ -1,4 +1,4 @@
-// Which outside address may be handed to the shell or a browser box.
+// Which outside address may be handed to the shell or a browser box, and which may go out in a request.
 #include "web/WebAddress.h"
 
 #include "web/TextHelpers.h"
@@ -9,14 +9,6 @@ namespace {
 
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool HoldsControlByte(const std::string& text) {
-  for (char c : text) {
-    const unsigned char b = static_cast<unsigned char>(c);
-    if (b < 0x20 || b == 0x7F) return true;
-  }
-  return false;
-}
 
 // The scheme before the first ":" (letter, then letters, digits, "+", "-",
 // "."), or empty when the text has none. "host:8080/..." has none: what
@@ -48,6 +40,8 @@ std::string WithoutSurroundingBlanks(const std::string& text) {
 }
 
 }  // namespace
+
+bool IsRequestableAddress(const std::string& address) { return !HoldsControlByte(address); }
 
 std::string OpenableWebAddress(const std::string& text) {
   const std::string address = WithoutSurroundingBlanks(text);

@@ -1,4 +1,4 @@
-// Which outside address may be handed to the shell or a browser box: web addresses only.
+// Which outside address may be handed to the shell or a browser box (web addresses only), and which may go out in a request.
 #pragma once
 #include <string>
 
@@ -12,5 +12,11 @@ namespace web {
 // starting with a dot, for an address without a host, and for any address
 // holding a control byte. Blanks around the text are dropped.
 std::string OpenableWebAddress(const std::string& address);
+
+// Whether a request may be made for the address as it is sent: not when it
+// holds a control byte, as a line break in it would end the request line or
+// the Referer header and start a header line of its own. Every request
+// (RunWebRequest, DownloadToFile, QueryContentLength) asks this first.
+bool IsRequestableAddress(const std::string& address);
 
 }  // namespace web

@@ -9,6 +9,7 @@
 #include "InternetHandle.h"
 #include "RequestHeaders.h"
 #include "TextHelpers.h"
+#include "WebAddress.h"
 #include "WebRequestJob.h"
 #include "ui/base/MessagePump.h"
 #include "ui/base/WorkerThread.h"
@@ -107,6 +108,7 @@ std::string RunWebRequest(const std::string& address, const std::string& method,
                           const std::string& extraHeaders, const std::string& postData, int timeoutSeconds,
                           std::string* headersOut) {
   if (headersOut) headersOut->clear();
+  if (!IsRequestableAddress(address)) return {};
   auto job = std::make_shared<WebRequestJob>(
       RequestFields{address, method, proxy, user, password, extraHeaders, postData});
   const int seconds = timeoutSeconds > 0 ? timeoutSeconds : kDefaultTimeoutSeconds;

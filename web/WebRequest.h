@@ -12,11 +12,12 @@ class WebRequestJob;
 constexpr size_t kMaxReplyBytes = 4u << 20;
 
 // Runs one GET or POST of the address on a worker thread and returns the
-// response body (an error page's body too). Empty when the request could not
-// be made, the body is longer than kMaxReplyBytes, the method is neither GET
-// nor POST, or the worker has not ended
-// timeoutSeconds (0 or less: 90) after the last message that woke the calling
-// thread; the calling thread's messages are dispatched while it waits.
+// response body (an error page's body too). Empty when the address holds a
+// control byte (nothing is sent), the request could not be made, the body is
+// longer than kMaxReplyBytes, the method is neither GET nor POST, or the
+// worker has not ended timeoutSeconds (0 or less: 90) after the last message
+// that woke the calling thread; the calling thread's messages are dispatched
+// while it waits.
 // A proxy, user name or password made only of spaces counts as not given.
 // headersOut, when given, receives the raw response headers (1024 spaces when
 // they do not fit in 1023 bytes; empty after a time-out).

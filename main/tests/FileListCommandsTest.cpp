@@ -142,6 +142,26 @@ TEST_F(FileListCommandsTest, OpenPageAddressOpensOnlyWebAddresses) {
             std::vector<std::string>{window_->Get<ui::Control>("编辑框2").Text() + "甲[0].flv"});
 }
 
+// 查看已下载, 打开文件夹 and 打开文件 hand the shell the save folder (or the
+// file in it) only while the box names an existing folder.
+TEST_F(FileListCommandsTest, TheSaveFolderGoesToTheShellOnlyAsAnExistingFolder) {
+  const auto box = window_->Get<ui::Control>("编辑框2");
+  const std::string folder = box.Text();  // the default one, which the start made
+  const auto openAll = [&](const std::string& text) {
+    box.SetText(text);
+    testsupport::ClearShellTargets();
+    ui::Event click{ui::EventType::Click};
+    OnViewDownloadsItem(*window_, click);
+    Choose("打开文件夹");
+    Select(0);
+    Choose("打开文件");
+    return testsupport::ShellTargets();
+  };
+  for (const char* text : {"http://a.cn/x\\", "\\\\127.0.0.1\\v\\", "C:\\windows\\system32\\notepad.exe"})
+    EXPECT_TRUE(openAll(text).empty()) << text << " went to the shell";
+  EXPECT_EQ(openAll(folder), (std::vector<std::string>{folder, folder, folder + "甲[0].flv"}));
+}
+
 TEST_F(FileListCommandsTest, CopyPutsTheChineseAddressOnTheClipboardAndDeleteTakesTheSelectedRow) {
   Select(1);
   Choose("复制解析地址");

@@ -98,4 +98,10 @@ TEST(FileName, PathInFolderAddsOneSeparator) {
   EXPECT_EQ(PathInFolder("C:\\\x81\x5C", "a.flv"), "C:\\\x81\x5C\\a.flv");
 }
 
+TEST(FileName, OnlyAFolderOnALocalDriveIsASaveFolder) {
+  EXPECT_TRUE(IsLocalFolderPath("d:\\\xCA\xD3\xC6\xB5\\\xD5\x5C"));
+  for (const char* path : {"C:", "C:/x", "\\\\server\\share", "x\\y", "http://a.cn/", "C:\\x:y", "C:\\x\r\ny"})
+    EXPECT_FALSE(IsLocalFolderPath(path)) << path;
+}
+
 }  // namespace

@@ -76,11 +76,13 @@ HRESULT Text(VARIANT* result, const wchar_t* text) {
 struct TestPage {
   std::wstring elementHtml;
   int askedX = -1, askedY = -1;
+  std::function<void()> whileAskedForTheUrl;  // what else happens while the page answers
   FakeObject element{{L"outerHTML"}, [this](DISPID, WORD flags, const std::vector<VARIANT>&, VARIANT* r) {
                        return (flags & DISPATCH_PROPERTYGET) ? Text(r, elementHtml.c_str()) : DISP_E_MEMBERNOTFOUND;
                      }};
   FakeObject document{{L"url", L"title", L"elementFromPoint"},
                       [this](DISPID id, WORD flags, const std::vector<VARIANT>& args, VARIANT* r) -> HRESULT {
+                        if (id == 1 && whileAskedForTheUrl) whileAskedForTheUrl();
                         if (id == 1) return Text(r, L"http://v.example.cn/show/42.html");
                         if (id == 2) return Text(r, L"第四十二集 预告");
                         if (!(flags & DISPATCH_METHOD) || args.size() != 2) return DISP_E_MEMBERNOTFOUND;
@@ -227,6 +229,32 @@ TEST_F(LinkFinderTest, DragFromTheFinderPictureFillsAddressAndTitle) {
   moveTo(POINT{100 + 60, 100 + 60});
   EXPECT_EQ(w->Get<ui::Control>("Url编辑框").Text(), "http://v.example.cn/1.html");
   DestroyWindow(w->Hwnd());
+  testsupport::DropQuit();
+}
+
+// The page answers from another program while the window thread takes sent
+// messages: a parse's result among them closes the new-task window. The move
+// then writes to no window, the next one included, and takes no title.
+TEST_F(LinkFinderTest, AWindowClosedWhileThePageAnswersIsLeftAlone) {
+  ASSERT_TRUE(ui::InitWindowLayer());
+  ui::Window* w = ui::Window::Load(ParseWindowForm);
+  ASSERT_NE(w, nullptr);
+  SetWindowPos(w->Hwnd(), nullptr, 560, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // beside the page's frame
+  const HWND box = w->Get<ui::PictureBox>("图片框_拖动图标").Hwnd();
+  SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(16, 16));
+  ui::Window* next = nullptr;
+  page.whileAskedForTheUrl = [&] {
+    DestroyWindow(w->Hwnd());
+    next = ui::Window::Load(ParseWindowForm);
+  };
+  PageTitle.Set("上一集");
+  SetCursorPos(100 + 60, 100 + 60);
+  SendMessageW(box, WM_MOUSEMOVE, MK_LBUTTON, 0);
+  ASSERT_NE(next, nullptr);
+  EXPECT_EQ(next->Get<ui::Control>("Url编辑框").Text(), "");
+  EXPECT_EQ(next->Get<ui::Control>("Url标题").Text(), "");
+  EXPECT_EQ(PageTitle.Get(), "上一集");
+  DestroyWindow(next->Hwnd());
   testsupport::DropQuit();
 }
 

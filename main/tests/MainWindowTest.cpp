@@ -98,6 +98,20 @@ TEST(Settings, RecordedSaveFolderGetsOneBackslashAppended) {
   EXPECT_EQ(LoadSettings(file.Path()).saveFolder, "C:\\视频\\\\");
 }
 
+// What the file says goes to the shell and into requests: a save folder off
+// the local drives counts as none, and so does an id, read or recorded,
+// that holds a control byte.
+TEST(Settings, AShareAsSaveFolderOrAnIdWithAControlByteCountsAsNone) {
+  OwnSettingsFile file;
+  const std::string recorded = "[软件标识]\r\nUid=BFEB\rX-Injected: yes\r\n[视频下载]\r\nDown=\\\\127.0.0.1\\v\r\n";
+  WriteFile(file.Path(), recorded);
+  EXPECT_EQ(LoadSettings(file.Path(), "").saveFolder, DefaultSaveFolder());  // no id could be read
+  EXPECT_EQ(MachineId.Get(), "");
+  LoadSettings(file.Path(), "BFEB\nX");
+  EXPECT_EQ(MachineId.Get(), "");
+  EXPECT_EQ(ReadFile(file.Path()), recorded);
+}
+
 TEST(Settings, MachineIdIsRewrittenOnlyWhenItDiffers) {
   OwnSettingsFile file;
   const std::string id = ReadMachineId();

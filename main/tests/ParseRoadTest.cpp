@@ -138,6 +138,15 @@ TEST_F(ParseRoadTest, AnEscapedLineBreakInTheAddressAddsNoHeaderLine) {
   EXPECT_NE(request.find("a%0D%0AX-Injected: yes/abc.html"), std::string::npos) << request;
 }
 
+// A drop or the clipboard puts a text into the address box as it comes, line
+// breaks and all: the address is refused and no request goes out.
+TEST_F(ParseRoadTest, ARawLineBreakInTheAddressIsRefusedAndSendsNothing) {
+  Parse("http://www.example.com/show/abc.html\r\nX-Injected: yes");
+  EXPECT_EQ(Hint(), "输入的地址有误！");
+  EXPECT_EQ(HintColour(), 255);
+  EXPECT_EQ(Sim().Count("/"), 0) << Sim().Log();
+}
+
 TEST_F(ParseRoadTest, EveryReplyCodeGivesItsHintOrMessage) {
   const int blue = ui::Rgb(0, 0, 255);
   struct Case {

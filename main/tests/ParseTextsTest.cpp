@@ -22,8 +22,11 @@ TEST(ParseAddress, TrimRemovesAsciiAndFullWidthBlanksOnly) {
 }
 
 TEST(ParseAddress, ChecksRunInOrderDotCooldownLength) {
-  EXPECT_EQ(CheckParseAddress("abc", 0), AddressVerdict::NoDot);
-  EXPECT_EQ(CheckParseAddress("abc", 3), AddressVerdict::NoDot);  // refused even while cooling down
+  EXPECT_EQ(CheckParseAddress("abc", 0), AddressVerdict::BadAddress);
+  EXPECT_EQ(CheckParseAddress("abc", 3), AddressVerdict::BadAddress);  // refused even while cooling down
+  // A line break or any other control byte would reach the request as one.
+  EXPECT_EQ(CheckParseAddress("http://v.cn/a.html\r\nX-Injected: yes", 0), AddressVerdict::BadAddress);
+  EXPECT_EQ(CheckParseAddress("v.cn/\x7F.html", 3), AddressVerdict::BadAddress);
   EXPECT_EQ(CheckParseAddress("a.", 3), AddressVerdict::CoolingDown);
   EXPECT_EQ(CheckParseAddress("a.", 0), AddressVerdict::TooShort);
   EXPECT_EQ(CheckParseAddress("a.b", 0), AddressVerdict::Send);

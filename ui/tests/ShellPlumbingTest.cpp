@@ -1,4 +1,4 @@
-// Clipboard viewer chain, clipboard text, text drop target, mouse capture and the common dialogs under Wine, with real messages.
+// Clipboard viewer chain, clipboard text, text drop target and its barrier, mouse capture and the common dialogs under Wine, with real messages.
 #include <windows.h>
 #include <commdlg.h>
 #include <dlgs.h>
@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "ui/FolderDialog.h"
 #include "ui/MouseCapture.h"
 #include "ui/OpenFileDialog.h"
+#include "ui/SimpleComObject.h"
 #include "ui/TextDropTarget.h"
 #include "ui/base/WideText.h"
 #include "ui/tests/support/DialogDriver.h"
@@ -166,6 +168,41 @@ TEST_F(ShellPlumbingTest, DropTargetTakesUnicodeTextAndIsRevoked) {
   }
   withText->Release();
   withoutText->Release();
+  DestroyWindow(hwnd);
+}
+
+// A data object that offers text and fails while the text is taken, as the
+// memory for a huge text can: the exception meets the drop target's barrier.
+class TextThatCannotBeTaken final : public ui::SimpleComObject<IDataObject> {
+ public:
+  HRESULT STDMETHODCALLTYPE GetData(FORMATETC*, STGMEDIUM*) override { throw std::bad_alloc(); }
+  HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC*) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
+
+ private:
+  bool Answers(REFIID iid) const override { return iid == IID_IDataObject; }
+};
+
+TEST_F(ShellPlumbingTest, ADropWhoseTextCannotBeTakenIsRefusedInsideTheTarget) {
+  HWND hwnd = NewWindow();
+  bool reached = false;
+  ui::TextDropRegistration drop;
+  ASSERT_TRUE(drop.Register(hwnd, [&](const std::string&) { reached = true; }));
+  IDataObject* data = new TextThatCannotBeTaken;
+  DWORD effect = 0xFF;
+  HRESULT dropped = S_OK;
+  EXPECT_NO_THROW(dropped = drop.Target()->Drop(data, 0, POINTL{50, 50}, &effect));
+  EXPECT_EQ(dropped, E_UNEXPECTED);
+  EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
+  EXPECT_FALSE(reached);
+  data->Release();
+  drop.Revoke();
   DestroyWindow(hwnd);
 }
 

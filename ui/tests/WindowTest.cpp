@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <stdexcept>
 #include <thread>
 
 #include "ui/App.h"
@@ -248,6 +249,22 @@ TEST(EndProgram, FromAWorkerRunsTheCleanupOnTheWindowThread) {
         ui::RunMessageLoop();
       },
       testing::ExitedWithCode(3), "cleanup on window thread");
+}
+
+void CleanupThrows() { throw std::runtime_error("the clean-up failed"); }
+
+// The clean-ups run inside the layer window's procedure: one that throws is
+// stopped there, and the rest run and the program ends with its code.
+TEST(EndProgram, ACleanupThatThrowsStopsNeitherTheOthersNorTheEnd) {
+  EXPECT_EXIT(
+      {
+        ui::InitWindowLayer();
+        ui::RegisterCleanup(CleanupSaysWhere);
+        ui::RegisterCleanup(CleanupThrows);  // runs first
+        std::thread([] { ui::EndProgram(5); }).detach();
+        ui::RunMessageLoop();
+      },
+      testing::ExitedWithCode(5), "cleanup on window thread");
 }
 
 TEST(EndProgram, EndProcessNowSkipsTheCleanup) {

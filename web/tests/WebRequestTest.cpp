@@ -1,4 +1,4 @@
-// Tests of the web-request helper and the page fetch against the service simulator.
+// Tests of the web-request helper, the page fetch and the address check every request makes first, against the service simulator.
 #include "web/WebRequest.h"
 
 #include <windows.h>
@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "web/Download.h"
 #include "web/WebRequestJob.h"
 #include "web/tests/support/Simulator.h"
 #include "ui/base/tests/support/Pump.h"
@@ -112,6 +113,21 @@ TEST_F(WebRequestTest, UnsupportedMethodSendsNothing) {
   EXPECT_EQ(WebRequestWorker(job.get()), 0);
   EXPECT_EQ(job->PacketBytes(), "");  // emptied, no reply
   EXPECT_EQ(WebRequestWorker(nullptr), 0);
+}
+
+// A raw line break in an address would end the request line and put a header
+// line of its own after it: no request of any kind goes out for such an address.
+TEST_F(WebRequestTest, AnAddressWithAControlByteSendsNothing) {
+  const std::string injection = "\r\nX-Injected: yes";
+  EXPECT_EQ(RunWebRequest(sim.Url("echo?t=crlf") + injection), "");
+  std::vector<std::string> told;
+  // The null device as the file: whatever came would leave nothing behind.
+  EXPECT_EQ(DownloadToFile(sim.Url("video/100.flv?t=crlf") + injection, "NUL",
+                           DownloadMessages([&](const char* text) { told.push_back(text); })),
+            -1);
+  EXPECT_EQ(told, std::vector<std::string>{"不能打开该URL!"});
+  EXPECT_EQ(QueryContentLength(sim.Url("video/100.flv?t=crlf") + injection), -1);
+  EXPECT_EQ(sim.Count("/echo?t=crlf") + sim.Count("/video/100.flv?t=crlf"), 0);
 }
 
 TEST_F(WebRequestTest, ErrorPageBodyComesBackWithItsHeaders) {
