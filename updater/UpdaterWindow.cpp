@@ -136,8 +136,9 @@ void LoadUpdateList(ui::Window& w, ui::Event&) {
   ExitButtonSkin->SetColourStyle(2);
   UpdateBar->SetColourStyle(4);
   UpdateBar->SetText(1, updater::FileCountText(count));
-  // A list past its bounds names no files the update could be made from.
-  if (UpdateFiles.refused) ui::ShowMessage(kCannotStartUpdate, kTitle, MB_OK);
+  // A list past its bounds names no files the update could be made from;
+  // that is told once the window shows.
+  if (UpdateFiles.refused) ui::PostToWindowThread([] { ui::ShowMessage(kCannotStartUpdate, kTitle, MB_OK); });
 }
 
 void StartUpdate(ui::Window& w, ui::Event&) {
