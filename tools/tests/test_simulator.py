@@ -224,9 +224,6 @@ class FaultTest(SimulatorCase):
         self.assertEqual((status, headers["Content-Encoding"], headers["Content-Length"]), (200, "gzip", str(len(body))))
         self.assertLess(len(body), 300000)
         self.assertEqual(gzip.decompress(body), pattern(0, 300000))
-        self.set({"faults": {"/VelkDown/up/": "gzip=1"}, "files": {"Play.dll": "新版本"}})
-        status, headers, body = raw_get(self.port, "/VelkDown/up/Play.dll.txt")
-        self.assertEqual(gzip.decompress(body), "新版本".encode("gbk"))
         # Cut and announced lengths count the compressed bytes.
         status, headers, body = raw_get(self.port, "/video/300000.flv?gzip=1&cut=100")
         self.assertEqual(len(body.removesuffix(b"<RST>")), 100)
