@@ -8,10 +8,6 @@ namespace {
 
 // The text helpers' rule: a byte of 0x80 or above starts a two-byte character.
 bool IsLead(unsigned char c) { return c >= 0x80; }
-// What code page 936 really reads as a double-byte character, first byte and
-// second byte; 0x80 and 0xFF stand alone there.
-bool IsGbkLead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
-bool IsTrail(unsigned char c) { return c >= 0x40 && c != 0x7F && c != 0xFF; }
 
 bool IsForbidden(unsigned char c) {
   static const std::string kForbidden = "\\/:*?\"<>|";
@@ -46,7 +42,7 @@ std::string SafeFileName(const std::string& name) {
   for (size_t i = 0; i < name.size(); ++i) {
     const unsigned char c = name[i];
     if (c >= 0x80) {
-      if (IsGbkLead(c) && i + 1 < name.size() && IsTrail(name[i + 1])) {
+      if (web::GbkCharLength(name, i) == 2) {
         out.append(name, i, 2);
         ++i;
       } else {

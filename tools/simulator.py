@@ -4,6 +4,7 @@
 import argparse
 import collections
 import fcntl
+import zlib
 import json
 import os
 import re
@@ -126,7 +127,7 @@ FAULTS = {
     "nolength": _flag, "cut": _count(MAX_VIDEO), "stall": _seconds, "trickle": _positive,
     "status": _status, "garbage": _flag, "longheaders": _count(1 << 24),
     "setcookie": _count(100000), "announce": _count(MAX_VIDEO), "zero": _flag,
-    "norange": _flag, "failfirst": _count(1000), "hold": _name,
+    "norange": _flag, "failfirst": _count(1000), "hold": _name, "gzip": _flag,
 }
 
 
@@ -145,7 +146,7 @@ def parse_faults(query, strict=False):
         except ValueError:
             if strict:
                 raise ValueError(f"bad fault value {item!r}") from None
-    for name in ("nolength", "garbage", "zero", "norange"):
+    for name in ("nolength", "garbage", "zero", "norange", "gzip"):
         if not faults.get(name, True):
             del faults[name]
     return faults
@@ -322,6 +323,14 @@ class Reply:
         view = memoryview(self.body)[:count]
         for pos in range(0, len(view), step):
             yield view[pos:pos + step]
+
+
+def gzipped(reply):
+    """The reply with its body gzip-compressed and marked so (fault gzip=1);
+    the length, announced or cut, is then the compressed one."""
+    packer = zlib.compressobj(6, zlib.DEFLATED, 16 + zlib.MAX_WBITS)
+    body = b"".join(packer.compress(chunk) for chunk in reply.chunks(reply.length, SEND_CHUNK)) + packer.flush()
+    return Reply(body, reply.status, reply.ctype, reply.headers + [("Content-Encoding", "gzip")])
 
 
 def text_reply(text, ctype=TEXT_PLAIN, status=200):
@@ -559,6 +568,8 @@ class SimulatorHandler(BaseHTTPRequestHandler):
         if faults.get("zero") and not reply.video:
             middle = len(reply.body) // 2
             reply.body = reply.body[:middle] + b"\0" + reply.body[middle:]
+        if faults.get("gzip"):
+            reply = gzipped(reply)
         status = faults.get("status", reply.status)
         sending = reply.length
         if "announce" in faults:

@@ -20,11 +20,25 @@ std::vector<std::string> SplitFileNames(const std::string& value) {
   return names;
 }
 
+bool WithinBounds(const UpdateList& list) {
+  if (list.names.size() > kMaxUpdateNames || list.suffix.size() > kMaxUpdateSuffixBytes) return false;
+  for (const std::string& name : list.names)
+    if (name.size() > kMaxUpdateNameBytes) return false;
+  return true;
+}
+
 UpdateList ParseUpdateList(const std::string& listText) {
   UpdateList list;
-  list.names = SplitFileNames(web::TextBetween(listText, "名称=[", "]"));
+  const std::string value = web::TextBetween(listText, "名称=[", "]");
   list.suffix = web::TextBetween(listText, "后缀=[", "]");
-  return list;
+  // A value longer than the most names of the longest length, each with its
+  // bar, is past the bounds before it is split.
+  const bool splittable = value.size() <= kMaxUpdateNames * (kMaxUpdateNameBytes + 1);
+  if (splittable) list.names = SplitFileNames(value);
+  if (splittable && WithinBounds(list)) return list;
+  UpdateList refused;
+  refused.refused = true;
+  return refused;
 }
 
 }  // namespace updater

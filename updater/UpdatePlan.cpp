@@ -9,20 +9,18 @@ namespace {
 
 bool IsSeparator(char c) { return c == '/' || c == '\\'; }
 
-// The parts of a path between separators; a byte of 0x80 or above starts a
-// two-byte character, whose second byte is never a separator.
+// The parts of a path between separators, read by characters as the
+// platform converts the path: the second byte of a two-byte character is
+// never a separator, but a "/" or "\" after a byte that stands alone is.
 std::vector<std::string> PathParts(const std::string& name) {
   std::vector<std::string> parts(1);
-  for (size_t i = 0; i < name.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(name[i]);
-    if (c >= 0x80 && i + 1 < name.size()) {
-      parts.back() += name.substr(i, 2);
-      ++i;
-    } else if (IsSeparator(name[i])) {
+  for (size_t i = 0; i < name.size();) {
+    const size_t length = web::GbkCharLength(name, i);
+    if (length == 1 && IsSeparator(name[i]))
       parts.emplace_back();
-    } else {
-      parts.back() += name[i];
-    }
+    else
+      parts.back().append(name, i, length);
+    i += length;
   }
   return parts;
 }

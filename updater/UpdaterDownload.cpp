@@ -11,7 +11,8 @@ int UpdaterDownloadToFile(const std::string& address, const std::string& localPa
                           const web::DownloadProgress& progress, int64_t startOffset, bool resume) {
   web::DownloadMessages messages([](const char* text) { ui::ShowMessage(text); });
   messages.interrupted = kUpdaterInterrupted;
-  return web::DownloadToFile(address, localPath, messages, progress, startOffset, resume);
+  // A file that replaces a program is written only when all of it is known to be there.
+  return web::DownloadToFile(address, localPath, messages, progress, startOffset, resume, /*lengthRequired=*/true);
 }
 
 }  // namespace updater

@@ -22,7 +22,8 @@ void InitUpdaterGlobals() {
 }
 
 // The skin objects go; the windows and their skins stay until the windows do.
-// The worker never touches these (it works on copies), so they may go while it runs.
+// The worker never touches these (its progress is written on the window
+// thread, and only while they are there), so they may go while it runs.
 void FreeUpdaterGlobals() {
   UpdateBar.reset();
   StartButtonSkin.reset();

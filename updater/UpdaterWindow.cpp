@@ -1,7 +1,10 @@
 // The updater's start window: reading the update list, the update worker with its progress, and the ways out.
 #include "updater/UpdaterWindow.h"
 
+#include <atomic>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <vector>
 
 #include "web/WebRequest.h"
@@ -23,21 +26,61 @@ const char kCannotStartProgram[] = "文件已更新，但主程序无法启动�
 const char kUpdateBroken[] = "网络中断，需要手动重新启动升级程序！";
 const char kTitle[] = "温馨提示：";
 
-// What the worker thread owns: its copy of the plan and of the bar object, and
-// the label it writes. Nothing here is freed by the window thread, so the
-// worker may outlive the window.
-struct UpdateJob {
-  std::vector<updater::UpdateItem> items;
-  std::unique_ptr<skin::CrystalProgressBar> bar;
-  HWND label = nullptr;  // 标签2
+// What the window shows of the update's progress: the bar's overlay text,
+// 标签2 and the bar's position.
+struct UpdateView {
+  std::string barText, label;
+  int position = 0;
 };
 
-// 标签2 in two steps (the size, then the label's text with the received part added) and the bar.
-void ShowUpdateProgress(const UpdateJob& job, int64_t total, int64_t received) {
-  const ui::Control label(job.label);
-  label.SetText(updater::SizeLabelText(total));
-  label.SetText(updater::ReceivedLabelText(label.Text(), received));
-  job.bar->SetPos(updater::BarPosition(total, received));
+// One update, shared by its worker and the steps it hands to the window
+// thread. The worker never touches a window: it builds the view and leaves
+// it here, and the window thread writes it while the window exists.
+struct UpdateJob {
+  std::vector<updater::UpdateItem> items;  // the worker's copy of the plan
+  UpdateView view;                         // worker: what it reported last
+  UpdateView shown;                        // window thread: what is in the window
+
+  // The view the worker handed over and the window has not shown yet, and
+  // whether a message to show it is on its way.
+  std::mutex lock;
+  std::optional<UpdateView> pending;
+  bool posted = false;
+};
+
+std::atomic<int> g_progressWrites{0};
+
+// Window thread: writes what changed in the view the worker left, if any.
+void ShowUpdateProgress(UpdateJob& job) {
+  std::optional<UpdateView> view;
+  {
+    std::lock_guard<std::mutex> guard(job.lock);
+    view.swap(job.pending);
+    job.posted = false;
+  }
+  ui::Window* w = ui::Window::Find(UpdaterWindowForm.name);
+  if (!view || !w || !UpdateBar) return;
+  if (view->barText != job.shown.barText) UpdateBar->SetText(5, view->barText);
+  if (view->label != job.shown.label) w->Get<ui::Control>(kProgressLabel).SetText(view->label);
+  if (view->position != job.shown.position) UpdateBar->SetPos(view->position);
+  job.shown = std::move(*view);
+  ++g_progressWrites;
+}
+
+// Worker: leaves its view for the window thread and posts one message while
+// none is on its way; it never waits for the window.
+void HandOver(const std::shared_ptr<UpdateJob>& job) {
+  bool post = false;
+  {
+    std::lock_guard<std::mutex> guard(job->lock);
+    job->pending = job->view;
+    post = !job->posted;
+    job->posted = true;
+  }
+  if (post && !ui::PostToWindowThread([job] { ShowUpdateProgress(*job); })) {
+    std::lock_guard<std::mutex> guard(job->lock);
+    job->posted = false;
+  }
 }
 
 void DestroyUpdaterWindow() {
@@ -50,11 +93,18 @@ void TellAndOfferExit(const char* text) {
   if (ui::Window* w = ui::Window::Find(UpdaterWindowForm.name)) w->Get<ui::Control>(kExitButton).SetEnabled(true);
 }
 
-void RunUpdateJob(UpdateJob& job) {
+void RunUpdateJob(const std::shared_ptr<UpdateJob>& job) {
   const updater::UpdateOutcome outcome = updater::UpdateWorker(
-      job.items, UpdateStop,
-      [&job](int64_t total, int64_t received, int64_t, int64_t) { ShowUpdateProgress(job, total, received); },
-      [&job](int number) { job.bar->SetText(5, updater::FileNumberText(number)); });
+      job->items, UpdateStop,
+      [&job](int64_t total, int64_t received, int64_t, int64_t) {
+        job->view.label = updater::ReceivedLabelText(updater::SizeLabelText(total), received);
+        job->view.position = updater::BarPosition(total, received);
+        HandOver(job);
+      },
+      [&job](int number) {
+        job->view.barText = updater::FileNumberText(number);
+        HandOver(job);
+      });
   // With the main program started the updater is done; otherwise the window
   // stays with its last progress until the user closes it.
   if (outcome.stopped || !outcome.programFound) return;
@@ -86,19 +136,26 @@ void LoadUpdateList(ui::Window& w, ui::Event&) {
   ExitButtonSkin->SetColourStyle(2);
   UpdateBar->SetColourStyle(4);
   UpdateBar->SetText(1, updater::FileCountText(count));
+  // A list past its bounds names no files the update could be made from;
+  // that is told once the window shows.
+  if (UpdateFiles.refused) ui::PostToWindowThread([] { ui::ShowMessage(kCannotStartUpdate, kTitle, MB_OK); });
 }
 
 void StartUpdate(ui::Window& w, ui::Event&) {
+  // The plan is made before the buttons go, so that a list the update cannot
+  // be made from leaves the window as it was.
+  if (!updater::WithinBounds(UpdateFiles)) {
+    ui::ShowMessage(kCannotStartUpdate, kTitle, MB_OK);
+    return;
+  }
+  auto job = std::make_shared<UpdateJob>();
+  job->items = updater::PlanUpdate(UpdateFiles, UpdateBaseAddress, ui::ProgramDir());
   const ui::Control start = w.Get<ui::Control>(kStartButton);
   w.Get<ui::Control>(kExitButton).SetEnabled(false);
   start.SetEnabled(false);
   start.SetText("正在更新");
-  auto job = std::make_shared<UpdateJob>();
-  job->items = updater::PlanUpdate(UpdateFiles, UpdateBaseAddress, ui::ProgramDir());
-  job->bar = UpdateBar->Copy();
-  job->label = w.ControlHwnd(kProgressLabel);
   UpdaterThreadHandle = ui::WorkerThread::Start(
-      [job] { RunUpdateJob(*job); }, [] { ui::PostToWindowThread([] { TellAndOfferExit(kUpdateBroken); }); });
+      [job] { RunUpdateJob(job); }, [] { ui::PostToWindowThread([] { TellAndOfferExit(kUpdateBroken); }); });
   if (UpdaterThreadHandle) return;
   // No worker: the window is as it was before the click.
   start.SetText("立即更新");
@@ -114,3 +171,5 @@ void OnUpdaterExit(ui::Window&, ui::Event&) { ui::EndProgram(0); }
 void OnUpdaterWindowDestroyed(ui::Window&, ui::Event&) {
   if (UpdaterThreadHandle) UpdateStop.RequestStop();
 }
+
+int UpdateProgressWrites() { return g_progressWrites.load(); }

@@ -13,3 +13,6 @@ void StartUpdate(ui::Window& w, ui::Event& e);
 void OnUpdaterExit(ui::Window& w, ui::Event& e);
 // Destroyed: asks a running worker to stop after the file step it is in.
 void OnUpdaterWindowDestroyed(ui::Window& w, ui::Event& e);
+// How many times the window thread has written the update's progress into
+// the window since the program started.
+int UpdateProgressWrites();

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include "BodyDecoder.h"
 #include "DownloadRequest.h"
 #include "InternetHandle.h"
 #include "WebAddress.h"
@@ -38,6 +39,14 @@ int64_t AnnouncedLength(BorrowedInternetHandle url) {
   return ParseContentLength(text);
 }
 
+// How the body is coded; a value too long to read is none that can be decoded.
+ContentCoding CodingOf(BorrowedInternetHandle url) {
+  char text[64] = {};
+  DWORD size = sizeof text - 1;
+  if (HttpQueryInfoA(url.Get(), HTTP_QUERY_CONTENT_ENCODING, text, &size, nullptr)) return ContentCodingOf(text);
+  return GetLastError() == ERROR_INSUFFICIENT_BUFFER ? ContentCoding::Unknown : ContentCoding::Identity;
+}
+
 // The HTTP status of the answer; 0 when it cannot be read.
 DWORD StatusOf(BorrowedInternetHandle url) {
   DWORD status = 0, size = sizeof status;
@@ -66,7 +75,7 @@ bool WriteAll(ui::BorrowedKernelHandle file, const char* data, DWORD size) {
 }  // namespace
 
 int DownloadToFile(const std::string& address, const std::string& localPath, const DownloadMessages& messages,
-                   const DownloadProgress& progress, int64_t startOffset, bool resume) {
+                   const DownloadProgress& progress, int64_t startOffset, bool resume, bool lengthRequired) {
   const auto tell = [&messages](const char* text) {
     if (messages.show) messages.show(text);
   };
@@ -90,16 +99,33 @@ int DownloadToFile(const std::string& address, const std::string& localPath, con
     resume = false;
     startOffset = 0;
   }
+  // WinINet hands over the body as sent (its own decoding would hide the
+  // announced length and end a cut stream quietly); a compressed one is
+  // decoded here, where its length can still be checked against that one.
+  const ContentCoding coding = CodingOf(url);
+  if (coding == ContentCoding::Unknown || (coding != ContentCoding::Identity && resume && startOffset > 0)) {
+    tell(messages.cannotOpenAddress);
+    return -1;
+  }
+  const int64_t announced = AnnouncedLength(url);
+  if (lengthRequired && announced < 0) {
+    tell(messages.interrupted);
+    return -1;
+  }
   ui::KernelHandle file = OpenLocalFile(localPath, resume);
   if (!file) {
     tell(messages.cannotOpenFile);
     return -1;
   }
-  const int64_t announced = AnnouncedLength(url);
   const int64_t total = announced > 0 ? announced : 0;
   int64_t received = resume ? startOffset : 0;
   int64_t arrived = 0;  // bytes of this request
   const DWORD start = GetTickCount();
+  BodyDecoder decoder(coding);
+  bool written = true;
+  const BodyDecoder::Sink write = [&](const char* data, size_t size) {
+    return written = WriteAll(file, data, static_cast<DWORD>(size));
+  };
 
   static_assert(kReadSize == 10240, "the download reads 10240 bytes at a time");
   char buffer[kReadSize];
@@ -110,16 +136,16 @@ int DownloadToFile(const std::string& address, const std::string& localPath, con
       return -1;
     }
     if (got == 0) {
-      // A connection closed before the announced length arrived is an
-      // interruption too, not the end of the data.
-      if (arrived < total) {
+      // A connection closed before the announced length arrived, or inside
+      // a compressed stream, is an interruption too, not the end of the data.
+      if (arrived < total || !decoder.Complete()) {
         tell(messages.interrupted);
         return -1;
       }
       return 0;
     }
-    if (!WriteAll(file, buffer, got)) {
-      tell(messages.cannotWrite);
+    if (!decoder.Decode(buffer, got, write)) {
+      tell(written ? messages.interrupted : messages.cannotWrite);
       return -1;
     }
     received += got;

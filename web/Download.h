@@ -11,7 +11,8 @@ namespace web {
 // server announced for this request (0 when it gave none; after a ranged
 // request, the length of the remaining part), the bytes received counting the
 // start offset, milliseconds since the start (10 when still 0), and the bytes
-// received in this run.
+// received in this run. A compressed body counts the bytes as sent, which is
+// what the announced length counts too.
 using DownloadProgress =
     std::function<void(int64_t total, int64_t received, int64_t elapsedMs, int64_t receivedThisRun)>;
 
@@ -27,17 +28,25 @@ struct DownloadMessages {
   const char* noInternet = "Internet连接错误!";
   const char* cannotOpenAddress = "不能打开该URL!";  // also for an error answer (status 400 and above)
   const char* cannotOpenFile = "不能打开本地的文件!";
-  const char* interrupted = "网络中断！";  // a failed read, or fewer bytes than announced
+  // a failed read, fewer bytes than announced, or a compressed body that does
+  // not decode or ends before its stream does
+  const char* interrupted = "网络中断！";
   const char* cannotWrite = "不能写入本地的文件!";
 };
 
 // Downloads the address into the file at localPath (GBK) in 10240-byte reads.
 // With resume set, asks for the bytes from startOffset on and appends them to
-// the existing file (created when missing). Returns 0 when the end of the data
+// the existing file (created when missing). A body sent gzip or deflate
+// compressed is decoded before it is written; one in another coding, or a
+// compressed piece of a ranged request, cannot be taken ("cannotOpenAddress").
+// With lengthRequired set, an answer that announces no length fails as
+// interrupted before anything is written: without it, a connection cut short
+// cannot be told from the end of the data. Returns 0 when the end of the data
 // was reached and everything received is in the file, -1 after a failure,
 // which it has already shown through `messages`.
 int DownloadToFile(const std::string& address, const std::string& localPath, const DownloadMessages& messages,
-                   const DownloadProgress& progress = {}, int64_t startOffset = 0, bool resume = false);
+                   const DownloadProgress& progress = {}, int64_t startOffset = 0, bool resume = false,
+                   bool lengthRequired = false);
 
 // The length the server announces for the address (Content-Length), or -1.
 // Opens the address up to `tries` times (below 1: 5) while no length comes;

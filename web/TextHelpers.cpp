@@ -29,6 +29,13 @@ bool IsControlByte(int value) { return (value > 0 && value < 0x20) || value == 0
 
 }  // namespace
 
+size_t GbkCharLength(const std::string& text, size_t i) {
+  const unsigned char first = static_cast<unsigned char>(text[i]);
+  if (first < 0x81 || first > 0xFE || i + 1 >= text.size()) return 1;
+  const unsigned char second = static_cast<unsigned char>(text[i + 1]);
+  return second >= 0x40 && second <= 0xFE && second != 0x7F ? 2 : 1;
+}
+
 size_t GbkFind(const std::string& text, const std::string& needle, size_t from, bool ignoreCase) {
   if (ignoreCase) return GbkFind(AsciiUpper(text), AsciiUpper(needle), from, false);
   if (from >= text.size()) return std::string::npos;

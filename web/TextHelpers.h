@@ -15,6 +15,13 @@ namespace web {
 size_t GbkFind(const std::string& text, const std::string& needle, size_t from = 0,
                bool ignoreCase = false);
 
+// The length of the character that starts at text[i] as code page 936 reads
+// it: 2 for a first byte 0x81-0xFE followed by a second byte 0x40-0xFE other
+// than 0x7F, otherwise 1 (0x80 and 0xFF, and a first byte without a valid
+// second byte after it, stand alone). Paths and file names are cut by this
+// rule, since it is how the platform converts them.
+size_t GbkCharLength(const std::string& text, size_t i);
+
 // ASCII letters changed, two-byte characters left as they are.
 std::string AsciiUpper(const std::string& text);
 std::string AsciiLower(const std::string& text);

@@ -1,5 +1,6 @@
 """Tests of the service simulator: routes, ranges, fault modes, control requests and clean stops."""
 
+import gzip
 import http.client
 import json
 import os
@@ -216,6 +217,17 @@ class FaultTest(SimulatorCase):
         status, headers, body = raw_get(self.port, "/video/1000.flv?announce=300")
         self.assertEqual((dict(headers)["Content-Length"], body), ("300", pattern(0, 300)))
         self.assertEqual(self.get("/online?zero=1")[2], b"o\0k")
+
+    def test_gzip_sends_the_body_compressed_with_its_compressed_length(self):
+        status, headers, body = raw_get(self.port, "/video/300000.flv?gzip=1", "Accept-Encoding: gzip\r\n")
+        headers = dict(headers)
+        self.assertEqual((status, headers["Content-Encoding"], headers["Content-Length"]), (200, "gzip", str(len(body))))
+        self.assertLess(len(body), 300000)
+        self.assertEqual(gzip.decompress(body), pattern(0, 300000))
+        # Cut and announced lengths count the compressed bytes.
+        status, headers, body = raw_get(self.port, "/video/300000.flv?gzip=1&cut=100")
+        self.assertEqual(len(body.removesuffix(b"<RST>")), 100)
+        self.assertEqual(self.get("/video/300.flv?gzip=0")[2], pattern(0, 300))
 
     def test_faults_by_path_prefix(self):
         self.set({"faults": {"/video/": "status=503&zero=1", "/video/7": "status=502"}})

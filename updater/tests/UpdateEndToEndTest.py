@@ -123,6 +123,20 @@ class UpdateEndToEndTest(SimulatorTestCase):
         self.assertEqual(read(os.path.join(self.folder, "Play.dll")), new_player)
         self.assertFalse([n for n in os.listdir(self.folder) if n.endswith(".p2p")])
 
+    def test_a_list_past_its_bounds_is_told_and_updates_nothing(self):
+        # 500,000 names fit in the reply the updater reads.
+        self.sim.state.apply({"名称": "|".join(["a.dll"] * 500000), "后缀": ".upd"})
+        updater = self.run_program("Quenlo.exe", self.sim.url + "VelkDown/up/")
+        boxes = WindowProbe(ARGS.wine_run, ARGS.probe).wait_until("the updater's message", lambda look: look.boxes)
+        self.assertEqual(boxes, [("温馨提示：", "无法开始更新，请稍后重试！")])
+        self.shot("updater-list-too-long.png", crop=())
+        wait_until("the message to be answered",
+                   lambda: subprocess.run([ARGS.wine_run, ARGS.probe, "answer"], capture_output=True).returncode == 0)
+        state = self.wait_for_window()
+        self.assertEqual([state[i] for i in (0, 2, 3)], ["系统检测到有 0 个文件需更新！ ", "立即更新|off", "退出|on"])
+        self.assertEqual(self.count("/VelkDown/up/a.dll"), 0)
+        self.assertIsNone(updater.poll())
+
     def test_the_argument_needs_six_bytes(self):
         short = self.run_program("Quenlo.exe", "abcde")
         WindowProbe(ARGS.wine_run, ARGS.probe).wait_until("the updater's message", lambda look: look.boxes)

@@ -127,6 +127,26 @@ TEST_F(UpdaterFilesTest, NamesOutsideTheFolderWriteNothingAndListedFilesArriveIn
   EXPECT_TRUE(watcher.Seen().empty());
 }
 
+// A body whose end cannot be told from a cut connection is not installed; a
+// compressed one is installed as the bytes it stands for.
+TEST_F(UpdaterFilesTest, OnlyBodiesOfAnAnnouncedLengthAreInstalledAndCompressedOnesDecoded) {
+  const Body body = NewBody();
+  ASSERT_TRUE(SetJson("{\"名称\":\"Play.dll|Tavrin.exe\",\"后缀\":\".upd\",\"files\":{\"Play.dll\":\"" + body.json +
+                      "\",\"Tavrin.exe\":\"" + body.json + "\"},\"faults\":{\"/VelkDown/up/Play.dll.upd\":\"nolength=1\","
+                      "\"/VelkDown/up/Tavrin.exe.upd\":\"gzip=1\"}}"));
+  WriteAll(folder + "\\Play.dll", "old");
+  WriteAll(folder + "\\Tavrin.exe", "old");
+  testsupport::DialogWatcher watcher(IDOK);
+  const UpdateOutcome out = Update("Play.dll|Tavrin.exe", sim.Url("VelkDown/up/"));
+  EXPECT_EQ(out.failed, 1);
+  EXPECT_EQ(out.replaced, 1);
+  EXPECT_EQ(ReadAll(folder + "\\Play.dll"), "old");
+  EXPECT_TRUE(ReadAll(folder + "\\Tavrin.exe") == body.gbk) << ReadAll(folder + "\\Tavrin.exe").size() << " bytes";
+  ASSERT_TRUE(watcher.WaitFor(1));
+  EXPECT_EQ(watcher.Seen()[0].text, kUpdaterInterrupted);
+  EXPECT_EQ(sim.Count("/VelkDown/up/Play.dll.upd"), 1);
+}
+
 TEST_F(UpdaterFilesTest, TargetInUseIsReplacedOnceReleasedWithinTheRetryTime) {
   const std::string target = folder + "\\Tavrin.exe", temporary = target + ".p2p";
   WriteAll(target, "old");

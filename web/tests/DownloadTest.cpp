@@ -173,6 +173,29 @@ TEST_F(DownloadTest, AnErrorAnswerIsNotSavedAsTheFile) {
   EXPECT_EQ(sim.Count("/video/3000.flv?status=404&t=q404"), 1);
 }
 
+// The server compresses (fault gzip=1) what the request's Accept-Encoding allows.
+TEST_F(DownloadTest, CompressedBodiesAreWrittenDecodedAndMustEndWhole) {
+  const std::string path = LocalFile("压缩.flv");
+  ASSERT_EQ(DownloadToFile(sim.Url("video/300000.flv?gzip=1"), path, Told(), Recorder()), 0);
+  EXPECT_TRUE(ReadAll(path) == VideoBytes(0, 300000)) << ReadAll(path).size() << " bytes on disk";
+  EXPECT_TRUE(told.empty()) << told.front();
+  // Progress counts the bytes as sent, against the compressed length announced.
+  ASSERT_FALSE(calls.empty());
+  EXPECT_LT(calls.back().total, 300000);
+  EXPECT_EQ(calls.back().received, calls.back().total);
+  EXPECT_NE(sim.Last("/video/300000.flv?gzip=1").find("\r\nAccept-Encoding: gzip, deflate\r\n"), std::string::npos);
+
+  // Without a length the stream's own end tells a whole body from one the
+  // server closed early.
+  const std::string unannounced = LocalFile("unannounced.flv");
+  ASSERT_EQ(DownloadToFile(sim.Url("video/300000.flv?gzip=1&nolength=1"), unannounced, Told(), Recorder()), 0);
+  EXPECT_TRUE(ReadAll(unannounced) == VideoBytes(0, 300000));
+  EXPECT_EQ(DownloadToFile(sim.Url("video/300000.flv?gzip=1&nolength=1&announce=500"), LocalFile("early.flv"),
+                           Told(), Recorder()),
+            -1);
+  EXPECT_EQ(told, std::vector<std::string>{"网络中断！"});
+}
+
 TEST_F(DownloadTest, ResumeFromAServerWithoutRangesStartsTheFileOver) {
   const std::string path = LocalFile("norange.flv");
   WriteAll(path, std::string(5000, 'x'));

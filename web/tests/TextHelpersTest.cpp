@@ -32,6 +32,16 @@ TEST(GbkFindTest, IgnoringCaseFoldsOnlyAsciiLetters) {
   EXPECT_EQ(AsciiLower("AB\xB0" "AZ1"), "ab\xB0" "Az1");
 }
 
+TEST(GbkCharLengthTest, TwoBytesOnlyForAValidFirstAndSecondByte) {
+  EXPECT_EQ(GbkCharLength("\xB0\xA1", 0), 2u);     // 啊
+  EXPECT_EQ(GbkCharLength("\x81\\", 0), 2u);      // a second byte of 0x5C, the code of "\"
+  EXPECT_EQ(GbkCharLength("\xFE\xFE", 0), 2u);
+  EXPECT_EQ(GbkCharLength("\x81\x40", 0), 2u);
+  for (const char* alone : {"\x80/", "\xFF/", "\x81/", "\x81\x7F", "\x81\xFF", "\xB0", "a\xB0"})
+    EXPECT_EQ(GbkCharLength(alone, 0), 1u) << alone;
+  EXPECT_EQ(GbkCharLength("a\xB0\xA1", 1), 2u);
+}
+
 TEST(TextBetweenTest, TakesFirstStartAndNextEnd) {
   EXPECT_EQ(TextBetween("a[1]b[2]", "[", "]"), "1");
   EXPECT_EQ(TextBetween("x]y[1]", "[", "]"), "1");
