@@ -7,7 +7,7 @@
 namespace updater {
 
 // The message of a failed read, a body shorter than announced or one whose
-// length was not announced.
+// length was not announced; also what a worker whose work failed ends with.
 extern const char kUpdaterInterrupted[];
 
 // Downloads the address into localPath (GBK). 0 when the whole body is in the
