@@ -53,14 +53,19 @@ int ListView::ColumnCount() const {
   return (int)SendMessageW(header, HDM_GETITEMCOUNT, 0, 0);
 }
 
-std::string ListView::ColumnTitle(int column) const {
+std::string HeaderItemText(HWND header, int index) {
   wchar_t buf[256] = {};
-  LVCOLUMNW col = {};
-  col.mask = LVCF_TEXT;
-  col.pszText = buf;
-  col.cchTextMax = 256;
-  SendMessageW(hwnd_, LVM_GETCOLUMNW, column, (LPARAM)&col);
+  HDITEMW item = {};
+  item.mask = HDI_TEXT;
+  item.pszText = buf;
+  item.cchTextMax = 256;
+  SendMessageW(header, HDM_GETITEMW, index, (LPARAM)&item);
+  buf[255] = L'\0';
   return ToGbk(buf);
+}
+
+std::string ListView::ColumnTitle(int column) const {
+  return HeaderItemText((HWND)SendMessageW(hwnd_, LVM_GETHEADER, 0, 0), column);
 }
 
 int ListView::ColumnWidth(int column) const { return (int)SendMessageW(hwnd_, LVM_GETCOLUMNWIDTH, column, 0); }

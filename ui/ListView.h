@@ -35,4 +35,7 @@ class ListView : public KindControl<Kind::ListView> {
   int SelectedRow() const;  // -1 when none
 };
 
+// The text of an item of a list's column header (GBK).
+std::string HeaderItemText(HWND header, int index);
+
 }  // namespace ui

@@ -3,15 +3,12 @@
 
 #include "player/movie/ActionAssembler.h"
 #include "player/movie/ActionDisassembler.h"
+#include "player/movie/tests/support/Bytes.h"
 
 using namespace movie;
 
 namespace {
-std::string Bytes(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out.push_back(static_cast<char>(v));
-  return out;
-}
+using movietest::Bytes;
 
 std::string Assemble(const std::string& source) {
   const AssembledScript script = AssembleScript(source);

@@ -12,16 +12,13 @@
 #include "player/movie/EmbeddedMovie.h"
 #include "player/movie/PlayerMovie.h"
 #include "player/movie/SwfReader.h"
+#include "player/movie/tests/support/Bytes.h"
 
 using namespace movie;
 
 namespace {
 
-std::string Bytes(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out.push_back(static_cast<char>(v));
-  return out;
-}
+using movietest::Bytes;
 
 std::string ScriptSource() {
   std::ifstream in(MOVIE_SCRIPT_PATH, std::ios::binary);

@@ -3,16 +3,11 @@
 
 #include "player/movie/SwfReader.h"
 #include "player/movie/SwfWriter.h"
+#include "player/movie/tests/support/Bytes.h"
 
 using namespace movie;
 
-namespace {
-std::string Bytes(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out.push_back(static_cast<char>(v));
-  return out;
-}
-}  // namespace
+using movietest::Bytes;
 
 TEST(SwfWriter, BitPackedRecords) {
   EXPECT_EQ(1, SignedBitsNeeded(0));
