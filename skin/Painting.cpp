@@ -87,34 +87,7 @@ LRESULT PaintOnWmPaint(HWND window, PaintRoutine paint) {
   return 1;
 }
 
-// The surface a thread keeps between its paints onto the screen (see
-// OffscreenPaint): a memory DC with a bitmap of w x h selected, compatible
-// with a screen DC of `bits` bits a pixel.
-struct KeptSurface {
-  HDC dc = nullptr;
-  HBITMAP bitmap = nullptr;
-  HGDIOBJ previous = nullptr;
-  int w = 0, h = 0, bits = 0;
-  bool inUse = false;
-
-  void Free() {
-    if (dc) {
-      SelectObject(dc, previous);
-      DeleteDC(dc);
-    }
-    if (bitmap) DeleteObject(bitmap);
-    *this = KeptSurface();
-  }
-};
-
-namespace {
-
-thread_local KeptSurface t_kept;
-
-}  // namespace
-
-OffscreenPaint::OffscreenPaint(HWND window, HDC target, bool keep)
-    : window_(window), target_(target), ownsTarget_(!target) {
+OffscreenPaint::OffscreenPaint(HWND window, HDC target) : window_(window), target_(target), ownsTarget_(!target) {
   RECT r = {};
   if (ownsTarget_) {
     target_ = GetWindowDC(window);
@@ -124,31 +97,6 @@ OffscreenPaint::OffscreenPaint(HWND window, HDC target, bool keep)
   }
   w_ = r.right - r.left;
   h_ = r.bottom - r.top;
-  // A worker's paint, a paint into a memory DC (another format, perhaps) or
-  // a nested one makes a surface of its own, as does a paint of no area.
-  const bool screen = target_ && GetObjectType(target_) == OBJ_DC;
-  if (keep && screen && !t_kept.inUse && w_ > 0 && h_ > 0 &&
-      GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
-    const int bits = GetDeviceCaps(target_, BITSPIXEL);
-    if (t_kept.dc && (t_kept.w != w_ || t_kept.h != h_ || t_kept.bits != bits)) t_kept.Free();
-    if (!t_kept.dc) {
-      t_kept.dc = CreateCompatibleDC(target_);
-      t_kept.bitmap = CreateCompatibleBitmap(target_, w_, h_);
-      if (t_kept.dc && t_kept.bitmap) {
-        t_kept.previous = SelectObject(t_kept.dc, t_kept.bitmap);
-        t_kept.w = w_, t_kept.h = h_, t_kept.bits = bits;
-        SetBkMode(t_kept.dc, TRANSPARENT);
-      } else {
-        t_kept.Free();
-      }
-    }
-    if (t_kept.dc) {
-      t_kept.inUse = true;
-      kept_ = &t_kept;
-      memory_ = t_kept.dc;
-      return;
-    }
-  }
   memory_ = CreateCompatibleDC(target_);
   bitmap_ = CreateCompatibleBitmap(target_, w_, h_);
   previous_ = SelectObject(memory_, bitmap_);
@@ -156,22 +104,14 @@ OffscreenPaint::OffscreenPaint(HWND window, HDC target, bool keep)
 }
 
 OffscreenPaint::~OffscreenPaint() {
-  if (kept_) {
-    kept_->inUse = false;
-  } else {
-    if (memory_) {
-      SelectObject(memory_, previous_);
-      DeleteDC(memory_);
-    }
-    if (bitmap_) DeleteObject(bitmap_);
+  if (memory_) {
+    SelectObject(memory_, previous_);
+    DeleteDC(memory_);
   }
+  if (bitmap_) DeleteObject(bitmap_);
   if (ownsTarget_ && target_) ReleaseDC(window_, target_);
 }
 
 void OffscreenPaint::Finish() const { BitBlt(target_, 0, 0, w_, h_, memory_, 0, 0, SRCCOPY); }
-
-void FreeKeptSurface() {
-  if (!t_kept.inUse) t_kept.Free();
-}
 
 }  // namespace skin

@@ -10,8 +10,6 @@
 
 namespace skin {
 
-struct KeptSurface;  // the surface a thread keeps for its paints (Painting.cpp)
-
 // The colours of the window's colour style (style 1 when missing or outside 1-7).
 SkinColours StyleColours(HWND window);
 
@@ -57,15 +55,9 @@ LRESULT PaintOnWmPaint(HWND window, PaintRoutine paint);
 // size is the client rectangle's; without one the window DC and the window
 // rectangle are taken (and the DC released at the end). Finish() copies the
 // picture to the target in one BitBlt.
-//
-// With `keep`, a paint on the window's own thread onto the screen draws on
-// the surface that thread kept from its last such paint, when it has the
-// size, and keeps its own for the next: making and freeing the surface is
-// most of what a paint costs, and a bar repaints many times a second. The
-// painter must cover the whole picture, so nothing of the last one shows.
 class OffscreenPaint {
  public:
-  OffscreenPaint(HWND window, HDC target, bool keep = false);
+  OffscreenPaint(HWND window, HDC target);
   ~OffscreenPaint();
   OffscreenPaint(const OffscreenPaint&) = delete;
   OffscreenPaint& operator=(const OffscreenPaint&) = delete;
@@ -79,15 +71,10 @@ class OffscreenPaint {
   HWND window_;
   HDC target_;
   bool ownsTarget_;
-  KeptSurface* kept_ = nullptr;  // the thread's kept surface, when drawn on
   HDC memory_ = nullptr;
   HBITMAP bitmap_ = nullptr;
   HGDIOBJ previous_ = nullptr;
   int w_ = 0, h_ = 0;
 };
-
-// Frees the surface this thread kept for its paints (the next one makes a
-// new one). A skinned bar's WM_DESTROY calls it.
-void FreeKeptSurface();
 
 }  // namespace skin

@@ -27,7 +27,7 @@ void LeaveOut(HWND, HDC, int) { t_positioning.paintLeftOut = true; }
 
 void PaintProgressBar(HWND window, HDC dc, int fromPaint) {
   if (!IsWindow(window)) return;  // an unattached or destroyed bar draws nothing
-  OffscreenPaint paint(window, dc, true);
+  OffscreenPaint paint(window, dc);
   HDC memory = paint.Dc();
   const int w = paint.Width(), h = paint.Height();
 
@@ -55,7 +55,6 @@ LRESULT CALLBACK ProgressSkinProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
       return PaintOnWmPaint(window, window == t_positioning.bar ? LeaveOut : PaintProgressBar);
     case WM_DESTROY:
       FreePropertyMemory(window, kPropTextContent);
-      FreeKeptSurface();
       return CallSavedProcedure(window, msg, wp, lp);
     case WM_SIZE: {
       LRESULT result = CallSavedProcedure(window, msg, wp, lp);
