@@ -41,14 +41,19 @@ bool ProgressThrottle::Offer(int64_t total, int64_t received, int64_t nowMs) {
   return WriteIfChanged(nowMs);
 }
 
-bool ProgressThrottle::Flush() { return pending_ && WriteIfChanged(lastWriteMs_); }
+bool ProgressThrottle::Flush(int64_t nowMs) { return pending_ && WriteIfChanged(nowMs); }
+
+void ProgressThrottle::NextFile() {
+  fileWritten_ = false;
+  pending_ = false;
+}
 
 bool ProgressThrottle::WriteIfChanged(int64_t nowMs) {
   pending_ = false;
   ProgressView view = ProgressViewOf(total_, received_);
-  if (anyWritten_ && view == written_) return false;
+  if (fileWritten_ && view == written_) return false;
   written_ = std::move(view);
-  anyWritten_ = true;
+  fileWritten_ = anyWritten_ = true;
   lastWriteMs_ = nowMs;
   ++writes_;
   return true;

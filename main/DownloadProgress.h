@@ -24,21 +24,29 @@ struct ProgressView {
 };
 ProgressView ProgressViewOf(int64_t total, int64_t received);
 
-// Decides which progress reports reach the window, so that writing them does
-// not slow the download. A report is written when what it shows differs from
-// what was last written and the last write is at least the interval ago; the
-// first report and a complete one (received >= total > 0) do not wait. A
-// report held back is pending until a later write or Flush. The texts are
-// built only for reports that may be written.
+// The least time between two progress writes of a run: nobody reads a status
+// bar faster than ten times a second, and every write repaints.
+inline constexpr int64_t kProgressIntervalMs = 100;
+
+// Decides which progress reports of a run's files reach the window, so that
+// writing them does not slow the download. A report is written when what it
+// shows differs from what was last written for its file and the last write
+// of the run is at least the interval ago; a complete one (received >= total
+// > 0) does not wait. A report held back is pending until a later write or
+// Flush, so the last report of a file is always written. The texts are built
+// only for reports that may be written.
 class ProgressThrottle {
  public:
-  explicit ProgressThrottle(int64_t intervalMs = 33) : intervalMs_(intervalMs) {}
+  explicit ProgressThrottle(int64_t intervalMs = kProgressIntervalMs) : intervalMs_(intervalMs) {}
 
   // True when View() should be written to the window now.
   bool Offer(int64_t total, int64_t received, int64_t nowMs);
-  // After the download: true when the last report was held back and shows
-  // something new; View() then holds it, to be written.
-  bool Flush();
+  // After a file's download: true when its last report was held back and
+  // shows something new; View() then holds it, to be written.
+  bool Flush(int64_t nowMs);
+  // The next file: its first report is new, but waits like any other for the
+  // interval since the run's last write.
+  void NextFile();
   // What the window should show after the last write decided here.
   const ProgressView& View() const { return written_; }
   int Writes() const { return writes_; }
@@ -48,8 +56,9 @@ class ProgressThrottle {
 
   int64_t intervalMs_;
   int64_t total_ = 0, received_ = 0;
-  bool anyWritten_ = false;
+  bool fileWritten_ = false;  // a view of the present file was written
   bool pending_ = false;
+  bool anyWritten_ = false;  // of the run, for the interval
   int64_t lastWriteMs_ = 0;
   int writes_ = 0;
   ProgressView written_;

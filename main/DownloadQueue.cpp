@@ -63,7 +63,11 @@ void ShowProgress(DownloadRun& run) {
   }
   ui::Window* main = MainWin();
   if (!view || !main) return;
-  main->Get<ui::StatusBar>(kStatusBar).SetPanelText(0, view->status);
+  // Each write repaints its control: only what changed is written. The
+  // panel is compared as it is now, as a tip may have replaced the progress;
+  // the skinned bar leaves its picture alone for the position it has.
+  const auto status = main->Get<ui::StatusBar>(kStatusBar);
+  if (status.PanelText(0) != view->status) status.SetPanelText(0, view->status);
   main->Get<ui::ProgressBar>(kProgressBar).SetPos(view->position);
   ++g_lastProgressWrites;
 }
@@ -133,21 +137,24 @@ void FinishTurn(DownloadRun& run, std::intptr_t id, bool completed) {
   });
 }
 
-// The progress of one file. Every report goes through the throttle, so only
-// changes are handed to the window thread, at most about 30 times a second,
-// and the final state always.
+// The progress of the run's files. Every report goes through the run's
+// throttle, so only changes are handed to the window thread, at most ten
+// times a second, and the last report of each file always.
 class ProgressReporter {
  public:
   explicit ProgressReporter(std::shared_ptr<DownloadRun> run) : run_(std::move(run)) {}
+  void NextFile() { throttle_.NextFile(); }
   void ReportProgress(int64_t total, int64_t received) {
-    if (throttle_.Offer(total, received, static_cast<int64_t>(GetTickCount64()))) HandOver(run_, throttle_.View());
+    if (throttle_.Offer(total, received, Now())) HandOver(run_, throttle_.View());
   }
-  // After the download: hands over the last report if it was held back.
+  // After a file's download: hands over its last report if it was held back.
   void Finish() {
-    if (throttle_.Flush()) HandOver(run_, throttle_.View());
+    if (throttle_.Flush(Now())) HandOver(run_, throttle_.View());
   }
 
  private:
+  static int64_t Now() { return static_cast<int64_t>(GetTickCount64()); }
+
   std::shared_ptr<DownloadRun> run_;
   ProgressThrottle throttle_;
 };
@@ -172,11 +179,12 @@ void EndAndTell(DownloadRun& run, bool failedNow) {
 // The run on its worker thread.
 void DownloadCheckedRows(const std::shared_ptr<DownloadRun>& shared) {
   DownloadRun& run = *shared;
+  ProgressReporter reporter(shared);
   for (const std::intptr_t id : run.order) {
     const RowTurn turn = TakeTurn(run, id);
     if (turn.kind == RowTurn::Stop) return;
     if (turn.kind == RowTurn::Gone) continue;
-    ProgressReporter reporter(shared);
+    reporter.NextFile();
     const int result = web::DownloadToFile(
         turn.address, turn.path, web::DownloadMessages([](const char* text) { ui::ShowMessage(text); }),
         [&reporter](int64_t total, int64_t received, int64_t /*elapsedMs*/, int64_t /*receivedThisRun*/) {

@@ -11,6 +11,20 @@
 
 namespace skin {
 
+namespace {
+
+// The bar whose new position this thread is handing to the control, and
+// whether a WM_PAINT of it came meanwhile (see PBM_SETPOS).
+struct Positioning {
+  HWND bar = nullptr;
+  bool paintLeftOut = false;
+};
+thread_local Positioning t_positioning;
+
+void LeaveOut(HWND, HDC, int) { t_positioning.paintLeftOut = true; }
+
+}  // namespace
+
 void PaintProgressBar(HWND window, HDC dc, int fromPaint) {
   if (!IsWindow(window)) return;  // an unattached or destroyed bar draws nothing
   OffscreenPaint paint(window, dc);
@@ -38,7 +52,7 @@ void PaintProgressBar(HWND window, HDC dc, int fromPaint) {
 LRESULT CALLBACK ProgressSkinProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_PAINT:
-      return PaintOnWmPaint(window, PaintProgressBar);
+      return PaintOnWmPaint(window, window == t_positioning.bar ? LeaveOut : PaintProgressBar);
     case WM_DESTROY:
       FreePropertyMemory(window, kPropTextContent);
       return CallSavedProcedure(window, msg, wp, lp);
@@ -48,9 +62,16 @@ LRESULT CALLBACK ProgressSkinProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
       return result;
     }
     case PBM_SETPOS: {
-      LRESULT result = CallSavedProcedure(window, msg, wp, lp);
-      PaintProgressBar(window, nullptr, 0);
-      return result;
+      // The control may paint the part that changed while it takes the
+      // position (Wine does, at once); that paint is left out, as the whole
+      // bar is painted right after. The same position leaves the bar as it is.
+      const Positioning outer = t_positioning;
+      t_positioning = Positioning{window, false};
+      const LRESULT previous = CallSavedProcedure(window, msg, wp, lp);
+      const bool leftOut = t_positioning.paintLeftOut;
+      t_positioning = outer;
+      if (leftOut || (int)SendMessageW(window, PBM_GETPOS, 0, 0) != (int)previous) PaintProgressBar(window, nullptr, 0);
+      return previous;
     }
     default:
       return CallSavedProcedure(window, msg, wp, lp);

@@ -33,28 +33,45 @@ TEST(DownloadProgress, StatusAndBarFollowTheCountsPast2GiB) {
   EXPECT_EQ(ProgressStatusText(five, five / 2), "视频大小:5120MB  已下载:2560MB  ");
 }
 
-TEST(ProgressThrottle, WritesOnlyChangesAtMostOncePerInterval) {
-  ProgressThrottle t(33);
+TEST(ProgressThrottle, WritesOnlyChangesAtMostTenTimesASecond) {
+  ProgressThrottle t;
   EXPECT_TRUE(t.Offer(100 * MB, 0, 0));  // the first report
   EXPECT_EQ(t.View().status, "视频大小:100MB  已下载:0MB  ");
-  EXPECT_FALSE(t.Offer(100 * MB, 10240, 10));  // too soon
-  EXPECT_FALSE(t.Offer(100 * MB, 20480, 32));
-  EXPECT_TRUE(t.Offer(100 * MB, 30720, 33));  // interval passed, shows 0.03MB
-  EXPECT_FALSE(t.Offer(100 * MB, 30721, 100));  // same texts and position: nothing to write
-  EXPECT_FALSE(t.Flush());                    // and nothing pending
-  EXPECT_TRUE(t.Offer(100 * MB, 100 * MB, 101));  // complete: at once
+  EXPECT_FALSE(t.Offer(100 * MB, 10240, 33));  // too soon
+  EXPECT_FALSE(t.Offer(100 * MB, 20480, 99));
+  EXPECT_TRUE(t.Offer(100 * MB, 30720, 100));  // interval passed, shows 0.03MB
+  EXPECT_FALSE(t.Offer(100 * MB, 30721, 250));  // same texts and position: nothing to write
+  EXPECT_FALSE(t.Flush(251));                   // and nothing pending
+  EXPECT_TRUE(t.Offer(100 * MB, 100 * MB, 251));  // complete: at once
   EXPECT_EQ(t.View().position, 1000);
   EXPECT_EQ(t.Writes(), 3);
 }
 
 TEST(ProgressThrottle, FlushWritesTheLastHeldBackReport) {
-  ProgressThrottle t(33);
+  ProgressThrottle t;
   t.Offer(0, 0, 0);
   EXPECT_FALSE(t.Offer(0, 5 * MB, 5));  // a cut download with no announced size
-  ASSERT_TRUE(t.Flush());
+  ASSERT_TRUE(t.Flush(6));
   EXPECT_EQ(t.View().status, "视频大小:0MB  已下载:5MB  ");
   EXPECT_EQ(t.View().position, 0);
-  EXPECT_FALSE(t.Flush());
+  EXPECT_FALSE(t.Flush(7));
+}
+
+TEST(ProgressThrottle, TheIntervalRunsOverTheFilesOfARun) {
+  ProgressThrottle t;
+  EXPECT_TRUE(t.Offer(MB, MB, 0));  // a small file, complete
+  t.NextFile();
+  // The next file's first report waits for the interval like any other.
+  EXPECT_FALSE(t.Offer(MB, 0, 40));
+  EXPECT_FALSE(t.Offer(MB, MB / 4, 99));
+  ASSERT_TRUE(t.Flush(120));  // the file's end
+  EXPECT_EQ(t.View().status, "视频大小:1MB  已下载:0.25MB  ");
+  t.NextFile();
+  // Once the interval has passed since the flush, a new file's report is
+  // written even when it shows what the last write showed.
+  EXPECT_FALSE(t.Offer(MB, MB / 4, 219));
+  EXPECT_TRUE(t.Offer(MB, MB / 4, 220));
+  EXPECT_EQ(t.Writes(), 3);
 }
 
 TEST(DownloadQueuePlan, LastRowFirstSkippingUncheckedAndDone) {

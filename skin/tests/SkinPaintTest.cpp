@@ -156,6 +156,49 @@ TEST_F(SkinPaintTest, BarRepaintsAtOnceWhenThePositionChanges) {
   EXPECT_NEAR_RGB(screen, 150, 10, kRows[3].deep3, 1);
 }
 
+// Pixels inside the bar's round region where the screen differs from the
+// picture painted afresh into memory for what the bar holds now.
+int DifferingOnScreen(HWND bar) {
+  const Picture fresh = skintest::PaintInto(bar, skin::PaintProgressBar), screen = skintest::ReadWindowDc(bar);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  GetWindowRgn(bar, region);
+  int n = 0;
+  for (int y = 0; y < fresh.h; ++y)
+    for (int x = 0; x < fresh.w; ++x) n += PtInRegion(region, x, y) && fresh.At(x, y) != screen.At(x, y);
+  DeleteObject(region);
+  return n;
+}
+
+// Covers the window on the screen with black, so that what repaints shows.
+void Blacken(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  HDC dc = GetWindowDC(window);
+  const RECT all = {0, 0, r.right - r.left, r.bottom - r.top};
+  FillRect(dc, &all, (HBRUSH)GetStockObject(BLACK_BRUSH));
+  ReleaseDC(window, dc);
+}
+
+TEST_F(SkinPaintTest, ANewPositionRepaintsTheWholeBarAndTheSameOneNothing) {
+  skin::CrystalProgressBar bar;
+  ASSERT_TRUE(bar.Create(host_, 5, 5, 200, 20));
+  bar.SetColourStyle(4);
+  bar.SetRange(0, 1000);
+  bar.SetText(5, "正在下载 [片.flv]， 已完成： ");
+  // Sizes change between the paints; the percentage in the text moves too.
+  for (auto [w, position] : {std::pair{200, 250}, {200, 999}, {300, 1000}, {120, 0}}) {
+    SetWindowPos(bar.Handle(), nullptr, 0, 0, w, 20, SWP_NOMOVE | SWP_NOZORDER);
+    skintest::PumpMessages();
+    Blacken(bar.Handle());
+    ValidateRect(bar.Handle(), nullptr);
+    bar.SetPos(position);
+    EXPECT_EQ(DifferingOnScreen(bar.Handle()), 0) << w << " pixels wide at " << position;
+  }
+  Blacken(bar.Handle());
+  bar.SetPos(0);
+  EXPECT_EQ(skintest::ReadWindowDc(bar.Handle()).At(60, 10), RGB(0, 0, 0));
+}
+
 class ButtonPaintTest : public SkinPaintTest {
  protected:
   void SetUp() override {

@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ProgressThrottle throttle;
     throttle.Offer(total, received, 0);
     throttle.Offer(total, received / 2, 1);
-    throttle.Flush();
+    throttle.Flush(2);
   }
   return 0;
 }
