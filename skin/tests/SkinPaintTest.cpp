@@ -160,12 +160,11 @@ TEST_F(SkinPaintTest, BarRepaintsAtOnceWhenThePositionChanges) {
 // picture painted afresh into memory for what the bar holds now.
 int DifferingOnScreen(HWND bar) {
   const Picture fresh = skintest::PaintInto(bar, skin::PaintProgressBar), screen = skintest::ReadWindowDc(bar);
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
-  GetWindowRgn(bar, region);
+  const ui::OwnedRegion region(CreateRectRgn(0, 0, 0, 0));
+  GetWindowRgn(bar, region.Get());
   int n = 0;
   for (int y = 0; y < fresh.h; ++y)
-    for (int x = 0; x < fresh.w; ++x) n += PtInRegion(region, x, y) && fresh.At(x, y) != screen.At(x, y);
-  DeleteObject(region);
+    for (int x = 0; x < fresh.w; ++x) n += PtInRegion(region.Get(), x, y) && fresh.At(x, y) != screen.At(x, y);
   return n;
 }
 
@@ -173,10 +172,9 @@ int DifferingOnScreen(HWND bar) {
 void Blacken(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
-  HDC dc = GetWindowDC(window);
+  const ui::WindowDc dc(window);
   const RECT all = {0, 0, r.right - r.left, r.bottom - r.top};
-  FillRect(dc, &all, (HBRUSH)GetStockObject(BLACK_BRUSH));
-  ReleaseDC(window, dc);
+  FillRect(dc.Get(), &all, (HBRUSH)GetStockObject(BLACK_BRUSH));
 }
 
 TEST_F(SkinPaintTest, ANewPositionRepaintsTheWholeBarAndTheSameOneNothing) {
