@@ -1,8 +1,7 @@
-// The start window's file list after a parse: new rows with unique safe names, and one size-probe thread per row.
+// The start window's file list after a parse: new rows with unique safe names, and a size probe for each.
 #include "main/FileList.h"
 
-#include <atomic>
-#include <memory>
+#include <algorithm>
 
 #include "main/DownloadProgress.h"
 #include "main/FileListFill.h"
@@ -10,50 +9,26 @@
 #include "main/FileName.h"
 #include "main/Globals.h"
 #include "main/MainWindow.h"
-#include "web/Download.h"
-#include "web/PumpingDelay.h"
+#include "main/SizeProbes.h"
 #include "ui/Control.h"
 #include "ui/ListView.h"
-#include "ui/base/WorkerThread.h"
 
 namespace {
 
-constexpr int kProbeRetryMs = 1500;
+// Keeps the list from drawing until the fill's rows are in: drawn after each
+// row, thousands of rows would take many seconds.
+class DrawingHeld {
+ public:
+  explicit DrawingHeld(const ui::ListView& list) : list_(list) { list_.SetRedraw(false); }
+  ~DrawingHeld() { list_.SetRedraw(true); }
+  DrawingHeld(const DrawingHeld&) = delete;
+  DrawingHeld& operator=(const DrawingHeld&) = delete;
 
-std::atomic<int> RunningProbes{0};
-
-// Counts a probe from its start until its work and its failure handler are done with.
-struct ProbeCount {
-  ProbeCount() { ++RunningProbes; }
-  ~ProbeCount() { --RunningProbes; }
-  ProbeCount(const ProbeCount&) = delete;
-  ProbeCount& operator=(const ProbeCount&) = delete;
+ private:
+  const ui::ListView& list_;
 };
 
-// The size of a row whose address cannot be asked, or whose probe failed.
-void WriteUnknownSize(std::intptr_t rowId) { WriteFileCell(rowId, kSizeColumn, FormatMegabytes(-1)); }
-
-void ProbeRowSize(std::intptr_t rowId, const std::string& address) {
-  const int64_t size = web::QueryContentLength(address);
-  if (!WriteFileCell(rowId, kSizeColumn, FormatMegabytes(size)) || size >= 0) return;
-  web::PumpingDelay(kProbeRetryMs);
-  if (WithFileRow(rowId, [](const ui::ListView&, int) {})) StartSizeProbe(rowId, address);
-}
-
 }  // namespace
-
-int RunningSizeProbes() { return RunningProbes.load(); }
-
-void StartSizeProbe(std::intptr_t rowId, const std::string& address) {
-  if (!CanProbeSize(address)) {
-    WriteUnknownSize(rowId);
-    return;
-  }
-  auto count = std::make_shared<ProbeCount>();
-  const ui::WorkerThread worker = ui::WorkerThread::Start([rowId, address, count] { ProbeRowSize(rowId, address); },
-                                                          [rowId, count] { WriteUnknownSize(rowId); });
-  if (worker) WorkerThreadHandle.Store(worker);
-}
 
 void FillFileList(const std::string& reply, const std::string& pageTitle, const std::string& pageAddress) {
   ui::Window* main = MainWin();
@@ -63,19 +38,23 @@ void FillFileList(const std::string& reply, const std::string& pageTitle, const 
     main->Get<ui::Control>(kDownloadButton).SetEnabled(false);
     return;
   }
-  const size_t n = entries.size();
+  const size_t n = entries.size(), listed = std::min(n, kMaxFillRows);
   // While a run holds the list, the bar shows its file and its progress.
-  if (StartProgressBar && !DownloadRunHoldsList()) StartProgressBar->SetText(1, FileCountText(n));
+  if (StartProgressBar && !DownloadRunHoldsList()) StartProgressBar->SetText(1, FileCountText(n, listed));
   const ui::ListView list = main->Get<ui::ListView>(kFileList);
-  const std::string folder = CurrentSaveFolder();
-  for (size_t i = 1; i <= n; ++i) {
+  FreeNames names(CurrentSaveFolder());
+  const DrawingHeld held(list);
+  for (size_t i = 1; i <= listed; ++i) {
     const std::string address = RewritePartCount(entries[i - 1], n);
-    const std::string name = UniqueFileName(RowFileName(pageTitle, i, address),
-                                            [&](const std::string& candidate) { return FileNameTaken(folder, candidate); });
+    const std::string name = names.Take(RowFileName(pageTitle, i, address));
     const std::intptr_t id = NewRowId();
-    list.InsertRow(static_cast<int>(i), {std::to_string(i), name, address, kSizePendingText, kWaitingText, pageAddress},
+    // A size nobody can ask for is unknown at once.
+    const bool probe = CanProbeSize(address);
+    list.InsertRow(static_cast<int>(i),
+                   {std::to_string(i), name, address, probe ? kSizePendingText : FormatMegabytes(-1), kWaitingText,
+                    pageAddress},
                    id);
-    StartSizeProbe(id, address);
+    if (probe) StartSizeProbe(id, address);
   }
   OfferListControls();
 }

@@ -32,8 +32,9 @@ std::string GuessExtension(const std::string& address) {
   return "flv";
 }
 
-std::string FileCountText(size_t n) {
-  return "本视频共有 " + std::to_string(n) + " 个文件，请选择要下载的文件！ ";
+std::string FileCountText(size_t n, size_t listed) {
+  const std::string shown = listed < n ? "只列出了前 " + std::to_string(listed) + " 个，" : "";
+  return "本视频共有 " + std::to_string(n) + " 个文件，" + shown + "请选择要下载的文件！ ";
 }
 
 bool CanProbeSize(const std::string& address) {

@@ -20,8 +20,9 @@ std::string GuessExtension(const std::string& address);
 // can be asked for their size.
 bool CanProbeSize(const std::string& address);
 
-// The progress bar's overlay text after a fill of n rows.
-std::string FileCountText(size_t n);
+// The progress bar's overlay text after a fill of a reply of n entries, of
+// which the first `listed` became rows.
+std::string FileCountText(size_t n, size_t listed);
 
 // The texts of a new row's columns 3 and 4.
 inline constexpr const char* kSizePendingText = "计算中";

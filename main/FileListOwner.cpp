@@ -8,6 +8,7 @@
 
 #include "main/FileName.h"
 #include "main/MainWindow.h"
+#include "web/TextHelpers.h"
 #include "ui/App.h"
 #include "ui/ListView.h"
 #include "ui/base/WideText.h"
@@ -117,6 +118,20 @@ bool FileNameTaken(const std::string& folder, const std::string& name, std::intp
       taken = (except == 0 || list.RowId(index) != except) && SameFileName(list.Cell(index, kNameColumn), name);
   });
   return taken || PathExists(PathInFolder(folder, name));
+}
+
+FreeNames::FreeNames(const std::string& folder) : folder_(folder) {
+  WithList([&](const ui::ListView& list) {
+    for (int index = 0; index < list.RowCount(); ++index) taken_.insert(web::AsciiLower(list.Cell(index, kNameColumn)));
+  });
+}
+
+std::string FreeNames::Take(const std::string& name) {
+  const std::string free = UniqueFileName(name, [&](const std::string& candidate) {
+    return taken_.count(web::AsciiLower(candidate)) || PathExists(PathInFolder(folder_, candidate));
+  });
+  taken_.insert(web::AsciiLower(free));
+  return free;
 }
 
 std::string ClaimSavePath(std::intptr_t id, const std::string& folder, std::string* nameOut) {

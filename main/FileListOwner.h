@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "main/FileListColumns.h"
@@ -46,6 +47,23 @@ std::string CurrentSaveFolder();
 // True when a row other than `except` (0: any row) has the name (ASCII
 // letters in any case) or a file or folder of that name lies in the folder.
 bool FileNameTaken(const std::string& folder, const std::string& name, std::intptr_t except = 0);
+// The names a fill gives its new rows. The rows' names are read once, when
+// it is made, so that naming thousands of rows sends no window message per
+// name. A name is free when no row had it then or took it from here since
+// (ASCII letters in any case) and no file or folder of that name lies in the
+// folder.
+class FreeNames {
+ public:
+  explicit FreeNames(const std::string& folder);
+  // The name when it is free, else the first free one of "stem (2).ext",
+  // "stem (3).ext", ...; taken from now on.
+  std::string Take(const std::string& name);
+
+ private:
+  std::string folder_;
+  std::unordered_set<std::string> taken_;  // lower-case
+};
+
 // The path in the folder that the row's download writes to, as the folder
 // is now. A file of the row's name there that the row's own download did not
 // create is left alone: the row gets the first free name " (2)", " (3)", ...

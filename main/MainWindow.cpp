@@ -50,7 +50,6 @@ void OnStartWindowCreated(ui::Window& w, ui::Event&) {
   ConfigPath.Set(ui::ProgramDir() + "\\Config.ini");
   ProgramVersion.Set("1.0");
   const std::string caption = w.Caption() + "V" + ProgramVersion.Get();
-  w.SetTrayIcon(caption);
   w.SetCaption(caption);
   SiteType.Set("0");
   const Settings settings = LoadSettings(ConfigPath.Get());
@@ -61,6 +60,10 @@ void OnStartWindowCreated(ui::Window& w, ui::Event&) {
   }
   WithholdListControls();
   StartBootstrap();
+  // The tray icon comes last: reading the machine id takes the window's
+  // messages for up to 15 s, and a tray click meanwhile would show the window
+  // half made.
+  w.SetTrayIcon(caption);
 }
 
 ui::CloseAnswer OnStartWindowClosing(ui::Window&) {
@@ -73,7 +76,13 @@ void OnStartWindowDestroyed(ui::Window& w, ui::Event&) { EndWithStartWindow(w); 
 void ExitProgram() { ui::EndProgram(0); }
 void OnLogOffItem(ui::Window&, ui::Event&) { ExitProgram(); }
 
+// Until the bootstrap has found the service, a parse would have no address
+// to ask: the user is told to try again in a moment.
 void OnNewTaskItem(ui::Window& w, ui::Event&) {
+  if (ServiceAddressPending()) {
+    ui::ShowMessage(kServiceNotReadyText, "温馨提示：", MB_OK | MB_ICONINFORMATION);
+    return;
+  }
   ClearTopmost(w);
   ShowParseWindow(&w);
 }

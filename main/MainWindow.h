@@ -35,3 +35,6 @@ void ExitProgram();
 
 // The five tips, joined by "|", with the served count in the fourth.
 std::string BuildTipTexts(const std::string& servedCount);
+
+// What 新建任务 says while the service's address is not known yet.
+inline constexpr const char* kServiceNotReadyText = "正在连接数据服务器，请稍候再试！";

@@ -52,20 +52,24 @@ void ShowAdvertisement(const std::string& address) {
 }  // namespace
 
 namespace {
-std::atomic<int> g_finishedBootstraps{0};
+std::atomic<int> g_startedBootstraps{0}, g_finishedBootstraps{0};
 }
 
 void StartBootstrap() {
-  ui::WorkerThread::Start([] {
+  ++g_startedBootstraps;
+  const ui::WorkerThread worker = ui::WorkerThread::Start([] {
     // Counted however the bootstrap ends, also when it throws.
     struct Counted {
       ~Counted() { ++g_finishedBootstraps; }
     } counted;
     Bootstrap();
   });
+  if (!worker) --g_startedBootstraps;
 }
 
 int FinishedBootstraps() { return g_finishedBootstraps.load(); }
+
+bool ServiceAddressPending() { return g_startedBootstraps > g_finishedBootstraps && ServiceBase.Get().empty(); }
 
 void Bootstrap() {
   if (!MachineIsOnline()) return;

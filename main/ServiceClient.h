@@ -5,6 +5,9 @@
 void StartBootstrap();
 // How many bootstrap threads have run to their end.
 int FinishedBootstraps();
+// True while a bootstrap thread runs and the service's address is not known
+// yet (ServiceBase is empty).
+bool ServiceAddressPending();
 
 // Online check, bootstrap page, service base, then the update check and the
 // user lookup.

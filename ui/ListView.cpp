@@ -143,6 +143,11 @@ void ListView::SetRowChecked(int row, bool on) const {
   SendMessageW(hwnd_, LVM_SETITEMSTATE, row, (LPARAM)&item);
 }
 
+void ListView::SetRedraw(bool on) const {
+  SendMessageW(hwnd_, WM_SETREDRAW, on, 0);
+  if (on) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 int ListView::SelectedRow() const { return (int)SendMessageW(hwnd_, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED); }
 
 }  // namespace ui

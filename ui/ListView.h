@@ -33,6 +33,9 @@ class ListView : public KindControl<Kind::ListView> {
   bool RowChecked(int row) const;
   void SetRowChecked(int row, bool on) const;
   int SelectedRow() const;  // -1 when none
+  // Off: the list does not draw itself while rows change, so that thousands
+  // of rows go in within moments; on again, it draws what it holds then.
+  void SetRedraw(bool on) const;
 };
 
 // The text of an item of a list's column header (GBK).

@@ -8,6 +8,7 @@
 
 #include "main/DownloadProgress.h"
 #include "main/FileList.h"
+#include "main/SizeProbes.h"
 #include "main/FileListFill.h"
 #include "main/MainWindowForm.h"
 #include "main/bench/BenchSupport.h"

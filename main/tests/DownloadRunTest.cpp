@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "main/Globals.h"
 #include "main/MainWindow.h"
 #include "main/ParseWindow.h"
+#include "main/SizeProbes.h"
 #include "main/tests/support/QuietStartWindow.h"
 #include "web/tests/support/Simulator.h"
 #include "skin/SkinEngine.h"
@@ -29,6 +31,7 @@
 #include "ui/tests/support/DialogWatcher.h"
 #include "ui/base/tests/support/FileBytes.h"
 #include "ui/tests/support/HandleCount.h"
+#include "ui/tests/support/ThreadCount.h"
 #include "ui/base/tests/support/Pump.h"
 
 namespace {
@@ -334,16 +337,94 @@ TEST_F(DownloadRunTest, AHugeParseReplyFailsWithItsTextAndLittleMemory) {
   EXPECT_LT(memory.PeakWorkingSetSize, 100u << 20);
 }
 
-TEST_F(DownloadRunTest, ASecondClickOnSelectAllWhileTheFirstGoesOnHasTheLastWord) {
+TEST_F(DownloadRunTest, ASecondClickOnSelectAllRightAfterTheFirstHasTheLastWord) {
   for (int i = 0; i < 40; ++i) List().AddRow({std::to_string(i + 1), std::to_string(i) + ".flv"}, NewRowId());
   const HWND box = window_->ControlHwnd("选择框1");
   ASSERT_FALSE(window_->Get<ui::CheckBox>("选择框1").Checked());
-  // The second click arrives while the first one takes the window's messages between rows.
   PostMessageW(box, BM_CLICK, 0, 0);
   PostMessageW(box, BM_CLICK, 0, 0);
   ui::PumpPendingMessages();
   ASSERT_FALSE(window_->Get<ui::CheckBox>("选择框1").Checked());
   for (int row = 0; row < List().RowCount(); ++row) EXPECT_FALSE(List().RowChecked(row)) << "row " << row;
+}
+
+// A quick user's 全选 and 下载: the run takes every row that 全选 checked.
+TEST_F(DownloadRunTest, DownloadClickedRightAfterSelectAllTakesEveryRow) {
+  std::vector<std::string> videos;
+  for (int i = 1; i <= 5; ++i) videos.push_back("video/" + std::to_string(2000 + i) + ".flv?" + tag_);
+  ASSERT_TRUE(Parse(ReplyOf(videos)));
+  ASSERT_TRUE(ProbesDone());
+  PostMessageW(window_->ControlHwnd("选择框1"), BM_CLICK, 0, 0);
+  PressDownload();
+  ASSERT_TRUE(watcher.WaitFor(2)) << "not the question and the end box";
+  ASSERT_TRUE(WaitForRunEnd());
+  for (const std::string& video : videos) ExpectOwnFile(RowOf(video));
+  EXPECT_EQ(Texts(kEndTitle), std::vector<std::string>{"恭喜，下载已完成！"});
+}
+
+// The probes of thousands of rows take turns on a few threads, and each row
+// is asked once.
+TEST_F(DownloadRunTest, AReplyOfThousandsOfFilesGivesEveryRowItsSizeOnAFewThreads) {
+  constexpr int kFiles = 3000;
+  std::vector<std::string> videos;
+  for (int i = 1; i <= kFiles; ++i) videos.push_back("video/" + std::to_string(1000 + i) + ".flv?" + tag_);
+  // A reply too long for an address goes to the simulator as a body.
+  ASSERT_TRUE(sim.SetJson("{\"getdown\":\"" + ReplyOf(videos) + "\"}"));
+  ASSERT_NE(StartParse(0, "http://v.example.cn/" + tag_ + ".html"), nullptr);
+  ASSERT_TRUE(PumpFor("the parse to fill the list", [] { return ParseWin() == nullptr; }));
+  ASSERT_EQ(List().RowCount(), kFiles);
+  constexpr int kFewThreads = 40;
+  int mostThreads = 0;
+  ASSERT_TRUE(PumpFor("the size probes to end", [&] {
+    mostThreads = std::max(mostThreads, testsupport::ThreadsOfThisProcess());
+    return RunningSizeProbes() == 0 || mostThreads > kFewThreads;
+  }));
+  ASSERT_LE(mostThreads, kFewThreads) << "threads at once";
+  int wrong = 0;
+  for (int row = 0; row < kFiles; ++row)
+    wrong += List().Cell(row, kSizeColumn) != FormatMegabytes(VideoSize(List().Cell(row, kAddressColumn)));
+  EXPECT_EQ(wrong, 0) << "rows without their size";
+  EXPECT_EQ(sim.Count("/video/"), kFiles);
+}
+
+// Each round opens the address up to five times while no length comes.
+TEST_F(DownloadRunTest, ASizeTheServerNeverTellsIsAskedAFewRoundsThenShownUnknown) {
+  const std::string video = "video/1000.flv?nolength=1&" + tag_;
+  ASSERT_TRUE(Parse(ReplyOf({video})));
+  const auto asked = [&] { return sim.Count("/" + video); };
+  EXPECT_TRUE(PumpFor("the probe to end", [&] { return RunningSizeProbes() == 0 || asked() > 50; }));
+  EXPECT_EQ(asked(), kProbeRounds * 5);
+  EXPECT_EQ(List().Cell(0, kSizeColumn), FormatMegabytes(-1));
+  List().Clear();  // a probe still going ends with its row
+}
+
+TEST_F(DownloadRunTest, WithoutThreadsNewRowsShowAnUnknownSizeAndTakeFreeNames) {
+  // A row's name in other letters and a file in the save folder are taken.
+  List().AddRow({"1", "片[1].FLV", sim.Url("video/1.flv")}, NewRowId());
+  ASSERT_TRUE(testsupport::WriteAll(folder_ + "片[2].flv", "another program's file"));
+  const std::string reply = sim.Url("video/1001.flv?" + tag_) + "$$" + sim.Url("video/1002.flv?" + tag_) + "$$" +
+                            sim.Url("video/1003.flv?" + tag_);
+  ui::RefuseWorkerStarts(true);
+  FillFileList(reply, "片", "http://v.example.cn/p.html");
+  ui::RefuseWorkerStarts(false);
+  EXPECT_EQ(RunningSizeProbes(), 0);
+  ASSERT_EQ(List().RowCount(), 4);
+  const char* const names[] = {"片[1] (2).flv", "片[2] (2).flv", "片[3].flv"};
+  for (int row = 1; row <= 3; ++row) {
+    EXPECT_EQ(List().Cell(row, kNameColumn), names[row - 1]);
+    EXPECT_EQ(List().Cell(row, kSizeColumn), FormatMegabytes(-1)) << "row " << row;
+  }
+  EXPECT_EQ(sim.Count("/video/"), 0);
+}
+
+TEST_F(DownloadRunTest, OfAReplyLongerThanTheListTakesTheFirstRowsComeAndTheBarSaysSo) {
+  std::string reply;
+  for (size_t i = 1; i <= kMaxFillRows + 1; ++i) reply += "qvod://" + std::to_string(i) + "|$$";
+  FillFileList(reply, "片", "http://v.example.cn/p.html");
+  ASSERT_EQ(List().RowCount(), static_cast<int>(kMaxFillRows));
+  EXPECT_EQ(List().Cell(kMaxFillRows - 1, kAddressColumn), "qvod://" + std::to_string(kMaxFillRows) + "|");
+  EXPECT_EQ(skin::ReadTextProperty(window_->ControlHwnd("进度条1"), skin::kPropTextContent),
+            FileCountText(kMaxFillRows + 1, kMaxFillRows));
 }
 
 }  // namespace

@@ -32,7 +32,8 @@ TEST(FileListFill, ExtensionIsTheFirstOfTheListFoundAnywhere) {
   EXPECT_EQ(GuessExtension("http://a/b.MP4"), "flv");
   EXPECT_EQ(GuessExtension("http://a/b.rm"), "rm");
   EXPECT_EQ(GuessExtension("http://a/b.rmvb.rm"), "rmvb");
-  EXPECT_EQ(FileCountText(3), "本视频共有 3 个文件，请选择要下载的文件！ ");
+  EXPECT_EQ(FileCountText(3, 3), "本视频共有 3 个文件，请选择要下载的文件！ ");
+  EXPECT_EQ(FileCountText(5001, 5000), "本视频共有 5001 个文件，只列出了前 5000 个，请选择要下载的文件！ ");
 }
 
 TEST(FileListFill, OnlyHttpAndHttpsAddressesAreProbed) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <set>
@@ -232,6 +233,45 @@ TEST(ProgramStart, AStartWithAnUnreadableSettingsFileLeavesItByteForByte) {
   lock.Unlock();
   EXPECT_EQ(ReadFile(path), before);
   WriteFile(path, kept);
+  w->RemoveTrayIcon();
+  w->GetTimer("状态时钟").SetEnabled(false);
+  w->GetTimer("解析限制时钟").SetEnabled(false);
+  ShowWindow(w->Hwnd(), SW_HIDE);
+}
+
+// Another thread looks at the start window whenever the window thread takes
+// its messages, as a tray click would: reading the machine id takes them
+// while the settings are read.
+TEST(ProgramStart, TheTrayIconComesOnlyOnceTheSettingsAreRead) {
+  ui::InitWindowLayer();
+  InitGlobals();
+  StartProgressBar = std::make_unique<skin::CrystalProgressBar>();
+  ui::Window* const earlier = MainWin();
+  std::atomic<bool> loaded{false}, lookerEnded{false};
+  std::atomic<int> beforeSettings{0}, trayBeforeSettings{0};
+  std::thread looker([&] {
+    while (!loaded) {
+      ui::RunOnWindowThread([&] {
+        ui::Window* w = MainWin();
+        if (!w || w == earlier || !w->Get<ui::Control>("编辑框2").Text().empty()) return;
+        ++beforeSettings;
+        trayBeforeSettings += w->HasTrayIcon();
+      });
+    }
+    lookerEnded = true;
+  });
+  const int bootstraps = FinishedBootstraps();
+  ui::Window* w = ui::Window::Load(MainWindowForm);
+  loaded = true;
+  // Its last look waits for this thread's messages.
+  EXPECT_TRUE(testsupport::PumpFor("the other thread's last look", [&] { return lookerEnded.load(); }));
+  looker.join();
+  ASSERT_NE(w, nullptr);
+  EXPECT_GT(beforeSettings, 0) << "the window thread took no message while the settings were read";
+  EXPECT_EQ(trayBeforeSettings, 0);
+  EXPECT_TRUE(w->HasTrayIcon());
+  ASSERT_TRUE(testsupport::PumpFor("the start window's bootstrap thread to end",
+                                   [&] { return FinishedBootstraps() > bootstraps; }));
   w->RemoveTrayIcon();
   w->GetTimer("状态时钟").SetEnabled(false);
   w->GetTimer("解析限制时钟").SetEnabled(false);

@@ -6,12 +6,12 @@
 #include <string>
 
 #include "main/DownloadProgress.h"
-#include "main/FileList.h"
 #include "main/Globals.h"
 #include "main/MachineId.h"
 #include "main/MainWindow.h"
 #include "main/ParseWindow.h"
 #include "main/ServiceClient.h"
+#include "main/SizeProbes.h"
 #include "main/tests/support/OnlineMachine.h"
 #include "main/tests/support/SurrogateReaper.h"
 #include "web/tests/support/Simulator.h"
@@ -58,8 +58,8 @@ class ParseRoadTest : public testing::Test {
   }
   void TearDown() override {
     if (ParseWin()) DestroyWindow(ParseWin()->Hwnd());
-    // A row without a size is probed again for as long as it is listed (a
-    // QVOD link has none): the probes end with their rows.
+    // A row without a size is probed again a few times while it is listed:
+    // the probes end with their rows.
     List().Clear();
     EXPECT_TRUE(PumpFor("the size probes to end", [] { return RunningSizeProbes() == 0; }));
     EXPECT_EQ(testsupport::CloseStrayDialogs(), "") << "message boxes left open";

@@ -8,6 +8,7 @@
 #include "main/Globals.h"
 #include "main/MachineId.h"
 #include "main/MainWindow.h"
+#include "main/ParseWindow.h"
 #include "main/ServiceClient.h"
 #include "main/tests/support/OnlineMachine.h"
 #include "main/tests/support/SurrogateReaper.h"
@@ -179,6 +180,37 @@ TEST_F(ServiceClientTest, AnEmptyBootstrapPageSaysTheServerCannotBeReached) {
   EXPECT_EQ(watcher_.Seen()[0].title, "温馨提示：");
   ASSERT_TRUE(BootstrapEnded());
   EXPECT_EQ(Sim().Count("/VelkDown/"), 0);
+}
+
+// While the bootstrap page is held back, 新建任务 says the service is not
+// reached yet; once the address is known it opens the new-task window.
+TEST_F(ServiceClientTest, NewTaskWaitsForTheServiceAddress) {
+  ASSERT_TRUE(Sim().SetJson("{\"faults\":{\"/boot.html\":\"hold=boot\"}}"));
+  ui::Window* w = StartProgram();
+  ASSERT_NE(w, nullptr);
+  ASSERT_TRUE(PumpFor("the bootstrap page to be asked for", [] { return Sim().Count("/boot.html") == 1; }));
+  // A new-task window that opens is closed from inside its loop.
+  bool opened = false;
+  const auto closeNewTask = [&] {
+    if (ui::Window* task = ParseWin()) {
+      opened = true;
+      task->Close();
+    }
+  };
+  ui::Event click{ui::EventType::Click};
+  ui::PostToWindowThread(closeNewTask);
+  OnNewTaskItem(*w, click);
+  expectedBoxes_ = 1;
+  EXPECT_FALSE(opened);
+  EXPECT_EQ(watcher_.Seen().size(), 1u);
+  for (const auto& box : watcher_.Seen()) EXPECT_EQ(box.text, kServiceNotReadyText);
+
+  ASSERT_TRUE(Sim().Release("boot"));
+  ASSERT_TRUE(PumpFor("the service address", [] { return !ServiceBase.Get().empty(); }));
+  ui::PostToWindowThread(closeNewTask);
+  OnNewTaskItem(*w, click);
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(watcher_.Seen().size(), 1u);
 }
 
 // Prints what the update check said before the program ends.

@@ -8,6 +8,7 @@ namespace ui {
 namespace {
 
 std::atomic<int> g_running{0};
+std::atomic<bool> g_refused{false};
 
 struct WorkerStart {
   std::function<void()> work;
@@ -37,6 +38,7 @@ DWORD WINAPI WorkerEntry(void* parameter) {
 }  // namespace
 
 WorkerThread WorkerThread::Start(std::function<void()> work, std::function<void()> failed) {
+  if (g_refused) return {};
   auto start = std::make_unique<WorkerStart>(WorkerStart{std::move(work), std::move(failed)});
   ++g_running;
   DWORD id = 0;
@@ -56,5 +58,7 @@ WorkerThread WorkerThread::Start(std::function<void()> work, std::function<void(
 bool WorkerThread::Ended() const { return !handle_ || WaitForSingleObject(handle_->Get(), 0) == WAIT_OBJECT_0; }
 
 int RunningWorkers() { return g_running.load(); }
+
+void RefuseWorkerStarts(bool refuse) { g_refused = refuse; }
 
 }  // namespace ui

@@ -59,4 +59,8 @@ class LatestWorker {
 // How many threads started through WorkerThread::Start have not yet returned.
 int RunningWorkers();
 
+// For tests of what a program does when the system makes no more threads:
+// while refused, WorkerThread::Start starts none and returns empty.
+void RefuseWorkerStarts(bool refuse);
+
 }  // namespace ui
