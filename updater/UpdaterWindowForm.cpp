@@ -10,6 +10,7 @@ namespace {
 
 // Every control uses the form's 12-pixel 宋体, and labels stand on the
 // window's background colour (the layer paints them so).
+// clang-format off
 const ControlDef kControls[] = {
     Row("标签1", Kind::Label).At(80, 8, 256, 16).Caption("自动升级程序V1.0"),
     Row(kProgressBar, Kind::ProgressBar).At(6, 32, 408, 40).Max(10000),
@@ -23,3 +24,4 @@ const ControlDef kControls[] = {
 
 const FormDef UpdaterWindowForm = FormDef("UpdaterWindow", "", {50, 50, 421, 102}, kControls).Icon(IDI_QUENLO)
                                       .OnCreated(LoadUpdateList).OnDestroyed(OnUpdaterWindowDestroyed);
+// clang-format on
