@@ -49,6 +49,7 @@ bool DecodeTransparentLabel(const ui::Notification& n, ui::Event& e) {
 extern const ui::ControlKind TransparentLabel =
     ui::ControlKind("TransparentLabel")
         .Creates(CreateTransparentLabel)
-        .Decodes(DecodeTransparentLabel, ui::Reports(ui::EventType::MouseDown) | ui::Reports(ui::EventType::DoubleClick));
+        .Decodes(DecodeTransparentLabel,
+                 ui::Reports(ui::EventType::MouseDown) | ui::Reports(ui::EventType::DoubleClick));
 
 }  // namespace player

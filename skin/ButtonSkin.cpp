@@ -45,18 +45,14 @@ void PaintButton(HWND window, HDC dc, int fromPaint) {
 
 LRESULT CALLBACK ButtonSkinProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT:
-      return PaintOnWmPaint(window, PaintButton);
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_NCPAINT:
-      return 0;
+    case WM_PAINT: return PaintOnWmPaint(window, PaintButton);
+    case WM_ERASEBKGND: return 1;
+    case WM_NCPAINT: return 0;
     case WM_SETFOCUS:
       WriteIntProperty(window, kPropHasFocus, 1);
       if (GetDrawState(window) == 2) SetDrawState(window, 1, true);
       return 0;
-    default:
-      break;
+    default: break;
   }
   const LRESULT result = CallSavedProcedure(window, msg, wp, lp);
   switch (msg) {
@@ -64,12 +60,8 @@ LRESULT CALLBACK ButtonSkinProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
       WriteIntProperty(window, kPropHasFocus, 0);
       if (GetDrawState(window) == 1) SetDrawState(window, 0, true);
       break;
-    case WM_ENABLE:
-      SetDrawState(window, wp ? 3 : 0, true);
-      break;
-    case WM_SIZE:
-      RoundWindowRegion(window);
-      break;
+    case WM_ENABLE: SetDrawState(window, wp ? 3 : 0, true); break;
+    case WM_SIZE: RoundWindowRegion(window); break;
     case WM_MOUSEMOVE: {
       const int state = GetDrawState(window);
       if (state != 1 && state != 2) {
@@ -79,20 +71,11 @@ LRESULT CALLBACK ButtonSkinProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     }
-    case WM_MOUSELEAVE:
-      SetDrawState(window, 0, true);
-      break;
-    case WM_LBUTTONDOWN:
-      SetDrawState(window, 2, true);
-      break;
-    case WM_LBUTTONUP:
-      SetDrawState(window, GetDrawState(window) == 2 ? 1 : 0, true);
-      break;
-    case BM_SETSTATE:
-      OnButtonSetState(window, wp);
-      break;
-    default:
-      break;
+    case WM_MOUSELEAVE: SetDrawState(window, 0, true); break;
+    case WM_LBUTTONDOWN: SetDrawState(window, 2, true); break;
+    case WM_LBUTTONUP: SetDrawState(window, GetDrawState(window) == 2 ? 1 : 0, true); break;
+    case BM_SETSTATE: OnButtonSetState(window, wp); break;
+    default: break;
   }
   return result;
 }

@@ -50,7 +50,8 @@ void PaintComboBox(HWND window, HDC dc, int fromPaint) {
   FrameSolid(memory, RECT{0, 0, w, h}, colours.frame);
   HWND edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
   const std::string text = edit ? ui::WindowText(edit) : ComboItemText(window, ComboSelectedIndex(window));
-  if (!text.empty()) DrawGbkText(memory, SkinFont.Get(), text, textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE, colours.text);
+  if (!text.empty())
+    DrawGbkText(memory, SkinFont.Get(), text, textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE, colours.text);
   paint.Finish();
 }
 

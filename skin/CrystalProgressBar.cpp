@@ -19,8 +19,8 @@ HWND CrystalProgressBar::Create(HWND parent, int left, int top, int width, int h
   if (Exists()) return handle_;
   handle_ = nullptr;
   if (!IsWindow(parent)) return nullptr;
-  handle_ = CreateWindowExW(0, PROGRESS_CLASSW, L"水晶进度条", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, left, top, width,
-                            height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  handle_ = CreateWindowExW(0, PROGRESS_CLASSW, L"水晶进度条", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, left, top,
+                            width, height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (handle_) {
     SkinWindow(handle_);
     SetColourStyle(0);

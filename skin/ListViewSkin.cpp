@@ -20,7 +20,6 @@ void PaintListViewFrame(HWND window) {
   FrameWindowEdge(window, colours.light[0], 1);
 }
 
-
 }  // namespace
 
 void PaintHeader(HWND window, HDC dc, int fromPaint) {

@@ -12,9 +12,8 @@ namespace skin {
 SkinColours StyleColours(HWND window) { return ColoursOfStyle(ReadIntProperty(window, kPropColourStyle)); }
 
 void FillGradient(HDC dc, int x0, int y0, int x1, int y1, COLORREF a, COLORREF b, bool across) {
-  TRIVERTEX v[2] = {
-      {x0, y0, COLOR16(GetRValue(a) << 8), COLOR16(GetGValue(a) << 8), COLOR16(GetBValue(a) << 8), 0},
-      {x1, y1, COLOR16(GetRValue(b) << 8), COLOR16(GetGValue(b) << 8), COLOR16(GetBValue(b) << 8), 0}};
+  TRIVERTEX v[2] = {{x0, y0, COLOR16(GetRValue(a) << 8), COLOR16(GetGValue(a) << 8), COLOR16(GetBValue(a) << 8), 0},
+                    {x1, y1, COLOR16(GetRValue(b) << 8), COLOR16(GetGValue(b) << 8), COLOR16(GetBValue(b) << 8), 0}};
   GRADIENT_RECT rect = {0, 1};
   GradientFill(dc, v, 2, &rect, 1, across ? GRADIENT_FILL_RECT_H : GRADIENT_FILL_RECT_V);
 }
@@ -100,8 +99,6 @@ OffscreenPaint::OffscreenPaint(HWND window, HDC target)
   SetBkMode(memory_.Get(), TRANSPARENT);
 }
 
-void OffscreenPaint::Finish() const {
-  BitBlt(target_, 0, 0, area_.right, area_.bottom, memory_.Get(), 0, 0, SRCCOPY);
-}
+void OffscreenPaint::Finish() const { BitBlt(target_, 0, 0, area_.right, area_.bottom, memory_.Get(), 0, 0, SRCCOPY); }
 
 }  // namespace skin

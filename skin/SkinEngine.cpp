@@ -18,13 +18,9 @@ void InitSkinResources() {
   SkinFaceColour = GetSysColor(COLOR_BTNFACE);
 }
 
-int ReadIntProperty(HWND window, const wchar_t* name) {
-  return (int)(INT_PTR)GetPropW(window, name);
-}
+int ReadIntProperty(HWND window, const wchar_t* name) { return (int)(INT_PTR)GetPropW(window, name); }
 
-void WriteIntProperty(HWND window, const wchar_t* name, int value) {
-  SetPropW(window, name, (HANDLE)(INT_PTR)value);
-}
+void WriteIntProperty(HWND window, const wchar_t* name, int value) { SetPropW(window, name, (HANDLE)(INT_PTR)value); }
 
 void RoundWindowRegion(HWND window) {
   RECT r = {};

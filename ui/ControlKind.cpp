@@ -24,8 +24,7 @@ void CheckFormAgainstKinds(const FormDef& form) {
     const ControlKind& kind = row.kind;
     if (row.FilledSlots() & ~kind.reports)
       throw WrongKind(RowSays(form, row) + "does not report the event of a handler its row gives");
-    if (row.given & ~kind.properties)
-      throw WrongKind(RowSays(form, row) + "has no such property as one its row sets");
+    if (row.given & ~kind.properties) throw WrongKind(RowSays(form, row) + "has no such property as one its row sets");
     if (row.flags & ~kind.flags) throw WrongKind(RowSays(form, row) + "takes no such flag as one its row sets");
   }
 }

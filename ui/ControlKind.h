@@ -15,16 +15,16 @@ struct CreateArgs {
   const ControlDef& def;
   Window& window;
   HWND parent;
-  int id;           // the control's unique id in its form
-  HINSTANCE module; // the module that holds the form's resources
+  int id;            // the control's unique id in its form
+  HINSTANCE module;  // the module that holds the form's resources
   HFONT font;
   bool startsGroup;  // the control starts a new tab group (WS_GROUP)
 };
 
 // A notification as the form receives it for one of its controls.
 struct Notification {
-  UINT msg;  // WM_COMMAND, WM_NOTIFY, WM_HSCROLL, WM_VSCROLL or WM_DRAWITEM
-  UINT code; // the notification code of WM_COMMAND and WM_NOTIFY, the scroll code
+  UINT msg;   // WM_COMMAND, WM_NOTIFY, WM_HSCROLL, WM_VSCROLL or WM_DRAWITEM
+  UINT code;  // the notification code of WM_COMMAND and WM_NOTIFY, the scroll code
   WPARAM wp;
   LPARAM lp;
 };
@@ -55,10 +55,10 @@ struct ControlKind {
   const char* name;
   Create create = nullptr;
   Decode decode = nullptr;
-  unsigned reports = 0;               // the events (Reports bits): the handler slots a row may fill
-  unsigned properties = HasCaption;   // the Property bits a row may set (HasPlace with a window)
-  unsigned flags = 0;                 // the flags a row may set
-  bool ticks = false;                 // no window: a timer of the form, ticking every `interval`
+  unsigned reports = 0;              // the events (Reports bits): the handler slots a row may fill
+  unsigned properties = HasCaption;  // the Property bits a row may set (HasPlace with a window)
+  unsigned flags = 0;                // the flags a row may set
+  bool ticks = false;                // no window: a timer of the form, ticking every `interval`
   Background background = nullptr;
   JoinsGroup joinsGroup = nullptr;
   Layout layout = nullptr;

@@ -21,7 +21,7 @@ struct Point {
   int x, y;  // client coordinates of the control
 };
 struct Choice {
-  int index;           // the combo box's selected item; -1: none
+  int index;            // the combo box's selected item; -1: none
   std::intptr_t value;  // the value that item carries; 0 for none
 };
 struct CheckState {

@@ -15,8 +15,8 @@ using Handler = void (*)(Window& window, Event& event);
 // What happened: each event has its own handler slot in a row or a form. What
 // an event carries besides (ui/Event.h) is named after each.
 enum class EventType {
-  Click,       // button, label; check box, radio button: CheckState; list view: ItemIndex (-1: no row);
-               // toolbar item, menu item: ItemIndex
+  Click,  // button, label; check box, radio button: CheckState; list view: ItemIndex (-1: no row);
+          // toolbar item, menu item: ItemIndex
   DoubleClick,
   Change,      // combo box: Choice; slider moved by the user: Position
   Tick,        // timer
@@ -26,7 +26,7 @@ enum class EventType {
   MouseDown,   // left button: Point (client coordinates)
   MouseUp,     // Point
   MouseMove,   // Point
-  Created,  // form events
+  Created,     // form events
   Destroyed,
   Resized,  // also once when the window is first shown
   Tray,     // TrayEvent
@@ -48,21 +48,21 @@ using CloseHandler = CloseAnswer (*)(Window& window);
 // ui/ControlKind.h); a new kind is one more file and one more line here.
 namespace Kind {
 extern const ControlKind Toolbar;
-extern const ControlKind ShapeBox;     // a framed panel that holds other controls
-extern const ControlKind GroupBox;     // a panel with an etched frame and a caption
-extern const ControlKind ListView;     // report style
+extern const ControlKind ShapeBox;  // a framed panel that holds other controls
+extern const ControlKind GroupBox;  // a panel with an etched frame and a caption
+extern const ControlKind ListView;  // report style
 extern const ControlKind ProgressBar;
-extern const ControlKind Label;        // static text on the form's background; reports clicks
+extern const ControlKind Label;  // static text on the form's background; reports clicks
 extern const ControlKind EditBox;
-extern const ControlKind Button;       // push button; owner-drawn with the OwnerDrawn flag
+extern const ControlKind Button;  // push button; owner-drawn with the OwnerDrawn flag
 extern const ControlKind CheckBox;
 extern const ControlKind RadioButton;  // one group per run of radio rows (NewGroup starts another)
 extern const ControlKind ComboBox;     // drop-down list whose items carry values
 extern const ControlKind Slider;       // horizontal trackbar from 0 to `max`
 extern const ControlKind PictureBox;   // an icon or cursor resource (`picture`); reports mouse buttons and moves
 extern const ControlKind StatusBar;
-extern const ControlKind Timer;        // not shown; ticks every `interval` milliseconds
-extern const ControlKind WebBrowser;   // hosted browser control; the caption is the address it starts at
+extern const ControlKind Timer;       // not shown; ticks every `interval` milliseconds
+extern const ControlKind WebBrowser;  // hosted browser control; the caption is the address it starts at
 }  // namespace Kind
 
 // Control flags.
@@ -109,10 +109,10 @@ class WrongKind : public std::logic_error {
 enum FormStyle : unsigned {
   MinimizeBox = 1u << 0,
   MaximizeBox = 1u << 1,
-  Popup = 1u << 2,      // no caption and no border
+  Popup = 1u << 2,  // no caption and no border
   Topmost = 1u << 3,
-  Sizable = 1u << 4,    // a sizing border instead of the fixed one
-  ToolWindow = 1u << 5, // no taskbar button
+  Sizable = 1u << 4,     // a sizing border instead of the fixed one
+  ToolWindow = 1u << 5,  // no taskbar button
 };
 constexpr unsigned kDefaultFormStyle = MinimizeBox;
 
@@ -291,7 +291,6 @@ struct FormDef : Definition<FormDef> {
   constexpr FormDef Icon(int resource) const { return With(&FormDef::icon, resource); }
   constexpr FormDef OnClosing(CloseHandler h) const { return With(&FormDef::onClosing, h); }
 };
-
 
 template <typename T, int N>
 constexpr int CountOf(const T (&)[N]) {

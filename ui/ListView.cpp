@@ -13,8 +13,8 @@ namespace {
 
 HWND CreateListView(const CreateArgs& a) {
   const ControlDef& def = a.def;
-  HWND hwnd = CreateChild(a, WC_LISTVIEWW, LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP,
-                          WS_EX_CLIENTEDGE);
+  HWND hwnd =
+      CreateChild(a, WC_LISTVIEWW, LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP, WS_EX_CLIENTEDGE);
   if (!hwnd) return nullptr;
   DWORD ex = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES;
   if (def.flags & RowCheckBoxes) ex |= LVS_EX_CHECKBOXES;

@@ -52,8 +52,7 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
-    case kControlNotifyMessage:
-      return SendMessageW(GetAncestor(hwnd, GA_ROOT), msg, wp, lp);
+    case kControlNotifyMessage: return SendMessageW(GetAncestor(hwnd, GA_ROOT), msg, wp, lp);
     case WM_SETFONT: SetPropW(hwnd, L"TavrinFont", (HANDLE)wp); return 0;
     case WM_GETFONT: return (LRESULT)GetPropW(hwnd, L"TavrinFont");
     case WM_NCDESTROY: RemovePropW(hwnd, L"TavrinFont"); break;

@@ -61,8 +61,7 @@ Handler ItemOwnHandler(const ControlDef& row, const Event& e) {
 
 // The toolbar's own tooltip asks for an item's tip.
 bool AnswerTipRequest(HWND toolbar, const ControlDef& row, const NMHDR* hdr) {
-  if (hdr->code != TTN_GETDISPINFOW || (HWND)SendMessageW(toolbar, TB_GETTOOLTIPS, 0, 0) != hdr->hwndFrom)
-    return false;
+  if (hdr->code != TTN_GETDISPINFOW || (HWND)SendMessageW(toolbar, TB_GETTOOLTIPS, 0, 0) != hdr->hwndFrom) return false;
   static thread_local std::wstring tip;
   const int index = (int)hdr->idFrom;
   tip = (index >= 0 && index < row.itemCount && row.items[index].tip) ? ToWide(row.items[index].tip) : L"";

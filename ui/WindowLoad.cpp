@@ -107,9 +107,9 @@ bool Window::Build(Window* owner) {
   const DWORD exStyle = ExStyleOf(form_.style);
   RECT outer = {r.x, r.y, r.x + r.w, r.y + r.h};
   AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-  hwnd_ = CreateWindowExW(exStyle, ClassName(), ToWide(form_.caption).c_str(), style, r.x, r.y,
-                          outer.right - outer.left, outer.bottom - outer.top, owner ? owner->hwnd_ : nullptr, nullptr,
-                          ModuleInstance(), this);
+  hwnd_ =
+      CreateWindowExW(exStyle, ClassName(), ToWide(form_.caption).c_str(), style, r.x, r.y, outer.right - outer.left,
+                      outer.bottom - outer.top, owner ? owner->hwnd_ : nullptr, nullptr, ModuleInstance(), this);
   if (!hwnd_) return false;
   {
     std::lock_guard<std::mutex> g(g_liveLock);
@@ -148,8 +148,8 @@ bool Window::Build(Window* owner) {
 HWND Window::CreateControl(int index, HWND parent) {
   const ControlDef& def = form_.controls[index];
   if (!def.kind.create) return nullptr;
-  const CreateArgs args{def, *this, parent, kFirstControlId + index, ModuleInstance(), font_.Get(),
-                        StartsGroup(form_, index)};
+  const CreateArgs args{
+      def, *this, parent, kFirstControlId + index, ModuleInstance(), font_.Get(), StartsGroup(form_, index)};
   return def.kind.create(args);
 }
 

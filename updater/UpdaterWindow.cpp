@@ -153,8 +153,9 @@ void StartUpdate(ui::Window& w, ui::Event&) {
   w.Get<ui::Control>(kExitButton).SetEnabled(false);
   start.SetEnabled(false);
   start.SetText("正在更新");
-  UpdaterThreadHandle = ui::WorkerThread::Start(
-      [job] { RunUpdateJob(job); }, [] { ui::PostToWindowThread([] { TellAndOfferExit(updater::kUpdaterInterrupted); }); });
+  UpdaterThreadHandle =
+      ui::WorkerThread::Start([job] { RunUpdateJob(job); },
+                              [] { ui::PostToWindowThread([] { TellAndOfferExit(updater::kUpdaterInterrupted); }); });
   if (UpdaterThreadHandle) return;
   // No worker: the window is as it was before the click.
   start.SetText("立即更新");

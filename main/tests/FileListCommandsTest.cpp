@@ -210,7 +210,8 @@ TEST_F(FileListCommandsTest, PlayingWithoutThePlayerLibraryShowsTheMessageAndGoe
 
 // A dialog driver that cancels the dialog.
 struct Cancelling : DialogDriver {
-  Cancelling() : DialogDriver("the Cancel button", testsupport::ButtonReady(IDCANCEL), testsupport::Pressing(IDCANCEL)) {}
+  Cancelling()
+      : DialogDriver("the Cancel button", testsupport::ButtonReady(IDCANCEL), testsupport::Pressing(IDCANCEL)) {}
 };
 
 // The folder is chosen in the dialog's tree even when the temporary folder

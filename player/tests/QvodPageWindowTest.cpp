@@ -28,9 +28,9 @@ using playertest::kIidHtmlDocument;
 
 FakeDispatch* g_document = nullptr;
 HHOOK g_hook = nullptr;
-std::vector<std::string> g_log;   // navigations and document calls, in order
-bool g_documentComes = true;      // whether the stand-in makes a document after a navigation
-HWND g_browserHost = nullptr;     // the "AtlAxWin" window of the latest browser box
+std::vector<std::string> g_log;  // navigations and document calls, in order
+bool g_documentComes = true;     // whether the stand-in makes a document after a navigation
+HWND g_browserHost = nullptr;    // the "AtlAxWin" window of the latest browser box
 ui::ComPtr<IConnectionPoint> g_events;
 DWORD g_cookie = 0;
 

@@ -33,7 +33,8 @@ class SkinBehaviourTest : public testing::Test {
 };
 
 TEST_F(SkinBehaviourTest, ButtonsAreSkinnedOrRefusedByStyle) {
-  for (DWORD style : {BS_PUSHBUTTON, BS_DEFPUSHBUTTON, BS_AUTOCHECKBOX | BS_PUSHLIKE, BS_AUTORADIOBUTTON | BS_PUSHLIKE}) {
+  for (DWORD style :
+       {BS_PUSHBUTTON, BS_DEFPUSHBUTTON, BS_AUTOCHECKBOX | BS_PUSHLIKE, BS_AUTORADIOBUTTON | BS_PUSHLIKE}) {
     HWND b = Button(style);
     EXPECT_TRUE(skin::SkinWindow(b)) << style;
     EXPECT_EQ(ProcOf(b), ui::SubclassProc<skin::ButtonSkin>) << style;
@@ -169,8 +170,7 @@ TEST_F(SkinBehaviourTest, WorkerSetsTheTextWhileTheWindowThreadPaints) {
   bar.SetColourStyle(4);
   std::atomic<bool> done{false};
   std::thread worker([&] {
-    for (int i = 0; i < 300; ++i)
-      bar.SetText(5, i % 2 ? "正在下载 [一个很长很长的文件名称.flv]， 已完成： " : "短");
+    for (int i = 0; i < 300; ++i) bar.SetText(5, i % 2 ? "正在下载 [一个很长很长的文件名称.flv]， 已完成： " : "短");
     done = true;
   });
   // The worker's paints ask this thread for the range and position.
@@ -179,7 +179,8 @@ TEST_F(SkinBehaviourTest, WorkerSetsTheTextWhileTheWindowThreadPaints) {
     skintest::PumpMessages(1);
   }
   worker.join();
-  EXPECT_EQ(skin::ReadTextProperty(bar.Handle(), skin::kPropTextContent), "正在下载 [一个很长很长的文件名称.flv]， 已完成： ");
+  EXPECT_EQ(skin::ReadTextProperty(bar.Handle(), skin::kPropTextContent),
+            "正在下载 [一个很长很长的文件名称.flv]， 已完成： ");
 }
 
 TEST_F(SkinBehaviourTest, ProgressBarObjectAttachCreateAndWindowOperations) {

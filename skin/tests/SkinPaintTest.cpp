@@ -38,8 +38,8 @@ const StyleRow kRows[7] = {
 };
 // clang-format on
 
-#define EXPECT_NEAR_RGB(pic, x, y, rgb, tol)                                                          \
-  EXPECT_TRUE(Near((pic).At(x, y), (rgb).r, (rgb).g, (rgb).b, tol))                                   \
+#define EXPECT_NEAR_RGB(pic, x, y, rgb, tol)                                                                     \
+  EXPECT_TRUE(Near((pic).At(x, y), (rgb).r, (rgb).g, (rgb).b, tol))                                              \
       << "at (" << (x) << ", " << (y) << ") got " << Describe((pic).At(x, y)) << ", expected " << (rgb).r << " " \
       << (rgb).g << " " << (rgb).b
 
@@ -85,8 +85,18 @@ TEST_F(SkinPaintTest, BarCornersTakeTheFaceColourOutsideAndTheFrameInside) {
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   const Rgb frame = kRows[3].frame;
   Picture p = PaintBar(Bar(200, 40, 500, 4));
-  for (auto [x, y] : {std::pair{0, 0}, {1, 0}, {0, 1}, {0, 39}, {1, 39}, {0, 38}, {199, 0}, {198, 0}, {199, 1},
-                      {199, 39}, {198, 39}, {199, 38}})
+  for (auto [x, y] : {std::pair{0, 0},
+                      {1, 0},
+                      {0, 1},
+                      {0, 39},
+                      {1, 39},
+                      {0, 38},
+                      {199, 0},
+                      {198, 0},
+                      {199, 1},
+                      {199, 39},
+                      {198, 39},
+                      {199, 38}})
     EXPECT_EQ(p.At(x, y), face) << x << "," << y;
   for (auto [x, y] : {std::pair{1, 1}, {1, 38}, {198, 1}, {198, 38}}) EXPECT_NEAR_RGB(p, x, y, frame, 0);
   // In a bar two pixels high the corners overlap: the later bottom-left pixels win.
@@ -324,7 +334,8 @@ TEST_F(SkinPaintTest, ListViewFrameComesAfterItsTimer) {
   ASSERT_TRUE(skin::SkinWindow(list, 3));
   const StyleRow& c = kRows[2];
   auto framed = [&](const Picture& p) {
-    return Near(p.At(0, 50), c.frame.r, c.frame.g, c.frame.b, 0) && Near(p.At(1, 50), c.light1.r, c.light1.g, c.light1.b, 0);
+    return Near(p.At(0, 50), c.frame.r, c.frame.g, c.frame.b, 0) &&
+           Near(p.At(1, 50), c.light1.r, c.light1.g, c.light1.b, 0);
   };
   RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   ASSERT_TRUE(framed(ScreenWhen(list, framed))) << "after a non-client paint";
@@ -344,8 +355,8 @@ TEST_F(SkinPaintTest, ListViewFrameComesAfterItsTimer) {
 // A tooltip shows the light gradient, the frame and its text over its whole
 // window, border included, once the repaint 10 ms after its paint has run.
 TEST_F(SkinPaintTest, TooltipIsPaintedOverItsWholeWindow) {
-  HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0,
-                             0, 0, host_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0,
+                             0, host_, nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_TRUE(tip);
   TTTOOLINFOW tool = {};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;

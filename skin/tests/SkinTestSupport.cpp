@@ -55,7 +55,8 @@ namespace {
 
 // A 32-bit top-down picture of w x h in a memory DC of its own.
 struct DibSurface {
-  DibSurface(int w, int h) : dc(CreateCompatibleDC(nullptr)), dib(Make(dc.Get(), w, h, bits)), selected(dc.Get(), dib.Get()) {}
+  DibSurface(int w, int h)
+      : dc(CreateCompatibleDC(nullptr)), dib(Make(dc.Get(), w, h, bits)), selected(dc.Get(), dib.Get()) {}
   static HBITMAP Make(HDC dc, int w, int h, void*& bits) {
     BITMAPINFO bi = {};
     bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB};

@@ -92,12 +92,20 @@ const ui::ControlDef kControls[] = {
     Row("声道右", Kind::RadioButton).At(80, 105, 60, 20).Caption("右").OnClick(Click),
     Row("滑块", Kind::Slider).At(10, 130, 200, 26).Max(100).OnChange(Change),
     Row("提示", Kind::Label).At(10, 160, 150, 18).Caption("提示文字").Colour(ui::Rgb(255, 0, 0)).OnClick(Click),
-    Row("画钮", Kind::Button).At(170, 160, 60, 24).Caption("画").Flags(ui::OwnerDrawn).OnClick(Click).OnDraw(PaintButton),
+    Row("画钮", Kind::Button)
+        .At(170, 160, 60, 24)
+        .Caption("画")
+        .Flags(ui::OwnerDrawn)
+        .OnClick(Click)
+        .OnDraw(PaintButton),
     Row("全选", Kind::CheckBox).At(10, 190, 80, 20).Caption("全选").OnClick(Click),
     // Right clicks only: a left click on a row runs nothing.
     Row("列表", Kind::ListView).At(10, 215, 250, 60).Columns(kColumns).OnRightClick(Record<ui::EventType::RightClick>),
-    Row("图片", Kind::PictureBox).At(270, 10, 32, 32).OnMouseDown(Record<ui::EventType::MouseDown>)
-        .OnMouseMove(Record<ui::EventType::MouseMove>).OnMouseUp(Record<ui::EventType::MouseUp>),
+    Row("图片", Kind::PictureBox)
+        .At(270, 10, 32, 32)
+        .OnMouseDown(Record<ui::EventType::MouseDown>)
+        .OnMouseMove(Record<ui::EventType::MouseMove>)
+        .OnMouseUp(Record<ui::EventType::MouseUp>),
 };
 const ui::FormDef kForm = ui::FormDef("KindsForm", "各种控件", {60, 60, 320, 290}, kControls);
 
@@ -173,7 +181,8 @@ TEST_F(FormKindsTest, UserActionsReachTheirHandlersWithControlAndValue) {
   SendMessageW(C("列表"), LVM_GETITEMRECT, 0, (LPARAM)&row);
   const LPARAM at = MAKELPARAM(row.left + 10, (row.top + row.bottom) / 2);
   const auto ofTheList = [] {
-    return std::count_if(g_events.begin(), g_events.end(), [](const std::string& e) { return e.rfind("列表", 0) == 0; });
+    return std::count_if(g_events.begin(), g_events.end(),
+                         [](const std::string& e) { return e.rfind("列表", 0) == 0; });
   };
   PostMessageW(C("列表"), WM_LBUTTONUP, 0, at);
   SendMessageW(C("列表"), WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -324,7 +333,8 @@ void AskForTheWrongWrapper(ui::Window& w, ui::Event&) {
   w.Get<ui::ListView>("钮");
   ++g_afterWrongGet;
 }
-const ui::ControlDef kAsking[] = {Row("钮", Kind::Button).At(10, 10, 60, 24).Caption("钮").OnClick(AskForTheWrongWrapper)};
+const ui::ControlDef kAsking[] = {
+    Row("钮", Kind::Button).At(10, 10, 60, 24).Caption("钮").OnClick(AskForTheWrongWrapper)};
 const ui::FormDef kAskingForm = ui::FormDef("Asking", "问错", {40, 40, 200, 80}, kAsking);
 
 // A handler that asks for a wrapper its control does not fit stops there;

@@ -35,8 +35,8 @@ TEST(GbkFindTest, IgnoringCaseFoldsOnlyAsciiLetters) {
 // clang-format on
 
 TEST(GbkCharLengthTest, TwoBytesOnlyForAValidFirstAndSecondByte) {
-  EXPECT_EQ(GbkCharLength("\xB0\xA1", 0), 2u);     // 啊
-  EXPECT_EQ(GbkCharLength("\x81\\", 0), 2u);      // a second byte of 0x5C, the code of "\"
+  EXPECT_EQ(GbkCharLength("\xB0\xA1", 0), 2u);  // 啊
+  EXPECT_EQ(GbkCharLength("\x81\\", 0), 2u);    // a second byte of 0x5C, the code of "\"
   EXPECT_EQ(GbkCharLength("\xFE\xFE", 0), 2u);
   EXPECT_EQ(GbkCharLength("\x81\x40", 0), 2u);
   for (const char* alone : {"\x80/", "\xFF/", "\x81/", "\x81\x7F", "\x81\xFF", "\xB0", "a\xB0"})

@@ -99,7 +99,8 @@ TEST(SwfReader, RefusesDamagedFiles) {
       {"header length too short", shorter},
       {"length beyond the limit", huge},
       {"tag past the end", tagPastEnd},
-      {"no End tag", plain.substr(0, plain.size() - 2).replace(4, 4, EncodeU32(static_cast<uint32_t>(plain.size() - 2)))},
+      {"no End tag",
+       plain.substr(0, plain.size() - 2).replace(4, 4, EncodeU32(static_cast<uint32_t>(plain.size() - 2)))},
   };
   for (const Case& c : cases) {
     SwfFile swf;
