@@ -16,7 +16,7 @@ constexpr size_t kValueBuffer = 10240;
 bool ReadWholeFile(const std::string& path, std::string& text) {
   text.clear();
   ui::KernelHandle f(CreateFileW(ui::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!f) {
     const DWORD error = GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
@@ -53,8 +53,8 @@ bool WriteConfigValue(const std::string& path, const std::string& section, const
   const std::wstring target = ui::ToWide(path);
   const std::wstring fresh = target + L".new";
   {
-    ui::KernelHandle f(CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                    nullptr));
+    ui::KernelHandle f(
+        CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     if (!f || !WriteFile(f.Get(), text.data(), (DWORD)text.size(), &written, nullptr) || written != text.size()) {
       f.Reset();

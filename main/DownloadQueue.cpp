@@ -26,8 +26,8 @@ namespace {
 struct DownloadRun {
   // Read and written only in the run's steps on the window thread.
   std::vector<std::intptr_t> order;  // the rows to take, in turn
-  int taken = 0, done = 0;  // rows taken, and downloaded whole
-  std::intptr_t current = 0;  // the row downloading now
+  int taken = 0, done = 0;           // rows taken, and downloaded whole
+  std::intptr_t current = 0;         // the row downloading now
   bool ended = false;
 
   // The latest progress the worker handed over and the window has not shown

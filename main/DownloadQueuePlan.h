@@ -17,7 +17,7 @@ inline constexpr const char* kEndTitle = "温馨提示：";
 
 // A row of the file list as the queue sees it when a run starts.
 struct QueueRow {
-  intptr_t id;         // the row's identity (kept with the list item)
+  intptr_t id;  // the row's identity (kept with the list item)
   bool checked;
   std::string status;  // column 4
 };

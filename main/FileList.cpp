@@ -50,10 +50,10 @@ void FillFileList(const std::string& reply, const std::string& pageTitle, const 
     const std::intptr_t id = NewRowId();
     // A size nobody can ask for is unknown at once.
     const bool probe = CanProbeSize(address);
-    list.InsertRow(static_cast<int>(i),
-                   {std::to_string(i), name, address, probe ? kSizePendingText : FormatMegabytes(-1), kWaitingText,
-                    pageAddress},
-                   id);
+    list.InsertRow(
+        static_cast<int>(i),
+        {std::to_string(i), name, address, probe ? kSizePendingText : FormatMegabytes(-1), kWaitingText, pageAddress},
+        id);
     if (probe) StartSizeProbe(id, address);
   }
   OfferListControls();

@@ -22,7 +22,6 @@
 
 namespace {
 
-
 // True while the folder dialog is up or the focus it gives back is still on its way.
 bool g_choosingFolder = false;
 

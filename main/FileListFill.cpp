@@ -26,7 +26,7 @@ std::string RewritePartCount(const std::string& address, size_t entryCount) {
 
 std::string GuessExtension(const std::string& address) {
   static const char* const kExtensions[] = {"flv", "mp4", "avi", "rmvb", "mkv", "f4v", "swf",
-                                            "wmv", "asf", "mov", "m4v", "3gp", "rm"};
+                                            "wmv", "asf", "mov", "m4v",  "3gp", "rm"};
   for (const char* extension : kExtensions)
     if (web::GbkFind(address, extension) != std::string::npos) return extension;
   return "flv";

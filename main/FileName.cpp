@@ -19,8 +19,8 @@ bool IsDeviceName(const std::string& base) {
   const std::string upper = web::AsciiUpper(base);
   for (const char* device : kDevices)
     if (upper == device) return true;
-  return upper.size() == 4 && (upper.compare(0, 3, "COM") == 0 || upper.compare(0, 3, "LPT") == 0) &&
-         upper[3] >= '1' && upper[3] <= '9';
+  return upper.size() == 4 && (upper.compare(0, 3, "COM") == 0 || upper.compare(0, 3, "LPT") == 0) && upper[3] >= '1' &&
+         upper[3] <= '9';
 }
 
 }  // namespace
@@ -93,8 +93,8 @@ std::string PathInFolder(const std::string& folder, const std::string& name) {
   // whose second byte may be 0x5C, the code of "\".
   size_t last = std::string::npos;
   for (size_t i = 0; i < folder.size(); i += IsLead(folder[i]) ? 2 : 1) last = i;
-  const bool separated = last != std::string::npos && last + 1 == folder.size() &&
-                         (folder[last] == '\\' || folder[last] == '/');
+  const bool separated =
+      last != std::string::npos && last + 1 == folder.size() && (folder[last] == '\\' || folder[last] == '/');
   if (folder.empty() || separated) return folder + name;
   return folder + "\\" + name;
 }

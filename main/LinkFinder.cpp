@@ -3,6 +3,7 @@
 
 #include <oleacc.h>
 
+#include "ui/Control.h"
 #include "ui/DispatchCall.h"
 
 namespace {
@@ -34,15 +35,9 @@ HWND SmallestWindowAt(POINT screen) {
   return best;
 }
 
-std::wstring WindowClassName(HWND window) {
-  wchar_t name[256] = {};
-  int n = GetClassNameW(window, name, 256);
-  return std::wstring(name, n > 0 ? n : 0);
-}
-
 ui::ComPtr<IDispatch> GetIeDocument(HWND window) {
   ui::ComPtr<IDispatch> document;
-  if (WindowClassName(window) != kIeServerClass) return document;
+  if (ui::WindowClass(window) != kIeServerClass) return document;
   static const UINT message = RegisterWindowMessageW(L"WM_HTML_GETOBJECT");
   DWORD_PTR result = 0;
   if (!message || !SendMessageTimeoutW(window, message, 0, 0, SMTO_ABORTIFHUNG, 1000, &result) || !result)
@@ -67,7 +62,7 @@ std::string ElementHtmlAtPoint(IDispatch* document, int x, int y) {
 FinderHit FindPageAt(POINT screen, ui::ComPtr<IDispatch>& document) {
   FinderHit hit;
   HWND window = SmallestWindowAt(screen);
-  if (!window || WindowClassName(window) != kIeServerClass) return hit;
+  if (!window || ui::WindowClass(window) != kIeServerClass) return hit;
   hit.overPage = true;
   document = GetIeDocument(window);
   RECT r = {};

@@ -16,9 +16,6 @@ inline constexpr const wchar_t* kIeServerClass = L"Internet Explorer_Server";
 // holds the point.
 HWND SmallestWindowAt(POINT screen);
 
-// The window's class name (up to 255 characters).
-std::wstring WindowClassName(HWND window);
-
 // The document of an "Internet Explorer_Server" window, asked for with the
 // registered message "WM_HTML_GETOBJECT" (up to 1000 ms, not when the page
 // hangs) and ObjectFromLresult; empty for other windows and on any failure.

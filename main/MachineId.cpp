@@ -100,8 +100,8 @@ std::string ScriptProcessorId(const wchar_t* scriptProgId) {
   CLSID clsid;
   if (FAILED(CLSIDFromProgID(scriptProgId, &clsid))) return {};
   ui::ComPtr<IDispatch> host;
-  if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                              IID_IDispatch, host.OutVoid())))
+  if (FAILED(
+          CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IDispatch, host.OutVoid())))
     return {};
 
   if (!ui::CallByName(host.Get(), L"Language", AccessKind::Write, ui::Arguments(Variant::FromText("VBScript")),
@@ -121,14 +121,12 @@ std::string WmiProcessorId() {
   ComApartment apartment;
 
   ui::ComPtr<IWbemLocator> locator;
-  if (FAILED(CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
-                              locator.OutVoid())))
+  if (FAILED(CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator, locator.OutVoid())))
     return {};
   Bstr space(L"ROOT\\CIMV2");
   if (!space) return {};
   ui::ComPtr<IWbemServices> services;
-  if (FAILED(locator->ConnectServer(space.Get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr,
-                                    services.Out())))
+  if (FAILED(locator->ConnectServer(space.Get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr, services.Out())))
     return {};
   AllowImpersonation(services.Get());
 
@@ -136,16 +134,14 @@ std::string WmiProcessorId() {
   Bstr query(L"SELECT ProcessorId FROM Win32_Processor");
   if (!language || !query) return {};
   ui::ComPtr<IEnumWbemClassObject> processors;
-  if (FAILED(services->ExecQuery(language.Get(), query.Get(),
-                                 WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr,
-                                 processors.Out())))
+  if (FAILED(services->ExecQuery(language.Get(), query.Get(), WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY,
+                                 nullptr, processors.Out())))
     return {};
   AllowImpersonation(processors.Get());
 
   ui::ComPtr<IWbemClassObject> first;
   ULONG count = 0;
-  if (processors->Next(WBEM_INFINITE, 1, first.Out(), &count) != WBEM_S_NO_ERROR || count != 1)
-    return {};
+  if (processors->Next(WBEM_INFINITE, 1, first.Out(), &count) != WBEM_S_NO_ERROR || count != 1) return {};
   Variant id;
   if (FAILED(first->Get(L"ProcessorId", 0, id.Out(), nullptr, nullptr))) return {};
   return id.ToText();

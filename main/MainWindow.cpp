@@ -122,9 +122,9 @@ void ToggleWindowVisible(ui::Window& w) {
 void OnShowHideItem(ui::Window& w, ui::Event&) { ToggleWindowVisible(w); }
 
 void OnTrayEvent(ui::Window& w, ui::Event& e) {
-  if (e.arg == ui::TrayClick) {
+  if (e.Tray() == ui::TrayClick) {
     w.ShowNormal();
-  } else if (e.arg == ui::TrayMenu) {
+  } else if (e.Tray() == ui::TrayMenu) {
     w.SetForeground();
     w.PopupMenu(kTrayMenu);
   }
@@ -133,8 +133,8 @@ void OnTrayEvent(ui::Window& w, ui::Event& e) {
 std::string BuildTipTexts(const std::string& servedCount) {
   return std::string("网络视频的地址是有时效性，解析完成后请及时进行下载，必免失效！") + "|" +
          "觉得软件好用的话，别忘了分享给您的朋友哦！" + "|" +
-         "软件暂不支持视频合并功能，请使用第三方视频软件进行视频合并（如QQ影音）！" + "|" +
-         "目前已为您提供了 " + servedCount + " 次的视频解析服务！" + "|" +
+         "软件暂不支持视频合并功能，请使用第三方视频软件进行视频合并（如QQ影音）！" + "|" + "目前已为您提供了 " +
+         servedCount + " 次的视频解析服务！" + "|" +
          "软件目前仅对优酷、土豆、新浪、56、PPTV、PPS、酷6等网站支持解析服务！";
 }
 

@@ -11,6 +11,7 @@ using namespace ui;
 
 namespace {
 
+// clang-format off
 const ToolItem kToolItems[] = {
     {nullptr, nullptr, 0},
     {"新建任务", "新建一个可解析的视频网址", 0, OnNewTaskItem},
@@ -67,3 +68,4 @@ const FormDef MainWindowForm =
     FormDef("MainWindow", "Tavrin", {50, 50, 496, 301}, kControls).Menus(kMenus).Icon(IDI_TAVRIN)
         .OnCreated(OnStartWindowCreated).OnClosing(OnStartWindowClosing).OnDestroyed(OnStartWindowDestroyed)
         .OnTray(OnTrayEvent);
+// clang-format on

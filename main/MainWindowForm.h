@@ -9,7 +9,8 @@ extern const ui::FormDef MainWindowForm;
 // the browser's panel and the browser in it, the timers.
 inline constexpr char kToolbar[] = "工具条";
 inline constexpr char kListPanel[] = "外形框1", kFileList[] = "L1", kProgressBar[] = "进度条1";
-inline constexpr char kSaveFolderBox[] = "编辑框2", kSaveFolderButton[] = "保存路径按钮", kDownloadButton[] = "下载按钮";
+inline constexpr char kSaveFolderBox[] = "编辑框2", kSaveFolderButton[] = "保存路径按钮",
+                      kDownloadButton[] = "下载按钮";
 inline constexpr char kSelectAllBox[] = "选择框1", kStatusBar[] = "状态条1";
 inline constexpr char kBrowserPanel[] = "外形框2", kBrowser[] = "W1";
 inline constexpr char kTipTimer[] = "状态时钟", kParseLimitTimer[] = "解析限制时钟";

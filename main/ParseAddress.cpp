@@ -43,9 +43,7 @@ AddressVerdict CheckParseAddress(const std::string& address, int cooldownSeconds
   return AddressVerdict::Send;
 }
 
-std::string CooldownText(int seconds) {
-  return "服务器繁忙，请稍等片刻，" + std::to_string(seconds) + " 秒后重试！";
-}
+std::string CooldownText(int seconds) { return "服务器繁忙，请稍等片刻，" + std::to_string(seconds) + " 秒后重试！"; }
 
 std::string QualityFromRadios(bool super, bool high, bool smooth, const std::string& previous) {
   if (super) return "3";
@@ -54,17 +52,16 @@ std::string QualityFromRadios(bool super, bool high, bool smooth, const std::str
   return previous;
 }
 
-std::string WithCredentials(const std::string& address, const std::string& siteType,
-                            const std::string& password, const std::string& userName) {
+std::string WithCredentials(const std::string& address, const std::string& siteType, const std::string& password,
+                            const std::string& userName) {
   if (siteType == "1") return address + "&password=" + TrimPageAddress(password);
   if (siteType == "2")
     return address + "&password=" + TrimPageAddress(password) + "&username=" + TrimPageAddress(userName);
   return address;
 }
 
-std::string GetDownAddress(const std::string& serviceBase, const std::string& siteType,
-                           const std::string& quality, const std::string& addressWithCredentials,
-                           const std::string& machineId) {
-  return serviceBase + "index.Asp?A=GetDown&uLei=" + siteType + "&uLei1=" + quality + "&uUrl=" +
-         addressWithCredentials + "&uCpu=" + machineId;
+std::string GetDownAddress(const std::string& serviceBase, const std::string& siteType, const std::string& quality,
+                           const std::string& addressWithCredentials, const std::string& machineId) {
+  return serviceBase + "index.Asp?A=GetDown&uLei=" + siteType + "&uLei1=" + quality +
+         "&uUrl=" + addressWithCredentials + "&uCpu=" + machineId;
 }

@@ -26,10 +26,9 @@ std::string QualityFromRadios(bool super, bool high, bool smooth, const std::str
 
 // The address followed by the credentials of site type "1" (password) or
 // "2" (password, then user name); both are trimmed. Other types: unchanged.
-std::string WithCredentials(const std::string& address, const std::string& siteType,
-                            const std::string& password, const std::string& userName);
+std::string WithCredentials(const std::string& address, const std::string& siteType, const std::string& password,
+                            const std::string& userName);
 
 // The GetDown request address; nothing in it is encoded.
-std::string GetDownAddress(const std::string& serviceBase, const std::string& siteType,
-                           const std::string& quality, const std::string& addressWithCredentials,
-                           const std::string& machineId);
+std::string GetDownAddress(const std::string& serviceBase, const std::string& siteType, const std::string& quality,
+                           const std::string& addressWithCredentials, const std::string& machineId);

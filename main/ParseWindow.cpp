@@ -75,7 +75,7 @@ void OnClipboardText(ui::Window& w, const std::string& text) {
 }
 
 void OnSiteTypeChanged(ui::Window& w, ui::Event& e) {
-  const int value = static_cast<int>(e.value);
+  const int value = static_cast<int>(e.Chosen().value);
   SiteType.Set(std::to_string(value));
   if (value == 1 || value == 2) {
     w.Get<ui::Control>(kUserNameLabel).SetVisible(value == 2);

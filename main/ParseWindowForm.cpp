@@ -17,6 +17,7 @@ const ListItem kSiteTypes[] = {
     {"快播（破限制）解析", 3},
 };
 
+// clang-format off
 const ControlDef kControls[] = {
     Row(kAddressGroup, Kind::GroupBox).At(8, 1, 377, 166),
     Row("透明标签4", Kind::Label).In(kAddressGroup).At(52, 13, 32, 32).Caption("标题："),
@@ -45,3 +46,4 @@ const ControlDef kControls[] = {
 
 const FormDef ParseWindowForm = FormDef("ParseWindow", "新建一个网页视频解析任务", {50, 50, 399, 202}, kControls)
                                     .OnCreated(OnParseWindowCreated).OnDestroyed(OnParseWindowDestroyed);
+// clang-format on

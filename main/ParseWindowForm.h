@@ -9,7 +9,8 @@ extern const ui::FormDef ParseWindowForm;
 // controls in it.
 inline constexpr char kAddressGroup[] = "分组框1", kTitleBox[] = "Url标题", kAddressBox[] = "Url编辑框";
 inline constexpr char kSiteTypeBox[] = "组合框1";
-inline constexpr char kSuperQualityRadio[] = "单选框1", kHighQualityRadio[] = "单选框2", kSmoothQualityRadio[] = "单选框3";
+inline constexpr char kSuperQualityRadio[] = "单选框1", kHighQualityRadio[] = "单选框2",
+                      kSmoothQualityRadio[] = "单选框3";
 inline constexpr char kParseButton[] = "解析", kHintLabel[] = "操作提示";
 inline constexpr char kFinderFrame[] = "外形框1", kFinderPicture[] = "图片框_拖动图标";
 inline constexpr char kCredentialsGroup[] = "分组框2";

@@ -4,8 +4,8 @@
 #include <boost/regex.hpp>
 #include <stdexcept>
 
-std::string RegexReplaceAll(const std::string& text, const std::string& pattern,
-                            const std::string& replacement, bool all) {
+std::string RegexReplaceAll(const std::string& text, const std::string& pattern, const std::string& replacement,
+                            bool all) {
   try {
     const boost::regex expression(pattern, boost::regex::perl);
     boost::match_flag_type flags = boost::format_all;

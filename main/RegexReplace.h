@@ -7,5 +7,5 @@
 // in the all-extensions format, in which "&" is an ordinary character. A
 // pattern that does not compile, or a search that the library gives up on,
 // leaves the text as it is.
-std::string RegexReplaceAll(const std::string& text, const std::string& pattern,
-                            const std::string& replacement, bool all);
+std::string RegexReplaceAll(const std::string& text, const std::string& pattern, const std::string& replacement,
+                            bool all);

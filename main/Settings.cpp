@@ -20,9 +20,7 @@ std::string UsableMachineId(const std::string& id) { return web::HoldsControlByt
 
 std::string DefaultSaveFolder() { return ui::ProgramDir() + "\\Down\\"; }
 
-Settings LoadSettings(const std::string& config) {
-  return LoadSettings(config, ReadMachineIdWithin(kMachineIdWaitMs));
-}
+Settings LoadSettings(const std::string& config) { return LoadSettings(config, ReadMachineIdWithin(kMachineIdWaitMs)); }
 
 Settings LoadSettings(const std::string& config, const std::string& freshMachineId) {
   const std::string folder = DefaultSaveFolder();

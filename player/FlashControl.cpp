@@ -93,15 +93,19 @@ ui::ComPtr<IUnknown> FlashControl::ControlObject() const {
 // The member name as a wide literal.
 #define TAVRIN_WIDE_LITERAL(text) L##text
 #define TAVRIN_WIDE_NAME(member) TAVRIN_WIDE_LITERAL(#member)
-#define TAVRIN_DEFINE_READER(member, type) \
-  flash::type FlashControl::Get##member() { return Call<flash::type>(control_.Get(), TAVRIN_WIDE_NAME(member), AccessKind::Read, {}); }
-#define TAVRIN_DEFINE_PROPERTY(member, type)                                                   \
-  TAVRIN_DEFINE_READER(member, type)                                                           \
-  void FlashControl::Set##member(const flash::type& value) {                                   \
-    Call<flash::Text>(control_.Get(), TAVRIN_WIDE_NAME(member), AccessKind::Write, Arguments(value));       \
+#define TAVRIN_DEFINE_READER(member, type)                                                    \
+  flash::type FlashControl::Get##member() {                                                   \
+    return Call<flash::type>(control_.Get(), TAVRIN_WIDE_NAME(member), AccessKind::Read, {}); \
   }
-#define TAVRIN_DEFINE_METHOD(member, type, params, args) \
-  flash::type FlashControl::member params { return Call<flash::type>(control_.Get(), TAVRIN_WIDE_NAME(member), AccessKind::Method, Arguments args); }
+#define TAVRIN_DEFINE_PROPERTY(member, type)                                                          \
+  TAVRIN_DEFINE_READER(member, type)                                                                  \
+  void FlashControl::Set##member(const flash::type& value) {                                          \
+    Call<flash::Text>(control_.Get(), TAVRIN_WIDE_NAME(member), AccessKind::Write, Arguments(value)); \
+  }
+#define TAVRIN_DEFINE_METHOD(member, type, params, args)                                                    \
+  flash::type FlashControl::member params {                                                                 \
+    return Call<flash::type>(control_.Get(), TAVRIN_WIDE_NAME(member), AccessKind::Method, Arguments args); \
+  }
 TAVRIN_FLASH_MEMBERS(TAVRIN_DEFINE_READER, TAVRIN_DEFINE_PROPERTY, TAVRIN_DEFINE_METHOD)
 #undef TAVRIN_DEFINE_READER
 #undef TAVRIN_DEFINE_PROPERTY

@@ -17,6 +17,7 @@ using Double = double;
 // The table. READ_ONLY(member, type): a reader Get<member>.
 // PROPERTY(member, type): a reader Get<member> and a writer Set<member>.
 // METHOD(member, type, (parameters), (arguments)): an accessor named like the member.
+// clang-format off
 #define TAVRIN_FLASH_MEMBERS(READ_ONLY, PROPERTY, METHOD)                                      \
   READ_ONLY(ReadyState, Int)                                                                   \
   READ_ONLY(TotalFrames, Int)                                                                  \
@@ -61,4 +62,5 @@ using Double = double;
   PROPERTY(AllowNetworking, Text)                                                              \
   PROPERTY(AllowFullScreen, Text)
 
+// clang-format on
 }  // namespace player

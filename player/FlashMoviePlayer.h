@@ -21,8 +21,7 @@ class FlashMoviePlayer {
   // Writes the movie to the program's folder, hosts the control in `parent`,
   // loads the movie, deletes the file and hooks right clicks of the parent and
   // every window below it. No step's failure stops the following ones.
-  void Create(HWND parent, int32_t x, int32_t y, int32_t width, int32_t height,
-              RightClickCallback callback = nullptr);
+  void Create(HWND parent, int32_t x, int32_t y, int32_t width, int32_t height, RightClickCallback callback = nullptr);
   HWND ParentWindow() const { return control_.ParentWindow(); }
   void Move(int32_t x, int32_t y, int32_t width, int32_t height) { control_.Move(x, y, width, height); }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "web/WebAddress.h"
+#include "ui/Control.h"
 #include "ui/DispatchCall.h"
 #include "ui/ShellOpen.h"
 #include "ui/base/WideText.h"
@@ -26,11 +27,7 @@ ObjectFromLresultFn ObjectFromLresultFunction() {
   return module ? reinterpret_cast<ObjectFromLresultFn>(GetProcAddress(module, "ObjectFromLresult")) : nullptr;
 }
 
-bool IsIeServer(HWND window) {
-  wchar_t name[256] = {};
-  GetClassNameW(window, name, 255);
-  return wcscmp(name, kIeServerClass) == 0;
-}
+bool IsIeServer(HWND window) { return ui::WindowClass(window) == kIeServerClass; }
 
 using ui::AccessKind;
 using ui::Variant;

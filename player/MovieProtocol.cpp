@@ -52,8 +52,7 @@ int32_t TimeTextSeconds(const std::string& time) {
   return static_cast<int32_t>(std::trunc(seconds));
 }
 
-int32_t CombinePlayerState(const std::function<int32_t()>& playCode,
-                           const std::function<std::string()>& streamStatus) {
+int32_t CombinePlayerState(const std::function<int32_t()>& playCode, const std::function<std::string()>& streamStatus) {
   int32_t state = kStateStopped;
   playCode();  // a stopped movie leaves the state as it is
   if (playCode() == 1) {

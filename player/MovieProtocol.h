@@ -51,7 +51,6 @@ int32_t TimeTextSeconds(const std::string& time);
 
 // The combined state from the movie's play code and stream status, asking
 // again for each test as the movie may change state between the questions.
-int32_t CombinePlayerState(const std::function<int32_t()>& playCode,
-                           const std::function<std::string()>& streamStatus);
+int32_t CombinePlayerState(const std::function<int32_t()>& playCode, const std::function<std::string()>& streamStatus);
 
 }  // namespace player

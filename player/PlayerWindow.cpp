@@ -114,8 +114,8 @@ void OnPlayPause(ui::Window&, ui::Event&) { Player->Play(); }
 void OnStop(ui::Window&, ui::Event&) { Player->Stop(); }
 void OnExit(ui::Window& w, ui::Event&) { DestroyWindow(w.Hwnd()); }
 
-void OnSeekSlider(ui::Window&, ui::Event& e) { Player->Seek(e.arg); }
-void OnVolumeSlider(ui::Window&, ui::Event& e) { Player->SetVolume(e.arg); }
+void OnSeekSlider(ui::Window&, ui::Event& e) { Player->Seek(e.NewPosition()); }
+void OnVolumeSlider(ui::Window&, ui::Event& e) { Player->SetVolume(e.NewPosition()); }
 
 void VolumeUp(ui::Window&, ui::Event&) {
   CurrentVolume += 10;
@@ -190,10 +190,6 @@ void UpdateTimeDisplay(ui::Window& w, ui::Event&) {
   if (label.Text() != time) label.SetText(time);
 }
 
-bool ShowPlayerWindow() {
-  bool shown = false;
-  ui::Window::LoadModal(PlayerWindowForm, nullptr, &shown);
-  return shown;
-}
+bool ShowPlayerWindow() { return ui::Window::LoadModal(PlayerWindowForm, nullptr); }
 
 }  // namespace player

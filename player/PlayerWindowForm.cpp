@@ -11,6 +11,7 @@ namespace player {
 
 namespace {
 
+// clang-format off
 const ControlDef kControls[] = {
     Row(kControlBarGroup, Kind::GroupBox).At(4, 290, 488, 60),
     Row(kPlayPauseButton, Kind::Button).In(kControlBarGroup).At(5, 14, 64, 20).Caption("播放/暂停").Flags(HandCursor).OnClick(OnPlayPause),
@@ -58,5 +59,6 @@ const MenuDef kMenus[] = {
 // The form is 500 x 385 outside; the window is given that size when it is loaded.
 const FormDef PlayerWindowForm = FormDef("PlayerWindow", "播放器1.0", {50, 50, 494, 356}, kControls)
                                      .Menus(kMenus).OnCreated(OnPlayerWindowLoaded).OnResized(LayoutPlayerWindow);
+// clang-format on
 
 }  // namespace player

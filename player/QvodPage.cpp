@@ -17,7 +17,8 @@ constexpr char kInstallQuestion[] =
 bool IsQvodLink(const std::string& address) { return address.find("qvod://") != std::string::npos; }
 
 const std::string& QvodPageTemplate() {
-  static const std::string page = std::string() +
+  static const std::string page =
+      std::string() +
       "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\" "
       "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd\">\r\n"
       "<html xmlns=\"http://www.w3.org/1999/xhtml\">\r\n"
@@ -30,8 +31,12 @@ const std::string& QvodPageTemplate() {
       "</style>\r\n"
       "<body scroll=\"no\">\r\n"
       "<object classid=\"clsid:f3d0d36f-23f8-4682-a195-74c92b03d4af\"width=\"100%\" height=\"100%\" "
-      "id=\"qvodplayer\" name=\"qvodplayer\"onerror=" + kInstallQuestion + ">\r\n"
-      "<param name='url' value='" + kPlaceholder + "'>\r\n"
+      "id=\"qvodplayer\" name=\"qvodplayer\"onerror=" +
+      kInstallQuestion +
+      ">\r\n"
+      "<param name='url' value='" +
+      kPlaceholder +
+      "'>\r\n"
       "<param name='autoplay' value='1'>\r\n"
       "</object>\r\n"
       "</body>\r\n"

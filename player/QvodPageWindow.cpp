@@ -45,7 +45,8 @@ bool AttachWhenTheDocumentIsThere(HWND browser) {
 // The form is 500 x 340 outside; the window is given that size when it is loaded.
 const FormDef QvodPageWindowForm = FormDef("QvodPageWindow", "正在播放", {50, 50, 492, 306}, kControls)
                                        .Style(MinimizeBox | MaximizeBox | Sizable)
-                                       .OnCreated(OnQvodWindowLoaded).OnResized(LayoutQvodWindow);
+                                       .OnCreated(OnQvodWindowLoaded)
+                                       .OnResized(LayoutQvodWindow);
 
 void OnQvodWindowLoaded(Window& w, Event&) {
   const HWND hwnd = w.Hwnd();

@@ -43,15 +43,13 @@ LRESULT CALLBACK HookedMessage(HWND window, UINT message, WPARAM wp, LPARAM lp) 
     case WM_RBUTTONDOWN:
       if (entry.callback) entry.callback(static_cast<int16_t>(LOWORD(lp)), static_cast<int16_t>(HIWORD(lp)), 0);
       return 0;
-    case WM_RBUTTONUP:
-      return 0;
+    case WM_RBUTTONUP: return 0;
     case WM_NCDESTROY: {
       const LRESULT result = kRightClickHook.CallPrevious(window, message, wp, lp);
       Remove(window);
       return result;
     }
-    default:
-      return kRightClickHook.CallPrevious(window, message, wp, lp);
+    default: return kRightClickHook.CallPrevious(window, message, wp, lp);
   }
 }
 
@@ -59,8 +57,7 @@ LRESULT CALLBACK HookedMessage(HWND window, UINT message, WPARAM wp, LPARAM lp) 
 // an entry again.
 void HookOne(HWND window, RightClickCallback callback) {
   if (!g_table || Find(window)) return;
-  if (kRightClickHook.On(window) || ui::AttachSubclass<kRightClickHook>(window))
-    g_table->push_back({window, callback});
+  if (kRightClickHook.On(window) || ui::AttachSubclass<kRightClickHook>(window)) g_table->push_back({window, callback});
 }
 
 }  // namespace

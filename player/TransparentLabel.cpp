@@ -1,6 +1,7 @@
 // A label without text or background that reports presses and double clicks of the left button.
 #include "player/TransparentLabel.h"
 
+#include "ui/GdiHandles.h"
 #include "ui/Panel.h"
 #include "ui/Subclass.h"
 
@@ -17,9 +18,7 @@ LRESULT CALLBACK LabelMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDBLCLK: ui::NotifyForm(hwnd, msg, wp, lp); return 0;
     case WM_ERASEBKGND: return 1;  // what lies below shows through
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      BeginPaint(hwnd, &ps);
-      EndPaint(hwnd, &ps);
+      const ui::PaintDc nothingToPaint(hwnd);
       return 0;
     }
     default: return kLabelSubclass.CallPrevious(hwnd, msg, wp, lp);
@@ -41,15 +40,16 @@ bool DecodeTransparentLabel(const ui::Notification& n, ui::Event& e) {
   } else {
     return false;
   }
-  e.arg = (short)LOWORD(n.lp);
-  e.value = (short)HIWORD(n.lp);
+  e.payload = ui::Point{(short)LOWORD(n.lp), (short)HIWORD(n.lp)};
   return true;
 }
 
 }  // namespace
 
-extern const ui::ControlKind TransparentLabel = {
-    "TransparentLabel", CreateTransparentLabel, DecodeTransparentLabel,
-    ui::Reports(ui::EventType::MouseDown) | ui::Reports(ui::EventType::DoubleClick)};
+extern const ui::ControlKind TransparentLabel =
+    ui::ControlKind("TransparentLabel")
+        .Creates(CreateTransparentLabel)
+        .Decodes(DecodeTransparentLabel,
+                 ui::Reports(ui::EventType::MouseDown) | ui::Reports(ui::EventType::DoubleClick));
 
 }  // namespace player

@@ -35,10 +35,22 @@ std::array<Band, 4> ProgressBands(int w, int h, int position, int low, int high,
 }
 
 std::array<CornerPixel, 16> CornerPixels(int w, int h) {
-  return {{{0, 0, false}, {1, 0, false}, {0, 1, false}, {1, 1, true},
-           {0, h - 1, false}, {1, h - 1, false}, {0, h - 2, false}, {1, h - 2, true},
-           {w - 1, 0, false}, {w - 2, 0, false}, {w - 1, 1, false}, {w - 2, 1, true},
-           {w - 1, h - 1, false}, {w - 2, h - 1, false}, {w - 1, h - 2, false}, {w - 2, h - 2, true}}};
+  return {{{0, 0, false},
+           {1, 0, false},
+           {0, 1, false},
+           {1, 1, true},
+           {0, h - 1, false},
+           {1, h - 1, false},
+           {0, h - 2, false},
+           {1, h - 2, true},
+           {w - 1, 0, false},
+           {w - 2, 0, false},
+           {w - 1, 1, false},
+           {w - 2, 1, true},
+           {w - 1, h - 1, false},
+           {w - 2, h - 1, false},
+           {w - 1, h - 2, false},
+           {w - 2, h - 2, true}}};
 }
 
 }  // namespace skin

@@ -5,6 +5,7 @@
 
 #include "skin/Painting.h"
 #include "skin/SkinEngine.h"
+#include "ui/Control.h"
 
 namespace skin {
 
@@ -33,7 +34,7 @@ void PaintButton(HWND window, HDC dc, int fromPaint) {
   const bool light = state == 1 || state == 2;
   for (const Band& band : GradientBands(0, w, h, !light)) FillBand(memory, band, colours);
   PaintFrameAndCorners(memory, w, h, colours.frame);
-  const std::string caption = ReadWindowText(window);
+  const std::string caption = ui::WindowText(window);
   if (!caption.empty()) {
     RECT r = {3, 3, w - 1, h - 1};
     if (state == 2) OffsetRect(&r, 1, 1);
@@ -44,18 +45,14 @@ void PaintButton(HWND window, HDC dc, int fromPaint) {
 
 LRESULT CALLBACK ButtonSkinProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT:
-      return PaintOnWmPaint(window, PaintButton);
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_NCPAINT:
-      return 0;
+    case WM_PAINT: return PaintOnWmPaint(window, PaintButton);
+    case WM_ERASEBKGND: return 1;
+    case WM_NCPAINT: return 0;
     case WM_SETFOCUS:
       WriteIntProperty(window, kPropHasFocus, 1);
       if (GetDrawState(window) == 2) SetDrawState(window, 1, true);
       return 0;
-    default:
-      break;
+    default: break;
   }
   const LRESULT result = CallSavedProcedure(window, msg, wp, lp);
   switch (msg) {
@@ -63,12 +60,8 @@ LRESULT CALLBACK ButtonSkinProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
       WriteIntProperty(window, kPropHasFocus, 0);
       if (GetDrawState(window) == 1) SetDrawState(window, 0, true);
       break;
-    case WM_ENABLE:
-      SetDrawState(window, wp ? 3 : 0, true);
-      break;
-    case WM_SIZE:
-      RoundWindowRegion(window);
-      break;
+    case WM_ENABLE: SetDrawState(window, wp ? 3 : 0, true); break;
+    case WM_SIZE: RoundWindowRegion(window); break;
     case WM_MOUSEMOVE: {
       const int state = GetDrawState(window);
       if (state != 1 && state != 2) {
@@ -78,20 +71,11 @@ LRESULT CALLBACK ButtonSkinProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     }
-    case WM_MOUSELEAVE:
-      SetDrawState(window, 0, true);
-      break;
-    case WM_LBUTTONDOWN:
-      SetDrawState(window, 2, true);
-      break;
-    case WM_LBUTTONUP:
-      SetDrawState(window, GetDrawState(window) == 2 ? 1 : 0, true);
-      break;
-    case BM_SETSTATE:
-      OnButtonSetState(window, wp);
-      break;
-    default:
-      break;
+    case WM_MOUSELEAVE: SetDrawState(window, 0, true); break;
+    case WM_LBUTTONDOWN: SetDrawState(window, 2, true); break;
+    case WM_LBUTTONUP: SetDrawState(window, GetDrawState(window) == 2 ? 1 : 0, true); break;
+    case BM_SETSTATE: OnButtonSetState(window, wp); break;
+    default: break;
   }
   return result;
 }

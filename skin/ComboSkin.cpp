@@ -6,6 +6,7 @@
 #include "skin/Painting.h"
 #include "skin/SkinEngine.h"
 #include "ui/base/WideText.h"
+#include "ui/Control.h"
 
 namespace skin {
 namespace {
@@ -38,19 +39,19 @@ void PaintComboBox(HWND window, HDC dc, int fromPaint) {
   if (kind == CBS_DROPDOWN || kind == CBS_DROPDOWNLIST) {
     const int x0 = w - 18;
     for (const Band& band : GradientBands(x0, w, h, true)) FillBand(memory, band, colours);
-    HFONT arrow = CreateFontW(8, 9, 0, 0, 0, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Wingdings 3");
-    HGDIOBJ previous = SelectObject(memory, arrow);
+    const ui::OwnedFont arrow(
+        CreateFontW(8, 9, 0, 0, 0, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Wingdings 3"));
+    const ui::Selection selected(memory, arrow.Get());
     SetTextColor(memory, colours.text);
     RECT arrowRect = {x0, 2, w, h - 2};
     DrawTextW(memory, L"q", 1, &arrowRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(memory, previous);
-    DeleteObject(arrow);
     textRect.right = w - 20;
   }
   FrameSolid(memory, RECT{0, 0, w, h}, colours.frame);
   HWND edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
-  const std::string text = edit ? ReadWindowText(edit) : ComboItemText(window, ComboSelectedIndex(window));
-  if (!text.empty()) DrawGbkText(memory, SkinFont, text, textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE, colours.text);
+  const std::string text = edit ? ui::WindowText(edit) : ComboItemText(window, ComboSelectedIndex(window));
+  if (!text.empty())
+    DrawGbkText(memory, SkinFont.Get(), text, textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE, colours.text);
   paint.Finish();
 }
 

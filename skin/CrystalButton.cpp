@@ -3,6 +3,7 @@
 
 #include "skin/ButtonSkin.h"
 #include "skin/SkinEngine.h"
+#include "ui/Control.h"
 #include "ui/base/WideText.h"
 
 namespace skin {
@@ -57,7 +58,7 @@ int CrystalButton::GetColourStyle() const { return ReadIntProperty(handle_, kPro
 
 bool CrystalButton::Attach(HWND window) {
   if (Exists() || !IsWindow(window)) return false;
-  if (ReadClassName(window) != "Button") return false;
+  if (ui::WindowClass(window) != L"Button") return false;
   TakeWindow(window);
   return true;
 }

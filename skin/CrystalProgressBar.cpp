@@ -7,6 +7,7 @@
 #include "skin/SkinColours.h"
 #include "skin/SkinEngine.h"
 #include "skin/TextProperty.h"
+#include "ui/Control.h"
 
 namespace skin {
 
@@ -18,8 +19,8 @@ HWND CrystalProgressBar::Create(HWND parent, int left, int top, int width, int h
   if (Exists()) return handle_;
   handle_ = nullptr;
   if (!IsWindow(parent)) return nullptr;
-  handle_ = CreateWindowExW(0, PROGRESS_CLASSW, L"水晶进度条", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, left, top, width,
-                            height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  handle_ = CreateWindowExW(0, PROGRESS_CLASSW, L"水晶进度条", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, left, top,
+                            width, height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (handle_) {
     SkinWindow(handle_);
     SetColourStyle(0);
@@ -44,7 +45,7 @@ void CrystalProgressBar::SetText(int textStyle, const std::string& text) {
 
 bool CrystalProgressBar::Attach(HWND window) {
   if (Exists() || !IsWindow(window)) return false;
-  if (ReadClassName(window) != "msctls_progress32") return false;
+  if (ui::WindowClass(window) != L"msctls_progress32") return false;
   handle_ = window;
   SkinWindow(window);
   // Without its client edge; SWP_FRAMECHANGED makes the new frame take effect.

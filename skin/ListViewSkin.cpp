@@ -6,6 +6,7 @@
 #include "skin/KindPainters.h"
 #include "skin/Painting.h"
 #include "skin/SkinEngine.h"
+#include "ui/ListView.h"
 #include "ui/base/WideText.h"
 
 namespace skin {
@@ -19,7 +20,6 @@ void PaintListViewFrame(HWND window) {
   FrameWindowEdge(window, colours.light[0], 1);
 }
 
-
 }  // namespace
 
 void PaintHeader(HWND window, HDC dc, int fromPaint) {
@@ -32,15 +32,8 @@ void PaintHeader(HWND window, HDC dc, int fromPaint) {
   for (int k = 0; k < n; ++k) {
     RECT item = {};
     SendMessageW(window, HDM_GETITEMRECT, k, (LPARAM)&item);
-    wchar_t buffer[256] = {};
-    HDITEMW info = {};
-    info.mask = HDI_TEXT;
-    info.pszText = buffer;
-    info.cchTextMax = 256;
-    SendMessageW(window, HDM_GETITEMW, k, (LPARAM)&info);
-    buffer[255] = L'\0';
-    DrawGbkText(memory, SkinFont, ui::ToGbk(buffer), RECT{item.left + 5, item.top + 2, item.right, item.bottom}, 0,
-                colours.text);
+    DrawGbkText(memory, SkinFont.Get(), ui::HeaderItemText(window, k),
+                RECT{item.left + 5, item.top + 2, item.right, item.bottom}, 0, colours.text);
     DrawLine(memory, item.right - 1, 0, item.right - 1, item.bottom, colours.frame);
     DrawLine(memory, item.right, 0, item.right, item.bottom, colours.deep[0]);
   }

@@ -1,6 +1,7 @@
 // Gradients, corners, frames, text and the off-screen picture of the skin's painters.
 #include "skin/Painting.h"
 
+#include <memory>
 #include <vector>
 
 #include "skin/SkinEngine.h"
@@ -11,9 +12,8 @@ namespace skin {
 SkinColours StyleColours(HWND window) { return ColoursOfStyle(ReadIntProperty(window, kPropColourStyle)); }
 
 void FillGradient(HDC dc, int x0, int y0, int x1, int y1, COLORREF a, COLORREF b, bool across) {
-  TRIVERTEX v[2] = {
-      {x0, y0, COLOR16(GetRValue(a) << 8), COLOR16(GetGValue(a) << 8), COLOR16(GetBValue(a) << 8), 0},
-      {x1, y1, COLOR16(GetRValue(b) << 8), COLOR16(GetGValue(b) << 8), COLOR16(GetBValue(b) << 8), 0}};
+  TRIVERTEX v[2] = {{x0, y0, COLOR16(GetRValue(a) << 8), COLOR16(GetGValue(a) << 8), COLOR16(GetBValue(a) << 8), 0},
+                    {x1, y1, COLOR16(GetRValue(b) << 8), COLOR16(GetGValue(b) << 8), COLOR16(GetBValue(b) << 8), 0}};
   GRADIENT_RECT rect = {0, 1};
   GradientFill(dc, v, 2, &rect, 1, across ? GRADIENT_FILL_RECT_H : GRADIENT_FILL_RECT_V);
 }
@@ -28,18 +28,13 @@ void PaintCorners(HDC dc, int w, int h, COLORREF outer, COLORREF inner) {
   for (const CornerPixel& p : CornerPixels(w, h)) SetPixel(dc, p.x, p.y, p.inner ? inner : outer);
 }
 
-void FrameSolid(HDC dc, const RECT& r, COLORREF colour) {
-  HBRUSH brush = CreateSolidBrush(colour);
-  FrameRect(dc, &r, brush);
-  DeleteObject(brush);
-}
+void FrameSolid(HDC dc, const RECT& r, COLORREF colour) { FrameRect(dc, &r, ui::SolidBrush(colour).Get()); }
 
 void FrameWindowEdge(HWND window, COLORREF colour, int inset) {
-  HDC dc = GetWindowDC(window);
+  const ui::WindowDc dc(window);
   RECT r = {};
   GetWindowRect(window, &r);
-  FrameSolid(dc, RECT{inset, inset, r.right - r.left - inset, r.bottom - r.top - inset}, colour);
-  ReleaseDC(window, dc);
+  FrameSolid(dc.Get(), RECT{inset, inset, r.right - r.left - inset, r.bottom - r.top - inset}, colour);
 }
 
 void PaintFrameAndCorners(HDC dc, int w, int h, COLORREF frame) {
@@ -48,70 +43,62 @@ void PaintFrameAndCorners(HDC dc, int w, int h, COLORREF frame) {
 }
 
 void DrawLine(HDC dc, int x0, int y0, int x1, int y1, COLORREF colour) {
-  HPEN pen = CreatePen(PS_SOLID, 1, colour);
-  HGDIOBJ previous = SelectObject(dc, pen);
+  const ui::OwnedPen pen = ui::SolidPen(colour);
+  const ui::Selection selected(dc, pen.Get());
   MoveToEx(dc, x0, y0, nullptr);
   LineTo(dc, x1, y1);
-  SelectObject(dc, previous);
-  DeleteObject(pen);
 }
 
 void DrawGbkText(HDC dc, HFONT font, const std::string& text, RECT r, UINT flags, COLORREF colour) {
-  std::wstring wide = ui::ToWide(text);
-  HGDIOBJ previous = SelectObject(dc, font);
+  const std::wstring wide = ui::ToWide(text);
+  const ui::Selection selected(dc, font);
   SetTextColor(dc, colour);
   DrawTextW(dc, wide.c_str(), (int)wide.size(), &r, flags);
-  SelectObject(dc, previous);
 }
 
 void DrawShadowedText(HDC dc, const std::string& text, RECT r, COLORREF light, COLORREF colour) {
   const UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
-  DrawGbkText(dc, SkinFont, text, r, flags, light);
+  DrawGbkText(dc, SkinFont.Get(), text, r, flags, light);
   OffsetRect(&r, -1, -1);
-  DrawGbkText(dc, SkinFont, text, r, flags, colour);
-}
-
-std::string ReadWindowText(HWND window) {
-  int n = GetWindowTextLengthW(window);
-  if (n < 1) return {};
-  std::vector<wchar_t> buffer(n + 1);
-  n = GetWindowTextW(window, buffer.data(), n + 1);
-  return ui::ToGbk(std::wstring(buffer.data(), n > 0 ? n : 0));
+  DrawGbkText(dc, SkinFont.Get(), text, r, flags, colour);
 }
 
 LRESULT PaintOnWmPaint(HWND window, PaintRoutine paint) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window, &ps);
-  paint(window, dc, 1);
-  EndPaint(window, &ps);
+  const ui::PaintDc dc(window);
+  paint(window, dc.Get(), 1);
   return 1;
 }
 
-OffscreenPaint::OffscreenPaint(HWND window, HDC target) : window_(window), target_(target), ownsTarget_(!target) {
+namespace {
+
+// The paint's own window DC when no target is given.
+std::unique_ptr<ui::WindowDc> OwnTarget(HWND window, HDC target) {
+  return target ? nullptr : std::make_unique<ui::WindowDc>(window);
+}
+
+RECT PaintedRect(HWND window, bool wholeWindow) {
   RECT r = {};
-  if (ownsTarget_) {
-    target_ = GetWindowDC(window);
+  if (wholeWindow) {
     GetWindowRect(window, &r);
+    OffsetRect(&r, -r.left, -r.top);
   } else {
     GetClientRect(window, &r);
   }
-  w_ = r.right - r.left;
-  h_ = r.bottom - r.top;
-  memory_ = CreateCompatibleDC(target_);
-  bitmap_ = CreateCompatibleBitmap(target_, w_, h_);
-  previous_ = SelectObject(memory_, bitmap_);
-  SetBkMode(memory_, TRANSPARENT);
+  return r;
 }
 
-OffscreenPaint::~OffscreenPaint() {
-  if (memory_) {
-    SelectObject(memory_, previous_);
-    DeleteDC(memory_);
-  }
-  if (bitmap_) DeleteObject(bitmap_);
-  if (ownsTarget_ && target_) ReleaseDC(window_, target_);
+}  // namespace
+
+OffscreenPaint::OffscreenPaint(HWND window, HDC target)
+    : ownTarget_(OwnTarget(window, target)),
+      target_(ownTarget_ ? ownTarget_->Get() : target),
+      area_(PaintedRect(window, ownTarget_ != nullptr)),
+      memory_(CreateCompatibleDC(target_)),
+      bitmap_(CreateCompatibleBitmap(target_, area_.right, area_.bottom)),
+      selected_(memory_.Get(), bitmap_.Get()) {
+  SetBkMode(memory_.Get(), TRANSPARENT);
 }
 
-void OffscreenPaint::Finish() const { BitBlt(target_, 0, 0, w_, h_, memory_, 0, 0, SRCCOPY); }
+void OffscreenPaint::Finish() const { BitBlt(target_, 0, 0, area_.right, area_.bottom, memory_.Get(), 0, 0, SRCCOPY); }
 
 }  // namespace skin

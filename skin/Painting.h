@@ -3,10 +3,12 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "skin/BarGeometry.h"
 #include "skin/SkinColours.h"
+#include "ui/GdiHandles.h"
 
 namespace skin {
 
@@ -42,13 +44,10 @@ void DrawGbkText(HDC dc, HFONT font, const std::string& text, RECT r, UINT flags
 // text in `colour`; `r` is the rectangle of the light copy.
 void DrawShadowedText(HDC dc, const std::string& text, RECT r, COLORREF light, COLORREF colour);
 
-// The window's caption as GBK text.
-std::string ReadWindowText(HWND window);
-
 // A paint routine: (window, DC or null, 1 from WM_PAINT else 0).
 using PaintRoutine = void (*)(HWND, HDC, int);
 
-// WM_PAINT of a skinned kind: BeginPaint, the routine with the paint DC, EndPaint; 1.
+// WM_PAINT of a skinned kind: the routine with the paint DC (ui::PaintDc); 1.
 LRESULT PaintOnWmPaint(HWND window, PaintRoutine paint);
 
 // The target of a paint and an off-screen picture of its size. With a DC the
@@ -58,23 +57,22 @@ LRESULT PaintOnWmPaint(HWND window, PaintRoutine paint);
 class OffscreenPaint {
  public:
   OffscreenPaint(HWND window, HDC target);
-  ~OffscreenPaint();
   OffscreenPaint(const OffscreenPaint&) = delete;
   OffscreenPaint& operator=(const OffscreenPaint&) = delete;
 
-  HDC Dc() const { return memory_; }
-  int Width() const { return w_; }
-  int Height() const { return h_; }
+  HDC Dc() const { return memory_.Get(); }
+  int Width() const { return area_.right; }
+  int Height() const { return area_.bottom; }
   void Finish() const;
 
  private:
-  HWND window_;
+  // In the order they are made; they go in the opposite one.
+  std::unique_ptr<ui::WindowDc> ownTarget_;
   HDC target_;
-  bool ownsTarget_;
-  HDC memory_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
-  int w_ = 0, h_ = 0;
+  RECT area_;  // from (0, 0)
+  ui::OwnedDc memory_;
+  ui::OwnedBitmap bitmap_;
+  ui::Selection selected_;
 };
 
 }  // namespace skin

@@ -38,12 +38,12 @@ void PaintProgressBar(HWND window, HDC dc, int fromPaint) {
   const SkinColours colours = StyleColours(window);
   const bool vertical = (GetWindowLongW(window, GWL_STYLE) & PBS_VERTICAL) != 0;
 
-  for (const Band& band : ProgressBands(w, h, position, range.iLow, range.iHigh, vertical)) FillBand(memory, band, colours);
+  for (const Band& band : ProgressBands(w, h, position, range.iLow, range.iHigh, vertical))
+    FillBand(memory, band, colours);
   PaintFrameAndCorners(memory, w, h, colours.frame);
 
-  const std::string stored = (textStyle == 1 || textStyle == 4 || textStyle == 5)
-                                 ? ReadTextProperty(window, kPropTextContent)
-                                 : std::string();
+  const std::string stored =
+      (textStyle == 1 || textStyle == 4 || textStyle == 5) ? ReadTextProperty(window, kPropTextContent) : std::string();
   const std::string text = BarText(textStyle, stored, position, BarPercent(position, range.iLow, range.iHigh));
   if (!text.empty()) DrawShadowedText(memory, text, RECT{3, 3, w - 1, h - 1}, colours.light[0], colours.text);
   paint.Finish();
@@ -51,11 +51,8 @@ void PaintProgressBar(HWND window, HDC dc, int fromPaint) {
 
 LRESULT CALLBACK ProgressSkinProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT:
-      return PaintOnWmPaint(window, window == t_positioning.bar ? LeaveOut : PaintProgressBar);
-    case WM_DESTROY:
-      FreePropertyMemory(window, kPropTextContent);
-      return CallSavedProcedure(window, msg, wp, lp);
+    case WM_PAINT: return PaintOnWmPaint(window, window == t_positioning.bar ? LeaveOut : PaintProgressBar);
+    case WM_DESTROY: FreePropertyMemory(window, kPropTextContent); return CallSavedProcedure(window, msg, wp, lp);
     case WM_SIZE: {
       LRESULT result = CallSavedProcedure(window, msg, wp, lp);
       RoundWindowRegion(window);
@@ -73,8 +70,7 @@ LRESULT CALLBACK ProgressSkinProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
       if (leftOut || (int)SendMessageW(window, PBM_GETPOS, 0, 0) != (int)previous) PaintProgressBar(window, nullptr, 0);
       return previous;
     }
-    default:
-      return CallSavedProcedure(window, msg, wp, lp);
+    default: return CallSavedProcedure(window, msg, wp, lp);
   }
 }
 

@@ -4,41 +4,30 @@
 
 #include <commctrl.h>
 
+#include "ui/Control.h"
 #include "ui/Subclass.h"
 #include "ui/base/WideText.h"
 
 namespace skin {
 
-HFONT SkinFont = nullptr;
+ui::OwnedFont SkinFont;
 COLORREF SkinFaceColour = 0;
 
 void InitSkinResources() {
-  // The font is made with the W function: its face name is Chinese and must
-  // not pass through the system code page.
-  SkinFont = CreateFontW(12, 0, 0, 0, 400, FALSE, FALSE, FALSE, GB2312_CHARSET, 0, 0, 0, 0, L"宋体");
+  SkinFont = ui::MakeSongTiFont(12);
   SkinFaceColour = GetSysColor(COLOR_BTNFACE);
 }
 
-int ReadIntProperty(HWND window, const wchar_t* name) {
-  return (int)(INT_PTR)GetPropW(window, name);
-}
+int ReadIntProperty(HWND window, const wchar_t* name) { return (int)(INT_PTR)GetPropW(window, name); }
 
-void WriteIntProperty(HWND window, const wchar_t* name, int value) {
-  SetPropW(window, name, (HANDLE)(INT_PTR)value);
-}
-
-std::string ReadClassName(HWND window) {
-  wchar_t buffer[256] = {};
-  int n = GetClassNameW(window, buffer, 255);
-  return ui::ToGbk(std::wstring(buffer, n > 0 ? n : 0));
-}
+void WriteIntProperty(HWND window, const wchar_t* name, int value) { SetPropW(window, name, (HANDLE)(INT_PTR)value); }
 
 void RoundWindowRegion(HWND window) {
   RECT r = {};
   GetWindowRect(window, &r);
-  HRGN region = CreateRoundRectRgn(0, 0, r.right - r.left + 1, r.bottom - r.top + 1, 5, 5);
+  ui::OwnedRegion region(CreateRoundRectRgn(0, 0, r.right - r.left + 1, r.bottom - r.top + 1, 5, 5));
   // The window owns the region from here on.
-  if (region && !SetWindowRgn(window, region, TRUE)) DeleteObject(region);
+  if (region && SetWindowRgn(window, region.Get(), TRUE)) region.Release();
 }
 
 extern const ui::Subclass ProgressSkin{kPropProc, ProgressSkinProc};
@@ -66,22 +55,22 @@ bool ButtonIsSkinned(LONG style) {
 }  // namespace
 
 bool SkinWindow(HWND window, int colourStyle) {
-  const std::string cls = ReadClassName(window);
+  const std::wstring cls = ui::WindowClass(window);
   const LONG style = GetWindowLongW(window, GWL_STYLE);
   // A window already skinned keeps its skin and its saved procedure.
   bool (*attach)(HWND) = nullptr;
   int kind = 0;
-  if (cls == "msctls_progress32") {
+  if (cls == L"msctls_progress32") {
     RoundWindowRegion(window);
     attach = ui::AttachSubclass<ProgressSkin>, kind = kKindProgress;
-  } else if (cls == "Button") {
+  } else if (cls == L"Button") {
     RoundWindowRegion(window);
     if (ButtonIsSkinned(style)) attach = ui::AttachSubclass<ButtonSkin>, kind = kKindButton;
-  } else if (cls == "ComboBox") {
+  } else if (cls == L"ComboBox") {
     attach = ui::AttachSubclass<ComboSkin>, kind = kKindCombo;
-  } else if (cls == "SysListView32") {
+  } else if (cls == L"SysListView32") {
     attach = ui::AttachSubclass<ListViewSkin>, kind = kKindListView;
-  } else if (cls == "tooltips_class32") {
+  } else if (cls == L"tooltips_class32") {
     attach = ui::AttachSubclass<TooltipSkin>, kind = kKindTooltip;
   }
   if (!kind) return false;

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "ui/GdiHandles.h"
 #include "ui/Subclass.h"
 
 namespace skin {
@@ -21,9 +22,10 @@ inline constexpr wchar_t kPropHasFocus[] = L"Nimbo_DoruDuva_IsFoucs";
 // Kinds stored in kPropType.
 enum SkinKind { kKindProgress = 1, kKindButton = 2, kKindCombo = 3, kKindTooltip = 4, kKindListView = 5 };
 
-// Made by InitSkinResources: the 12-pixel 宋体 font (GB2312 character set) and
-// the system button-face colour given to the outer corner pixels.
-extern HFONT SkinFont;
+// Made by InitSkinResources: the 12-pixel 宋体 font (GB2312 character set),
+// freed when the module ends, and the system button-face colour given to the
+// outer corner pixels.
+extern ui::OwnedFont SkinFont;
 extern COLORREF SkinFaceColour;
 
 // Run once at start-up before any window is loaded.
@@ -34,7 +36,6 @@ void InitSkinResources();
 bool SkinWindow(HWND window, int colourStyle = 0);
 
 // The window's class name.
-std::string ReadClassName(HWND window);
 
 // Cuts 5 x 5 elliptic corners from the window.
 void RoundWindowRegion(HWND window);

@@ -3,12 +3,12 @@
 #include "skin/KindPainters.h"
 #include "skin/Painting.h"
 #include "skin/SkinEngine.h"
+#include "ui/Control.h"
 
 namespace skin {
 namespace {
 
 UINT_PTR RepaintTimerId(HWND tooltip) { return (UINT_PTR)tooltip; }
-
 
 LRESULT PaintTooltipOnWmPaint(HWND window) {
   PaintOnWmPaint(window, PaintTooltip);
@@ -31,27 +31,24 @@ void PaintTooltip(HWND window, HDC dc, int fromPaint) {
   const SkinColours colours = StyleColours(window);
   for (const Band& band : GradientBands(0, w, h, false)) FillBand(memory, band, colours);
   FrameSolid(memory, RECT{0, 0, w, h}, colours.frame);
-  const std::string caption = ReadWindowText(window);
-  if (!caption.empty()) DrawGbkText(memory, SkinFont, caption, RECT{1, 2, w - 1, h - 1}, DT_CENTER | DT_VCENTER, colours.text);
+  const std::string caption = ui::WindowText(window);
+  if (!caption.empty())
+    DrawGbkText(memory, SkinFont.Get(), caption, RECT{1, 2, w - 1, h - 1}, DT_CENTER | DT_VCENTER, colours.text);
   paint.Finish();
 }
 
 LRESULT CALLBACK TooltipSkinProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT:
-      return PaintTooltipOnWmPaint(window);
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_NCPAINT:
-      return PaintTooltipFrame(window);
+    case WM_PAINT: return PaintTooltipOnWmPaint(window);
+    case WM_ERASEBKGND: return 1;
+    case WM_NCPAINT: return PaintTooltipFrame(window);
     case WM_TIMER:
       if (wp == RepaintTimerId(window)) {
         KillTimer(window, wp);
         PaintTooltip(window, nullptr, 0);
       }
       return CallSavedProcedure(window, msg, wp, lp);
-    default:
-      return CallSavedProcedure(window, msg, wp, lp);
+    default: return CallSavedProcedure(window, msg, wp, lp);
   }
 }
 

@@ -29,7 +29,7 @@ update() {
 }
 
 pkgs=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xauth imagemagick fonts-wqy-microhei
-      fonts-wine locales googletest cmake clang libclang-rt-14-dev libboost1.81-dev python3 curl x11-utils xdotool
+      fonts-wine locales googletest cmake clang clang-format libclang-rt-14-dev libboost1.81-dev python3 curl x11-utils xdotool
       zlib1g-dev libz-mingw-w64-dev)
 need=($(missing "${pkgs[@]}"))
 if [ ${#need[@]} -gt 0 ]; then

@@ -3,8 +3,10 @@ with the service simulator, waiting for a state, the programs' windows as
 the window probe sees them, the mouse, and ending a program inside the Wine
 prefix."""
 
+import argparse
 import os
 import subprocess
+import sys
 import time
 import unittest
 
@@ -57,6 +59,21 @@ class _ReportAtOnce(unittest.TextTestResult):
 
     def printErrors(self):
         pass
+
+
+def simulator_test_arguments(*options):
+    """The command line of a test script that starts the programs against the
+    simulator: --program-dir, --wine-run, --probe (WindowProbe.exe), --port,
+    --shots and the further options named, all required. Gives the parsed
+    arguments and the rest for unittest, and sets SimulatorTestCase's port and
+    screenshot folder."""
+    parser = argparse.ArgumentParser()
+    for name in ("--program-dir", "--wine-run", "--probe", "--shots") + options:
+        parser.add_argument(name, required=True)
+    parser.add_argument("--port", type=int, required=True)
+    args, rest = parser.parse_known_args()
+    SimulatorTestCase.port, SimulatorTestCase.shots = args.port, args.shots
+    return args, [sys.argv[0]] + rest
 
 
 def run_tests(argv):

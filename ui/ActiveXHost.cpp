@@ -36,8 +36,8 @@ const AtlEntry& Atl() {
 
 bool ActiveXHostingAvailable() { return Atl().getControl != nullptr; }
 
-HWND CreateActiveXWindow(HWND parent, const std::wstring& control, int x, int y, int width, int height,
-                         DWORD style, int id) {
+HWND CreateActiveXWindow(HWND parent, const std::wstring& control, int x, int y, int width, int height, DWORD style,
+                         int id) {
   if (!ActiveXHostingAvailable()) return nullptr;
   return CreateWindowExW(0, L"AtlAxWin", control.c_str(), style, x, y, width, height, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), nullptr);

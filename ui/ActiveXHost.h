@@ -18,8 +18,8 @@ bool ActiveXHostingAvailable();
 // The "AtlAxWin" child window whose text names the control (a ProgID or a
 // CLSID in braces), which ATL creates with the window; null when the window
 // cannot be had. The window can exist without a control: see HostedControl.
-HWND CreateActiveXWindow(HWND parent, const std::wstring& control, int x, int y, int width, int height,
-                         DWORD style, int id = 0);
+HWND CreateActiveXWindow(HWND parent, const std::wstring& control, int x, int y, int width, int height, DWORD style,
+                         int id = 0);
 
 // The control hosted by an "AtlAxWin" window (a new reference), or empty.
 ComPtr<IUnknown> HostedControl(HWND host);

@@ -83,7 +83,8 @@ bool StartLayer() {
   wc.hInstance = ModuleInstance();
   wc.lpszClassName = cls.c_str();
   RegisterClassW(&wc);
-  g_layerWindow = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+  g_layerWindow =
+      CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
   return g_layerWindow != nullptr;
 }
 
@@ -136,6 +137,9 @@ bool PostToWindowThread(std::function<void()> work) {
   return false;
 }
 
-void EndProcessNow(int exitCode) { TerminateProcess(GetCurrentProcess(), (UINT)exitCode); for (;;) Sleep(INFINITE); }
+void EndProcessNow(int exitCode) {
+  TerminateProcess(GetCurrentProcess(), (UINT)exitCode);
+  for (;;) Sleep(INFINITE);
+}
 
 }  // namespace ui

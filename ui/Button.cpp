@@ -14,7 +14,7 @@ HWND CreateButton(const CreateArgs& a) {
 bool DecodeButton(const Notification& n, Event& e) {
   if (n.msg == WM_DRAWITEM) {
     e.type = EventType::Draw;
-    e.data = reinterpret_cast<const DRAWITEMSTRUCT*>(n.lp);
+    e.payload = Drawing{reinterpret_cast<const DRAWITEMSTRUCT*>(n.lp)};
     return true;
   }
   if (n.msg != WM_COMMAND || n.code != BN_CLICKED) return false;
@@ -24,7 +24,9 @@ bool DecodeButton(const Notification& n, Event& e) {
 
 }  // namespace
 
-extern const ControlKind Kind::Button = {"Button", CreateButton, DecodeButton,
-                                        Reports(EventType::Click) | Reports(EventType::Draw)};
+extern const ControlKind Kind::Button = ControlKind("Button")
+                                            .Creates(CreateButton)
+                                            .Decodes(DecodeButton, Reports(EventType::Click) | Reports(EventType::Draw))
+                                            .Has(0, OwnerDrawn);
 
 }  // namespace ui

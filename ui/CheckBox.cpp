@@ -16,11 +16,17 @@ HWND CreateCheckBox(const CreateArgs& a) {
 bool DecodeCheckClick(const Notification& n, Event& e) {
   if (n.msg != WM_COMMAND || n.code != BN_CLICKED) return false;
   e.type = EventType::Click;
-  e.arg = CheckBox(reinterpret_cast<HWND>(n.lp)).Checked() ? 1 : 0;
+  e.payload = CheckState{CheckBox(reinterpret_cast<HWND>(n.lp)).Checked()};
   return true;
 }
 
-extern const ControlKind Kind::CheckBox = {"CheckBox", CreateCheckBox, DecodeCheckClick,
-                                          Reports(EventType::Click)};
+// Check boxes and radio buttons sit on the form's background in the system's text colour.
+HBRUSH CheckOnFormBackground(HDC dc, HWND) { return OnFormBackground(dc); }
+
+extern const ControlKind Kind::CheckBox = ControlKind("CheckBox")
+                                              .Creates(CreateCheckBox)
+                                              .Decodes(DecodeCheckClick, Reports(EventType::Click))
+                                              .Has(0, Checked)
+                                              .PaintedOn(CheckOnFormBackground);
 
 }  // namespace ui

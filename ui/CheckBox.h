@@ -14,5 +14,7 @@ class CheckBox : public Button {
 
 // A click on a check box or radio button, with its new state as the argument.
 bool DecodeCheckClick(const Notification& n, Event& e);
+// Check boxes and radio buttons sit on the form's background in the system's text colour.
+HBRUSH CheckOnFormBackground(HDC dc, HWND control);
 
 }  // namespace ui

@@ -73,8 +73,7 @@ LRESULT ClipboardViewer::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       Leave();
       return CallPreviousProc(previous, hwnd, msg, wp, lp);
     }
-    default:
-      return kSubclass.CallPrevious(hwnd, msg, wp, lp);
+    default: return kSubclass.CallPrevious(hwnd, msg, wp, lp);
   }
 }
 

@@ -23,15 +23,15 @@ bool DecodeComboBox(const Notification& n, Event& e) {
   if (n.msg != WM_COMMAND || n.code != CBN_SELCHANGE) return false;
   ComboBox box(reinterpret_cast<HWND>(n.lp));
   e.type = EventType::Change;
-  e.arg = box.Selected();
-  e.value = e.arg >= 0 ? box.ItemValue(e.arg) : 0;
+  const int index = box.Selected();
+  e.payload = Choice{index, index >= 0 ? box.ItemValue(index) : 0};
   return true;
 }
 
 }  // namespace
 
-extern const ControlKind Kind::ComboBox = {"ComboBox", CreateComboBox, DecodeComboBox,
-                                          Reports(EventType::Change)};
+extern const ControlKind Kind::ComboBox =
+    ControlKind("ComboBox").Creates(CreateComboBox).Decodes(DecodeComboBox, Reports(EventType::Change)).Has(HasList);
 
 int ComboBox::AddItem(const std::string& text, int value) const {
   const int index = (int)SendMessageW(hwnd_, CB_ADDSTRING, 0, (LPARAM)ToWide(text).c_str());

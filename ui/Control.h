@@ -32,6 +32,12 @@ class Control {
   HWND hwnd_;
 };
 
+// A window's whole text, as UTF-16 and as GBK.
+std::wstring WideWindowText(HWND window);
+std::string WindowText(HWND window);
+// A window's class name; empty when it cannot be read.
+std::wstring WindowClass(HWND window);
+
 // Base of the wrapper of one control kind: it fits the rows of that kind only.
 template <const ControlKind& K>
 class KindControl : public Control {

@@ -1,10 +1,33 @@
-// What every control kind shares: a child window for a row with the form's font and the common styles.
+// What every control kind shares: the check of a form against its rows' kinds, a child window for a row with the
+// form's font and the common styles, and the form's background for kinds that sit on it.
 #include "ControlKind.h"
 
-#include "GdiHandles.h"
+#include <cstring>
+
 #include "ui/base/WideText.h"
 
 namespace ui {
+
+namespace {
+
+std::string RowSays(const FormDef& form, const ControlDef& row) {
+  return std::string(form.name) + ": " + row.name + " is a " + row.kind.name + ", which ";
+}
+
+}  // namespace
+
+void CheckFormAgainstKinds(const FormDef& form) {
+  if (form.FilledSlots() & ~kFormReports)
+    throw WrongKind(std::string(form.name) + ": a form reports no control events, yet it gives a handler for one");
+  for (int i = 0; i < form.controlCount; ++i) {
+    const ControlDef& row = form.controls[i];
+    const ControlKind& kind = row.kind;
+    if (row.FilledSlots() & ~kind.reports)
+      throw WrongKind(RowSays(form, row) + "does not report the event of a handler its row gives");
+    if (row.given & ~kind.properties) throw WrongKind(RowSays(form, row) + "has no such property as one its row sets");
+    if (row.flags & ~kind.flags) throw WrongKind(RowSays(form, row) + "takes no such flag as one its row sets");
+  }
+}
 
 std::wstring CaptionOf(const ControlDef& def) { return ToWide(def.caption ? def.caption : ""); }
 
@@ -24,9 +47,14 @@ HWND CreateChild(const CreateArgs& args, const wchar_t* cls, DWORD style, DWORD 
   return hwnd;
 }
 
-OwnedIcon LoadOwnedIcon(HINSTANCE module, int id, int size) {
-  if (!id) return OwnedIcon();
-  return OwnedIcon((HICON)LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
+HBRUSH OnFormBackground(HDC dc, int textColour) {
+  SetBkMode(dc, TRANSPARENT);
+  if (textColour != kDefaultColour) SetTextColor(dc, (COLORREF)textColour);
+  return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+bool SameParent(const ControlDef& a, const ControlDef& b) {
+  return (!a.parent && !b.parent) || (a.parent && b.parent && std::strcmp(a.parent, b.parent) == 0);
 }
 
 }  // namespace ui

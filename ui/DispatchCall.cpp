@@ -13,12 +13,9 @@ struct InvocationOrder {
 
 InvocationOrder OrderOf(AccessKind kind) {
   switch (kind) {
-    case AccessKind::Read:
-      return {{DISPATCH_PROPERTYGET, DISPATCH_METHOD}, 2};
-    case AccessKind::Write:
-      return {{DISPATCH_PROPERTYPUT, DISPATCH_PROPERTYPUTREF, DISPATCH_METHOD}, 3};
-    case AccessKind::Method:
-      break;
+    case AccessKind::Read: return {{DISPATCH_PROPERTYGET, DISPATCH_METHOD}, 2};
+    case AccessKind::Write: return {{DISPATCH_PROPERTYPUT, DISPATCH_PROPERTYPUTREF, DISPATCH_METHOD}, 3};
+    case AccessKind::Method: break;
   }
   return {{DISPATCH_METHOD, DISPATCH_PROPERTYGET}, 2};
 }
@@ -83,8 +80,8 @@ HRESULT InvokeAs(IDispatch* dispatch, DISPID id, WORD flags, LCID locale, const 
   DISPPARAMS params{reversed.data(), put ? &putId : nullptr, static_cast<UINT>(reversed.size()), put ? 1u : 0u};
   EXCEPINFO error{};
   UINT badArg = 0;
-  const HRESULT hr = dispatch->Invoke(id, IID_NULL, locale, flags, &params, put ? nullptr : result->Out(), &error,
-                                      &badArg);
+  const HRESULT hr =
+      dispatch->Invoke(id, IID_NULL, locale, flags, &params, put ? nullptr : result->Out(), &error, &badArg);
   SysFreeString(error.bstrSource);
   SysFreeString(error.bstrDescription);
   SysFreeString(error.bstrHelpFile);

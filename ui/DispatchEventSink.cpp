@@ -22,8 +22,8 @@ class DispatchEventSink final : public SimpleComObject<IDispatch> {
   }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
 
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result,
-                                   EXCEPINFO*, UINT*) override {
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
+                                   UINT*) override {
     if (result) VariantInit(result);
     if (!handler_) return S_OK;
     try {

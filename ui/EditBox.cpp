@@ -22,7 +22,9 @@ bool DecodeEditBox(const Notification& n, Event& e) {
 
 }  // namespace
 
-extern const ControlKind Kind::EditBox = {"EditBox", CreateEditBox, DecodeEditBox,
-                                         Reports(EventType::Focus)};
+extern const ControlKind Kind::EditBox = ControlKind("EditBox")
+                                             .Creates(CreateEditBox)
+                                             .Decodes(DecodeEditBox, Reports(EventType::Focus))
+                                             .Has(0, MultiLine | Password);
 
 }  // namespace ui

@@ -1,5 +1,6 @@
 // Forms as data: a window and its controls, menus and timers as constant rows.
 #pragma once
+#include <stdexcept>
 
 namespace ui {
 
@@ -11,22 +12,24 @@ struct ControlKind;
 // event (which control, what happened, an argument) and may answer through it.
 using Handler = void (*)(Window& window, Event& event);
 
-// What happened: each event has its own handler slot in a row or a form.
+// What happened: each event has its own handler slot in a row or a form. What
+// an event carries besides (ui/Event.h) is named after each.
 enum class EventType {
-  Click,       // button, check box, radio button, label, list view, toolbar item, menu item
+  Click,  // button, label; check box, radio button: CheckState; list view: ItemIndex (-1: no row);
+          // toolbar item, menu item: ItemIndex
   DoubleClick,
-  Change,      // combo box selection, slider moved by the user
+  Change,      // combo box: Choice; slider moved by the user: Position
   Tick,        // timer
-  RightClick,  // list view
+  RightClick,  // list view: ItemIndex
   Focus,       // edit box got the focus
-  Draw,        // owner-drawn button: the event's `data` is the DRAWITEMSTRUCT
-  MouseDown,   // left button; arg x, value y (client coordinates)
-  MouseUp,
-  MouseMove,
-  Created,  // form events
+  Draw,        // owner-drawn button: Drawing
+  MouseDown,   // left button: Point (client coordinates)
+  MouseUp,     // Point
+  MouseMove,   // Point
+  Created,     // form events
   Destroyed,
   Resized,  // also once when the window is first shown
-  Tray,     // arg: a TrayEvent
+  Tray,     // TrayEvent
 };
 constexpr int kEventTypeCount = static_cast<int>(EventType::Tray) + 1;
 
@@ -40,25 +43,26 @@ constexpr unsigned kFormReports = Reports(EventType::Created) | Reports(EventTyp
 enum class CloseAnswer { None, MayClose, KeepOpen };
 using CloseHandler = CloseAnswer (*)(Window& window);
 
-// The control kinds. Each is defined in the file of its wrapper; a new kind
-// is one more file and one more line here.
+// The control kinds. Each is defined in the file of its wrapper, and
+// everything the window does differently for a kind is said there (see
+// ui/ControlKind.h); a new kind is one more file and one more line here.
 namespace Kind {
 extern const ControlKind Toolbar;
-extern const ControlKind ShapeBox;     // a framed panel that holds other controls
-extern const ControlKind GroupBox;     // a panel with an etched frame and a caption
-extern const ControlKind ListView;     // report style
+extern const ControlKind ShapeBox;  // a framed panel that holds other controls
+extern const ControlKind GroupBox;  // a panel with an etched frame and a caption
+extern const ControlKind ListView;  // report style
 extern const ControlKind ProgressBar;
-extern const ControlKind Label;        // static text on the form's background; reports clicks
+extern const ControlKind Label;  // static text on the form's background; reports clicks
 extern const ControlKind EditBox;
-extern const ControlKind Button;       // push button; owner-drawn with the OwnerDrawn flag
+extern const ControlKind Button;  // push button; owner-drawn with the OwnerDrawn flag
 extern const ControlKind CheckBox;
 extern const ControlKind RadioButton;  // one group per run of radio rows (NewGroup starts another)
 extern const ControlKind ComboBox;     // drop-down list whose items carry values
 extern const ControlKind Slider;       // horizontal trackbar from 0 to `max`
 extern const ControlKind PictureBox;   // an icon or cursor resource (`picture`); reports mouse buttons and moves
 extern const ControlKind StatusBar;
-extern const ControlKind Timer;        // not shown; ticks every `interval` milliseconds
-extern const ControlKind WebBrowser;   // hosted browser control; the caption is the address it starts at
+extern const ControlKind Timer;       // not shown; ticks every `interval` milliseconds
+extern const ControlKind WebBrowser;  // hosted browser control; the caption is the address it starts at
 }  // namespace Kind
 
 // Control flags.
@@ -73,15 +77,42 @@ enum : unsigned {
   MultiLine = 1u << 7,      // edit box
   Password = 1u << 8,       // edit box: shows "*" for every character
 };
+// The flags every kind with a window takes.
+constexpr unsigned kWindowFlags = Disabled | Hidden | HandCursor;
+
+// What a row may set besides its place, caption and flags; each kind names
+// those it has, and a row that sets another is refused when its form is loaded.
+enum Property : unsigned {
+  HasColour = 1u << 0,    // Colour: label text colour
+  HasMax = 1u << 1,       // Max: progress bar, slider
+  HasInterval = 1u << 2,  // Interval: timer
+  HasImages = 1u << 3,    // Images: toolbar
+  HasPicture = 1u << 4,   // Picture: picture box
+  HasItems = 1u << 5,     // Items: toolbar
+  HasColumns = 1u << 6,   // Columns: list view
+  HasList = 1u << 7,      // List: combo box
+  HasCaption = 1u << 8,   // Caption
+  HasPlace = 1u << 9,     // In, At: a place on the form
+};
+
+// A form used against the kinds of its rows: a wrapper asked for a control of
+// a kind it does not fit, a handler in a slot the row's kind never reports, a
+// property or flag the kind does not have, an event's payload read as one it
+// does not carry. A programming error; it is thrown where it is found, before
+// anything is sent to the control or, at load, any window of the form is made.
+class WrongKind : public std::logic_error {
+ public:
+  using std::logic_error::logic_error;
+};
 
 // Window styles of a form.
 enum FormStyle : unsigned {
   MinimizeBox = 1u << 0,
   MaximizeBox = 1u << 1,
-  Popup = 1u << 2,      // no caption and no border
+  Popup = 1u << 2,  // no caption and no border
   Topmost = 1u << 3,
-  Sizable = 1u << 4,    // a sizing border instead of the fixed one
-  ToolWindow = 1u << 5, // no taskbar button
+  Sizable = 1u << 4,     // a sizing border instead of the fixed one
+  ToolWindow = 1u << 5,  // no taskbar button
 };
 constexpr unsigned kDefaultFormStyle = MinimizeBox;
 
@@ -182,28 +213,34 @@ struct ControlDef : Definition<ControlDef> {
   int columnCount = 0;
   const ListItem* list = nullptr;  // combo box items
   int listCount = 0;
+  unsigned given = 0;  // the Property bits of what the row sets
 
   template <int N>
   constexpr ControlDef Items(const ToolItem (&all)[N]) const {
-    return With(&ControlDef::items, &all[0]).With(&ControlDef::itemCount, N);
+    return With(&ControlDef::items, &all[0]).With(&ControlDef::itemCount, N).Giving(HasItems);
   }
   template <int N>
   constexpr ControlDef Columns(const Column (&all)[N]) const {
-    return With(&ControlDef::columns, &all[0]).With(&ControlDef::columnCount, N);
+    return With(&ControlDef::columns, &all[0]).With(&ControlDef::columnCount, N).Giving(HasColumns);
   }
   template <int N>
   constexpr ControlDef List(const ListItem (&all)[N]) const {
-    return With(&ControlDef::list, &all[0]).With(&ControlDef::listCount, N);
+    return With(&ControlDef::list, &all[0]).With(&ControlDef::listCount, N).Giving(HasList);
   }
-  constexpr ControlDef In(const char* box) const { return With(&ControlDef::parent, box); }
-  constexpr ControlDef At(int x, int y, int w, int h) const { return With(&ControlDef::rect, Rect{x, y, w, h}); }
-  constexpr ControlDef Caption(const char* text) const { return With(&ControlDef::caption, text); }
+  constexpr ControlDef In(const char* box) const { return With(&ControlDef::parent, box).Giving(HasPlace); }
+  constexpr ControlDef At(int x, int y, int w, int h) const {
+    return With(&ControlDef::rect, Rect{x, y, w, h}).Giving(HasPlace);
+  }
+  constexpr ControlDef Caption(const char* text) const { return With(&ControlDef::caption, text).Giving(HasCaption); }
   constexpr ControlDef Flags(unsigned set) const { return With(&ControlDef::flags, set); }
-  constexpr ControlDef Colour(int rgb) const { return With(&ControlDef::colour, rgb); }
-  constexpr ControlDef Max(int n) const { return With(&ControlDef::max, n); }
-  constexpr ControlDef Interval(int ms) const { return With(&ControlDef::interval, ms); }
-  constexpr ControlDef Images(int resource) const { return With(&ControlDef::images, resource); }
-  constexpr ControlDef Picture(int resource) const { return With(&ControlDef::picture, resource); }
+  constexpr ControlDef Colour(int rgb) const { return With(&ControlDef::colour, rgb).Giving(HasColour); }
+  constexpr ControlDef Max(int n) const { return With(&ControlDef::max, n).Giving(HasMax); }
+  constexpr ControlDef Interval(int ms) const { return With(&ControlDef::interval, ms).Giving(HasInterval); }
+  constexpr ControlDef Images(int resource) const { return With(&ControlDef::images, resource).Giving(HasImages); }
+  constexpr ControlDef Picture(int resource) const { return With(&ControlDef::picture, resource).Giving(HasPicture); }
+
+ private:
+  constexpr ControlDef Giving(unsigned property) const { return With(&ControlDef::given, given | property); }
 };
 
 constexpr ControlDef Row(const char* name, const ControlKind& kind) { return ControlDef(name, kind); }
@@ -253,13 +290,6 @@ struct FormDef : Definition<FormDef> {
   constexpr FormDef Style(unsigned formStyle) const { return With(&FormDef::style, formStyle); }
   constexpr FormDef Icon(int resource) const { return With(&FormDef::icon, resource); }
   constexpr FormDef OnClosing(CloseHandler h) const { return With(&FormDef::onClosing, h); }
-};
-
-// What the tray icon reports to the form's tray handler.
-enum TrayEvent : int {
-  TrayClick = 1,        // left button released
-  TrayDoubleClick = 2,  // left button double click
-  TrayMenu = 3,         // right button released or the context-menu key
 };
 
 template <typename T, int N>

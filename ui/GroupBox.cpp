@@ -3,6 +3,7 @@
 
 namespace ui {
 
-extern const ControlKind Kind::GroupBox = {"GroupBox", [](const CreateArgs& a) { return CreatePanel(a, PanelFrame::Group); }};
+extern const ControlKind Kind::GroupBox =
+    ControlKind("GroupBox").Creates([](const CreateArgs& a) { return CreatePanel(a, PanelFrame::Group); });
 
 }  // namespace ui

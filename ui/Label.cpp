@@ -19,9 +19,16 @@ bool DecodeLabel(const Notification& n, Event& e) {
   return true;
 }
 
+// A label sits on the form's background, in a text colour of its own when it has one.
+HBRUSH LabelBackground(HDC dc, HWND control) { return OnFormBackground(dc, Label(control).TextColour()); }
+
 }  // namespace
 
-extern const ControlKind Kind::Label = {"Label", CreateLabel, DecodeLabel, Reports(EventType::Click)};
+extern const ControlKind Kind::Label = ControlKind("Label")
+                                           .Creates(CreateLabel)
+                                           .Decodes(DecodeLabel, Reports(EventType::Click))
+                                           .Has(HasColour)
+                                           .PaintedOn(LabelBackground);
 
 // The property holds the colour plus one, so that no property means the default.
 int Label::TextColour() const {

@@ -13,8 +13,8 @@ namespace {
 
 HWND CreateListView(const CreateArgs& a) {
   const ControlDef& def = a.def;
-  HWND hwnd = CreateChild(a, WC_LISTVIEWW, LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP,
-                          WS_EX_CLIENTEDGE);
+  HWND hwnd =
+      CreateChild(a, WC_LISTVIEWW, LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP, WS_EX_CLIENTEDGE);
   if (!hwnd) return nullptr;
   DWORD ex = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES;
   if (def.flags & RowCheckBoxes) ex |= LVS_EX_CHECKBOXES;
@@ -35,28 +35,37 @@ HWND CreateListView(const CreateArgs& a) {
 bool DecodeListView(const Notification& n, Event& e) {
   if (n.msg != WM_NOTIFY || (n.code != (UINT)NM_RCLICK && n.code != (UINT)NM_CLICK)) return false;
   e.type = n.code == (UINT)NM_RCLICK ? EventType::RightClick : EventType::Click;
-  e.arg = reinterpret_cast<const NMITEMACTIVATE*>(n.lp)->iItem;
+  e.payload = ItemIndex{reinterpret_cast<const NMITEMACTIVATE*>(n.lp)->iItem};
   return true;
 }
 
 }  // namespace
 
-extern const ControlKind Kind::ListView = {"ListView", CreateListView, DecodeListView,
-                                          Reports(EventType::Click) | Reports(EventType::RightClick)};
+extern const ControlKind Kind::ListView =
+    ControlKind("ListView")
+        .Creates(CreateListView)
+        .Decodes(DecodeListView, Reports(EventType::Click) | Reports(EventType::RightClick))
+        .Has(HasColumns, RowCheckBoxes)
+        .WithoutCaption();
 
 int ListView::ColumnCount() const {
   HWND header = (HWND)SendMessageW(hwnd_, LVM_GETHEADER, 0, 0);
   return (int)SendMessageW(header, HDM_GETITEMCOUNT, 0, 0);
 }
 
-std::string ListView::ColumnTitle(int column) const {
+std::string HeaderItemText(HWND header, int index) {
   wchar_t buf[256] = {};
-  LVCOLUMNW col = {};
-  col.mask = LVCF_TEXT;
-  col.pszText = buf;
-  col.cchTextMax = 256;
-  SendMessageW(hwnd_, LVM_GETCOLUMNW, column, (LPARAM)&col);
+  HDITEMW item = {};
+  item.mask = HDI_TEXT;
+  item.pszText = buf;
+  item.cchTextMax = 256;
+  SendMessageW(header, HDM_GETITEMW, index, (LPARAM)&item);
+  buf[255] = L'\0';
   return ToGbk(buf);
+}
+
+std::string ListView::ColumnTitle(int column) const {
+  return HeaderItemText((HWND)SendMessageW(hwnd_, LVM_GETHEADER, 0, 0), column);
 }
 
 int ListView::ColumnWidth(int column) const { return (int)SendMessageW(hwnd_, LVM_GETCOLUMNWIDTH, column, 0); }

@@ -38,4 +38,7 @@ class ListView : public KindControl<Kind::ListView> {
   void SetRedraw(bool on) const;
 };
 
+// The text of an item of a list's column header (GBK).
+std::string HeaderItemText(HWND header, int index);
+
 }  // namespace ui

@@ -30,13 +30,12 @@ void PaintGroupFrame(HWND hwnd, HDC dc, const RECT& client) {
   RECT frame = client;
   frame.top += tm.tmHeight / 2;
   DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-  wchar_t text[256] = {};
-  const int n = GetWindowTextW(hwnd, text, 256);
-  if (n > 0) {
+  const std::wstring text = WideWindowText(hwnd);
+  if (!text.empty()) {
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     SetBkMode(dc, OPAQUE);
-    TextOutW(dc, 8, 0, text, n);
+    TextOutW(dc, 8, 0, text.c_str(), (int)text.size());
   }
   SelectObject(dc, oldFont);
 }
@@ -53,8 +52,7 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
-    case kControlNotifyMessage:
-      return SendMessageW(GetAncestor(hwnd, GA_ROOT), msg, wp, lp);
+    case kControlNotifyMessage: return SendMessageW(GetAncestor(hwnd, GA_ROOT), msg, wp, lp);
     case WM_SETFONT: SetPropW(hwnd, L"TavrinFont", (HANDLE)wp); return 0;
     case WM_GETFONT: return (LRESULT)GetPropW(hwnd, L"TavrinFont");
     case WM_NCDESTROY: RemovePropW(hwnd, L"TavrinFont"); break;

@@ -40,16 +40,19 @@ bool DecodePictureBox(const Notification& n, Event& e) {
     case WM_MOUSEMOVE: e.type = EventType::MouseMove; break;
     default: return false;
   }
-  e.arg = (short)LOWORD(n.lp);
-  e.value = (short)HIWORD(n.lp);
+  e.payload = Point{(short)LOWORD(n.lp), (short)HIWORD(n.lp)};
   return true;
 }
 
 }  // namespace
 
-extern const ControlKind Kind::PictureBox = {
-    "PictureBox", CreatePictureBox, DecodePictureBox,
-    Reports(EventType::MouseDown) | Reports(EventType::MouseUp) | Reports(EventType::MouseMove)};
+extern const ControlKind Kind::PictureBox =
+    ControlKind("PictureBox")
+        .Creates(CreatePictureBox)
+        .Decodes(DecodePictureBox,
+                 Reports(EventType::MouseDown) | Reports(EventType::MouseUp) | Reports(EventType::MouseMove))
+        .Has(HasPicture)
+        .WithoutCaption();
 
 void PictureBox::SetPicture(int resourceId) const {
   HICON icon = nullptr;

@@ -13,6 +13,6 @@ HWND CreateProgressBar(const CreateArgs& a) {
 
 }  // namespace
 
-extern const ControlKind Kind::ProgressBar = {"ProgressBar", CreateProgressBar};
+extern const ControlKind Kind::ProgressBar = ControlKind("ProgressBar").Creates(CreateProgressBar).Has(HasMax);
 
 }  // namespace ui

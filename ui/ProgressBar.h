@@ -12,7 +12,6 @@ class ProgressBar : public KindControl<Kind::ProgressBar> {
  public:
   using KindControl::KindControl;
   void SetRange(int max) const { SendMessageW(hwnd_, PBM_SETRANGE32, 0, max); }
-  int RangeMax() const { return (int)SendMessageW(hwnd_, PBM_GETRANGE, FALSE, 0); }
   void SetPos(int pos) const { SendMessageW(hwnd_, PBM_SETPOS, pos, 0); }
   int Pos() const { return (int)SendMessageW(hwnd_, PBM_GETPOS, 0, 0); }
 };

@@ -11,9 +11,19 @@ HWND CreateRadioButton(const CreateArgs& a) {
   return hwnd;
 }
 
+// A radio button continues the group of the radio button before it on the
+// same parent unless it starts a new one.
+bool JoinsRadioGroup(const ControlDef& row, const ControlDef* before) {
+  return !(row.flags & NewGroup) && before && &before->kind == &Kind::RadioButton && SameParent(row, *before);
+}
+
 }  // namespace
 
-extern const ControlKind Kind::RadioButton = {"RadioButton", CreateRadioButton, DecodeCheckClick,
-                                             Reports(EventType::Click)};
+extern const ControlKind Kind::RadioButton = ControlKind("RadioButton")
+                                                 .Creates(CreateRadioButton)
+                                                 .Decodes(DecodeCheckClick, Reports(EventType::Click))
+                                                 .Has(0, Checked | NewGroup)
+                                                 .PaintedOn(CheckOnFormBackground)
+                                                 .Grouped(JoinsRadioGroup);
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 
 namespace ui {
 
-extern const ControlKind Kind::ShapeBox = {"ShapeBox", [](const CreateArgs& a) { return CreatePanel(a, PanelFrame::Shape); }};
+extern const ControlKind Kind::ShapeBox =
+    ControlKind("ShapeBox").Creates([](const CreateArgs& a) { return CreatePanel(a, PanelFrame::Shape); });
 
 }  // namespace ui

@@ -22,13 +22,14 @@ bool DecodeSlider(const Notification& n, Event& e) {
   HWND hwnd = reinterpret_cast<HWND>(n.lp);
   if (GetPropW(hwnd, kSettingProp)) return false;
   e.type = EventType::Change;
-  e.arg = Slider(hwnd).Pos();
+  e.payload = Position{Slider(hwnd).Pos()};
   return true;
 }
 
 }  // namespace
 
-extern const ControlKind Kind::Slider = {"Slider", CreateSlider, DecodeSlider, Reports(EventType::Change)};
+extern const ControlKind Kind::Slider =
+    ControlKind("Slider").Creates(CreateSlider).Decodes(DecodeSlider, Reports(EventType::Change)).Has(HasMax);
 
 int Slider::Pos() const { return (int)SendMessageW(hwnd_, TBM_GETPOS, 0, 0); }
 

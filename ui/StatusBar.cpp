@@ -18,9 +18,18 @@ HWND CreateStatusBar(const CreateArgs& a) {
   return hwnd;
 }
 
+// A status bar on the form keeps its distance from the form's bottom edge
+// when the form's height changes, as status bars do.
+void KeepAtTheBottom(HWND control, const ControlDef& row, const FormDef& form, int, int clientHeight) {
+  if (row.parent) return;
+  const int margin = form.rect.h - (row.rect.y + row.rect.h);
+  SetWindowPos(control, nullptr, row.rect.x, clientHeight - margin - row.rect.h, row.rect.w, row.rect.h,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
-extern const ControlKind Kind::StatusBar = {"StatusBar", CreateStatusBar};
+extern const ControlKind Kind::StatusBar = ControlKind("StatusBar").Creates(CreateStatusBar).Placed(KeepAtTheBottom);
 
 void StatusBar::SetPanelText(int panel, const std::string& text) const {
   SendMessageW(hwnd_, SB_SETTEXTW, panel, (LPARAM)ToWide(text).c_str());

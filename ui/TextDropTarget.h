@@ -30,7 +30,6 @@ class TextDropRegistration {
   // RevokeDragDrop; call it while the window still exists.
   void Revoke();
 
-  bool Registered() const { return hwnd_ != nullptr; }
   // The registered target, as the system's drag loop calls it.
   IDropTarget* Target() const { return target_.Get(); }
 

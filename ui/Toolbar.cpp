@@ -48,13 +48,38 @@ HWND CreateToolbar(const CreateArgs& a) {
 bool DecodeToolbar(const Notification& n, Event& e) {
   if (n.msg != WM_COMMAND) return false;
   e.type = EventType::Click;
-  e.arg = LOWORD(n.wp);
+  e.payload = ItemIndex{LOWORD(n.wp)};
+  return true;
+}
+
+// A click on an item runs the item's own handler when it has one.
+Handler ItemOwnHandler(const ControlDef& row, const Event& e) {
+  if (e.type != EventType::Click) return nullptr;
+  const int index = e.Item();
+  return index >= 0 && index < row.itemCount ? row.items[index].onClick : nullptr;
+}
+
+// The toolbar's own tooltip asks for an item's tip.
+bool AnswerTipRequest(HWND toolbar, const ControlDef& row, const NMHDR* hdr) {
+  if (hdr->code != TTN_GETDISPINFOW || (HWND)SendMessageW(toolbar, TB_GETTOOLTIPS, 0, 0) != hdr->hwndFrom) return false;
+  static thread_local std::wstring tip;
+  const int index = (int)hdr->idFrom;
+  tip = (index >= 0 && index < row.itemCount && row.items[index].tip) ? ToWide(row.items[index].tip) : L"";
+  auto* info = (NMTTDISPINFOW*)hdr;
+  info->lpszText = tip.data();
+  info->hinst = nullptr;
   return true;
 }
 
 }  // namespace
 
-extern const ControlKind Kind::Toolbar = {"Toolbar", CreateToolbar, DecodeToolbar, Reports(EventType::Click)};
+extern const ControlKind Kind::Toolbar = ControlKind("Toolbar")
+                                             .Creates(CreateToolbar)
+                                             .Decodes(DecodeToolbar, Reports(EventType::Click))
+                                             .Has(HasImages | HasItems)
+                                             .WithoutCaption()
+                                             .ItemHandlers(ItemOwnHandler)
+                                             .Relays(AnswerTipRequest);
 
 int Toolbar::ItemCount() const { return (int)SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0); }
 
@@ -73,12 +98,6 @@ void Toolbar::SetItemText(int index, const std::string& text) const {
   info.pszText = wide.data();
   SendMessageW(hwnd_, TB_SETBUTTONINFOW, index, (LPARAM)&info);
   InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-void Toolbar::ClickItem(int index) const {
-  TBBUTTON button = {};
-  if (!SendMessageW(hwnd_, TB_GETBUTTON, index, (LPARAM)&button) || (button.fsStyle & BTNS_SEP)) return;
-  SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(index, BN_CLICKED), (LPARAM)hwnd_);
 }
 
 }  // namespace ui

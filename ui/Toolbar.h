@@ -12,7 +12,6 @@ class Toolbar : public KindControl<Kind::Toolbar> {
   std::string ItemText(int index) const;
   void SetItemText(int index, const std::string& text) const;
   // Presses an item as the user would: the toolbar reports the click.
-  void ClickItem(int index) const;
 };
 
 }  // namespace ui

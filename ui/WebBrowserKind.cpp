@@ -19,6 +19,6 @@ HWND CreateWebBrowser(const CreateArgs& a) {
 
 }  // namespace
 
-extern const ControlKind Kind::WebBrowser = {"WebBrowser", CreateWebBrowser};
+extern const ControlKind Kind::WebBrowser = ControlKind("WebBrowser").Creates(CreateWebBrowser);
 
 }  // namespace ui

@@ -25,9 +25,6 @@ constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 // dialog keys send).
 constexpr int kFirstControlId = 100;
 
-// The result a modal form gives when it is closed without EndModal.
-constexpr int kNoResult = 0;
-
 // Runs for each control right after it is created (the skin engine attaches
 // here). One hook per module.
 using ControlCreatedHook = void (*)(Window& window, const ControlDef& row, HWND control);
@@ -60,13 +57,13 @@ class Window {
   // Builds the window and its controls from the form, runs the created
   // handler, starts the form's enabled timers and shows the window. Null when
   // the window cannot be made or the created handler closed it. Throws
-  // WrongKind, before anything is made, when a row fills a handler slot that
-  // its kind never reports.
+  // WrongKind, before anything is made, when a row sets what its kind does
+  // not have: a handler slot it never reports, a property, a flag.
   static Window* Load(const FormDef& form, Window* owner = nullptr);
   // Loads the form as a modal window over its owner (disabled meanwhile) and
-  // returns the result given to EndModal, or kNoResult. *shown, when given,
-  // tells whether the window was shown at all (Load gave a window).
-  static int LoadModal(const FormDef& form, Window* owner, bool* shown = nullptr);
+  // returns when it is closed: true, or false when it was never shown (Load
+  // gave no window).
+  static bool LoadModal(const FormDef& form, Window* owner);
   // The live window of a form, or null.
   static Window* Find(const char* formName);
   // The window class of every form of this module.
@@ -103,13 +100,8 @@ class Window {
   // Minimises and hides the window and takes away its taskbar button.
   void HideToTray() const;
   void SetForeground() const;
-  // Covers the whole screen without caption and border, and back.
-  void SetFullScreen(bool on);
-  bool FullScreen() const { return fullScreen_; }
   // Asks the window to close as the close box does (the may-close handler decides).
   void Close() const;
-  // Closes a modal form; LoadModal returns the result.
-  void EndModal(int result);
 
   // The tray icon with a tip; RemoveTrayIcon takes it away.
   void SetTrayIcon(const std::string& tip);
@@ -149,7 +141,7 @@ class Window {
   void OnTray(UINT mouse);
   void OnDestroy();
   void OnResized();
-  void KeepStatusBarsAtTheBottom(int clientHeight);
+  void LayOut(int clientWidth, int clientHeight);
   // Runs a handler with the event; false when there is none.
   bool Fire(Handler handler, Event& e);
 
@@ -167,10 +159,6 @@ class Window {
   bool building_ = true;
   bool trayShown_ = false;
   std::string trayTip_;
-  int* modalResult_ = nullptr;  // set while LoadModal waits for this window
-  bool fullScreen_ = false;
-  LONG savedStyle_ = 0;
-  RECT savedRect_ = {};
 };
 
 }  // namespace ui

@@ -4,9 +4,8 @@
 
 #include <cstring>
 
-#include "Label.h"
+#include "Control.h"
 #include "Panel.h"
-#include "ui/base/WideText.h"
 #include "Window.h"
 
 namespace ui {
@@ -16,8 +15,7 @@ bool Event::Is(const char* name) const { return row && row->name && std::strcmp(
 bool TranslateDialogKeys(MSG& msg) {
   if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || !msg.hwnd) return false;
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-  wchar_t cls[64] = {};
-  if (!root || !GetClassNameW(root, cls, 64) || std::wcscmp(cls, Window::ClassName()) != 0) return false;
+  if (!root || WindowClass(root) != Window::ClassName()) return false;
   return IsDialogMessageW(root, &msg) != FALSE;
 }
 
@@ -27,15 +25,10 @@ bool Window::Fire(Handler handler, Event& e) {
   return true;
 }
 
-// A status bar keeps its distance from the window's bottom edge when the
-// window's height changes, as status bars do.
-void Window::KeepStatusBarsAtTheBottom(int clientHeight) {
-  for (const auto& [hwnd, row] : rows_) {
-    if (&row->kind != &Kind::StatusBar || row->parent) continue;
-    const int margin = form_.rect.h - (row->rect.y + row->rect.h);
-    SetWindowPos(hwnd, nullptr, row->rect.x, clientHeight - margin - row->rect.h, row->rect.w, row->rect.h,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+// Each kind that places its controls itself does so when the inside's size changes.
+void Window::LayOut(int clientWidth, int clientHeight) {
+  for (const auto& [hwnd, row] : rows_)
+    if (row->kind.layout) row->kind.layout(hwnd, *row, form_, clientWidth, clientHeight);
 }
 
 const ControlDef* Window::RowOf(HWND control) const {
@@ -44,16 +37,15 @@ const ControlDef* Window::RowOf(HWND control) const {
 }
 
 // Lets the control's kind decode the notification and runs the handler of
-// the event's slot: a toolbar item's own handler, else the row's.
+// the event's slot: the handler of an item inside the control when its kind
+// has one for the event, else the row's.
 bool Window::Notify(HWND control, const Notification& n, LRESULT* result) {
   const ControlDef* row = RowOf(control);
   if (!row || !row->kind.decode) return false;
   Event e{EventType::Click, control, row};
   if (!row->kind.decode(n, e)) return false;
-  Handler handler = row->HandlerFor(e.type);
-  if (&row->kind == &Kind::Toolbar && e.type == EventType::Click && e.arg >= 0 && e.arg < row->itemCount &&
-      row->items[e.arg].onClick)
-    handler = row->items[e.arg].onClick;
+  Handler handler = row->kind.itemHandler ? row->kind.itemHandler(*row, e) : nullptr;
+  if (!handler) handler = row->HandlerFor(e.type);
   if (!Fire(handler, e)) return false;
   if (e.handled) *result = e.result;
   return e.handled;
@@ -65,46 +57,29 @@ LRESULT Window::OnNotify(const NMHDR* hdr) {
     Notify(hdr->hwndFrom, {WM_NOTIFY, hdr->code, (WPARAM)hdr->idFrom, (LPARAM)hdr}, &result);
     return result;
   }
-  if (hdr->code == TTN_GETDISPINFOW) {
-    // The toolbar's own tooltip asks for an item's tip.
-    for (const auto& [hwnd, row] : rows_) {
-      if (&row->kind != &Kind::Toolbar || (HWND)SendMessageW(hwnd, TB_GETTOOLTIPS, 0, 0) != hdr->hwndFrom) continue;
-      static thread_local std::wstring tip;
-      int index = (int)hdr->idFrom;
-      tip = (index >= 0 && index < row->itemCount && row->items[index].tip) ? ToWide(row->items[index].tip) : L"";
-      auto* info = (NMTTDISPINFOW*)hdr;
-      info->lpszText = tip.data();
-      info->hinst = nullptr;
-    }
-  }
+  // A window a control made of its own (a toolbar's tooltip) goes to the kinds that answer for theirs.
+  for (const auto& [hwnd, row] : rows_)
+    if (row->kind.relay && row->kind.relay(hwnd, *row, hdr)) break;
   return 0;
 }
 
-// Labels, check boxes and radio buttons sit on the form's background; a
-// label may have a text colour of its own.
+// The kind says what its controls are painted on.
 LRESULT Window::OnColour(HDC dc, HWND control) {
   const ControlDef* row = RowOf(control);
-  if (!row) return 0;
-  const bool onBackground =
-      &row->kind == &Kind::Label || &row->kind == &Kind::CheckBox || &row->kind == &Kind::RadioButton;
-  if (!onBackground) return 0;
-  SetBkMode(dc, TRANSPARENT);
-  const int colour = Label(control).TextColour();
-  if (colour != kDefaultColour) SetTextColor(dc, (COLORREF)colour);
-  return (LRESULT)GetSysColorBrush(COLOR_BTNFACE);
+  return row && row->kind.background ? (LRESULT)row->kind.background(dc, control) : 0;
 }
 
 void Window::OnTray(UINT mouse) {
-  int kind = 0;
+  TrayEvent what;
   switch (mouse) {
-    case WM_LBUTTONUP: kind = TrayClick; break;
-    case WM_LBUTTONDBLCLK: kind = TrayDoubleClick; break;
+    case WM_LBUTTONUP: what = TrayClick; break;
+    case WM_LBUTTONDBLCLK: what = TrayDoubleClick; break;
     case WM_RBUTTONUP:
-    case WM_CONTEXTMENU: kind = TrayMenu; break;
+    case WM_CONTEXTMENU: what = TrayMenu; break;
     default: return;
   }
   Event e{EventType::Tray};
-  e.arg = kind;
+  e.payload = what;
   Fire(form_.HandlerFor(EventType::Tray), e);
 }
 
@@ -158,7 +133,7 @@ LRESULT Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case kTrayCallbackMessage: OnTray((UINT)lp); return 0;
     case WM_SIZE:
-      KeepStatusBarsAtTheBottom(HIWORD(lp));
+      LayOut(LOWORD(lp), HIWORD(lp));
       if (!building_) OnResized();
       break;
     case WM_CLOSE:

@@ -32,31 +32,15 @@ DWORD ExStyleOf(unsigned formStyle) {
   return ex;
 }
 
-// A radio button continues the group of the radio button before it (same
-// parent) unless it asks for a new one; every other control starts a group.
+// Every control starts a tab group unless its kind has it join the group of
+// the control before it (the row before with a window).
 bool StartsGroup(const FormDef& form, int index) {
   const ControlDef& def = form.controls[index];
-  if (&def.kind != &Kind::RadioButton || (def.flags & NewGroup)) return true;
-  for (int i = index - 1; i >= 0; --i) {
-    const ControlDef& before = form.controls[i];
-    if (&before.kind == &Kind::Timer) continue;
-    const bool sameParent = (!before.parent && !def.parent) ||
-                            (before.parent && def.parent && std::string(before.parent) == def.parent);
-    return !(sameParent && &before.kind == &Kind::RadioButton);
-  }
-  return true;
-}
-
-// A handler in a slot that its row's kind (or the form) never reports would never run.
-void CheckHandlerSlots(const FormDef& form) {
-  if (form.FilledSlots() & ~kFormReports)
-    throw WrongKind(std::string(form.name) + ": a form reports no control events, yet it gives a handler for one");
-  for (int i = 0; i < form.controlCount; ++i) {
-    const ControlDef& row = form.controls[i];
-    if (row.FilledSlots() & ~row.kind.reports)
-      throw WrongKind(std::string(form.name) + ": " + row.name + " is a " + row.kind.name +
-                      ", which does not report the event of a handler its row gives");
-  }
+  if (!def.kind.joinsGroup) return true;
+  const ControlDef* before = nullptr;
+  for (int i = index - 1; i >= 0 && !before; --i)
+    if (!form.controls[i].kind.ticks) before = &form.controls[i];
+  return !def.kind.joinsGroup(def, before);
 }
 
 }  // namespace
@@ -69,7 +53,7 @@ const wchar_t* Window::ClassName() {
 }
 
 Window* Window::Load(const FormDef& form, Window* owner) {
-  CheckHandlerSlots(form);
+  CheckFormAgainstKinds(form);
   StartLayer();
   EnsureClassesRegistered();
   Window* w = new Window(form);
@@ -95,32 +79,20 @@ Window* Window::Load(const FormDef& form, Window* owner) {
   return w;
 }
 
-int Window::LoadModal(const FormDef& form, Window* owner, bool* shown) {
-  CheckHandlerSlots(form);  // before the owner is disabled
+bool Window::LoadModal(const FormDef& form, Window* owner) {
+  CheckFormAgainstKinds(form);  // before the owner is disabled
   HWND ownerHwnd = owner ? owner->hwnd_ : nullptr;
   if (ownerHwnd) EnableWindow(ownerHwnd, FALSE);
-  int result = kNoResult;
   Window* w = Load(form, owner);
-  if (shown) *shown = w != nullptr;
   HWND hwnd = w ? w->hwnd_ : nullptr;
-  if (w) w->modalResult_ = &result;
   PendingQuit quit;  // a WM_QUIT met here still ends the program's own loop
   while (hwnd && IsWindow(hwnd) && PumpNextMessage(quit)) {
-  }
-  if (hwnd && IsWindow(hwnd)) {
-    w->modalResult_ = nullptr;  // the loop ended early: the result is no longer awaited
   }
   if (ownerHwnd) {
     EnableWindow(ownerHwnd, TRUE);
     SetForegroundWindow(ownerHwnd);
   }
-  return result;
-}
-
-void Window::EndModal(int result) {
-  if (modalResult_) *modalResult_ = result;
-  modalResult_ = nullptr;
-  DestroyWindow(hwnd_);
+  return w != nullptr;
 }
 
 Window* Window::Find(const char* formName) {
@@ -135,16 +107,15 @@ bool Window::Build(Window* owner) {
   const DWORD exStyle = ExStyleOf(form_.style);
   RECT outer = {r.x, r.y, r.x + r.w, r.y + r.h};
   AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-  hwnd_ = CreateWindowExW(exStyle, ClassName(), ToWide(form_.caption).c_str(), style, r.x, r.y,
-                          outer.right - outer.left, outer.bottom - outer.top, owner ? owner->hwnd_ : nullptr, nullptr,
-                          ModuleInstance(), this);
+  hwnd_ =
+      CreateWindowExW(exStyle, ClassName(), ToWide(form_.caption).c_str(), style, r.x, r.y, outer.right - outer.left,
+                      outer.bottom - outer.top, owner ? owner->hwnd_ : nullptr, nullptr, ModuleInstance(), this);
   if (!hwnd_) return false;
   {
     std::lock_guard<std::mutex> g(g_liveLock);
     g_live[form_.name] = this;
   }
-  font_.Reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体"));
+  font_ = MakeSongTiFont(-12);
   bigIcon_ = LoadOwnedIcon(ModuleInstance(), form_.icon, 32);
   smallIcon_ = LoadOwnedIcon(ModuleInstance(), form_.icon, 16);
   if (bigIcon_) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, (LPARAM)bigIcon_.Get());
@@ -154,7 +125,7 @@ bool Window::Build(Window* owner) {
   timerEnabled_.assign(form_.controlCount, false);
   for (int i = 0; i < form_.controlCount; ++i) {
     const ControlDef& def = form_.controls[i];
-    if (&def.kind == &Kind::Timer) {
+    if (def.kind.ticks) {
       timerIntervals_[i] = def.interval;
       timerEnabled_[i] = !(def.flags & Disabled);
       continue;
@@ -177,8 +148,8 @@ bool Window::Build(Window* owner) {
 HWND Window::CreateControl(int index, HWND parent) {
   const ControlDef& def = form_.controls[index];
   if (!def.kind.create) return nullptr;
-  const CreateArgs args{def, *this, parent, kFirstControlId + index, ModuleInstance(), font_.Get(),
-                        StartsGroup(form_, index)};
+  const CreateArgs args{
+      def, *this, parent, kFirstControlId + index, ModuleInstance(), font_.Get(), StartsGroup(form_, index)};
   return def.kind.create(args);
 }
 

@@ -57,7 +57,7 @@ void Window::PopupMenuAt(const char* menuName, int x, int y) {
   DestroyMenu(menu);  // with its sub-menus
   if (chosen <= 0 || chosen > (int)items.size()) return;
   Event e{EventType::Click};
-  e.arg = items[chosen - 1].index;
+  e.payload = ItemIndex{items[chosen - 1].index};
   Fire(items[chosen - 1].item->onClick, e);
 }
 

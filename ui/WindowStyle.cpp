@@ -56,25 +56,6 @@ void Window::HideToTray() const {
   SetWindowLongW(hwnd_, GWL_EXSTYLE, GetWindowLongW(hwnd_, GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
 }
 
-void Window::SetFullScreen(bool on) {
-  if (on == fullScreen_) return;
-  if (on) {
-    savedStyle_ = GetWindowLongW(hwnd_, GWL_STYLE);
-    GetWindowRect(hwnd_, &savedRect_);
-    MONITORINFO info = {sizeof(info)};
-    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &info);
-    const RECT& m = info.rcMonitor;
-    SetWindowLongW(hwnd_, GWL_STYLE, (savedStyle_ & ~(WS_CAPTION | WS_THICKFRAME | WS_BORDER)) | WS_POPUP);
-    SetWindowPos(hwnd_, HWND_TOP, m.left, m.top, m.right - m.left, m.bottom - m.top, SWP_FRAMECHANGED);
-  } else {
-    SetWindowLongW(hwnd_, GWL_STYLE, savedStyle_);
-    const RECT& r = savedRect_;
-    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_FRAMECHANGED);
-  }
-  fullScreen_ = on;
-}
-
 void Window::SetForeground() const { SetForegroundWindow(hwnd_); }
 void Window::Close() const { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
 

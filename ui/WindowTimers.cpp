@@ -3,8 +3,6 @@
 
 namespace ui {
 
-extern const ControlKind Kind::Timer = {"Timer", nullptr, nullptr, Reports(EventType::Tick)};
-
 int Timer::Interval() const { return index_ < 0 ? 0 : window_->timerIntervals_[index_]; }
 
 void Timer::SetInterval(int ms) const {
@@ -31,13 +29,13 @@ void Window::StartTimers() {
 
 Timer Window::GetTimer(const char* name) {
   for (int i = 0; i < form_.controlCount; ++i)
-    if (&form_.controls[i].kind == &Kind::Timer && std::string(form_.controls[i].name) == name) return Timer(this, i);
+    if (form_.controls[i].kind.ticks && std::string(form_.controls[i].name) == name) return Timer(this, i);
   return Timer(this, -1);
 }
 
 void Window::OnTimer(UINT_PTR id) {
   const int index = (int)id - kFirstControlId;
-  if (index < 0 || index >= form_.controlCount || &form_.controls[index].kind != &Kind::Timer) return;
+  if (index < 0 || index >= form_.controlCount || !form_.controls[index].kind.ticks) return;
   Event e{EventType::Tick, nullptr, &form_.controls[index]};
   Fire(form_.controls[index].HandlerFor(EventType::Tick), e);
 }

@@ -12,7 +12,6 @@ namespace updater {
 // retryMs. Each attempt runs as one step of the stop signal, so a stop never
 // cuts a copy in half; once a stop was asked for no further attempt is made.
 // True when the target holds the new file. Paths are GBK.
-bool PutFileInPlace(const std::string& temporary, const std::string& target, StopSignal& stop,
-                    unsigned retryMs = 5000);
+bool PutFileInPlace(const std::string& temporary, const std::string& target, StopSignal& stop, unsigned retryMs = 5000);
 
 }  // namespace updater

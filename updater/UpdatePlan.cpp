@@ -33,8 +33,8 @@ bool IsDeviceName(const std::string& part) {
   static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"};
   for (const char* device : kDevices)
     if (stem == device) return true;
-  return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
-         stem[3] >= '0' && stem[3] <= '9';
+  return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) && stem[3] >= '0' &&
+         stem[3] <= '9';
 }
 
 }  // namespace
@@ -51,8 +51,7 @@ bool IsSafeUpdateName(const std::string& name) {
   return true;
 }
 
-std::vector<UpdateItem> PlanUpdate(const UpdateList& list, const std::string& baseAddress,
-                                   const std::string& folder) {
+std::vector<UpdateItem> PlanUpdate(const UpdateList& list, const std::string& baseAddress, const std::string& folder) {
   std::vector<UpdateItem> items;
   for (const std::string& name : list.names) {
     UpdateItem item;

@@ -23,8 +23,7 @@ struct UpdateItem {
 };
 
 // One item per listed name, in list order. folder has no trailing separator.
-std::vector<UpdateItem> PlanUpdate(const UpdateList& list, const std::string& baseAddress,
-                                   const std::string& folder);
+std::vector<UpdateItem> PlanUpdate(const UpdateList& list, const std::string& baseAddress, const std::string& folder);
 
 // The name the download is written under before it replaces the file.
 std::string TemporaryPath(const std::string& path);

@@ -33,8 +33,6 @@ int BarPosition(int64_t total, int64_t received) {
 
 std::string FileCountText(int count) { return "系统检测到有 " + std::to_string(count) + " 个文件需更新！ "; }
 
-std::string FileNumberText(int number) {
-  return "正在更新第 " + std::to_string(number) + " 个文件， 当前已完成： ";
-}
+std::string FileNumberText(int number) { return "正在更新第 " + std::to_string(number) + " 个文件， 当前已完成： "; }
 
 }  // namespace updater

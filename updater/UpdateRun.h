@@ -25,7 +25,7 @@ struct UpdateOutcome {
   int failed = 0;    // downloads that failed or files that could not be put in place
   int skipped = 0;   // names that would leave the folder or name no file
   bool stopped = false;
-  bool programFound = false;    // the first item is safe and its file exists
+  bool programFound = false;  // the first item is safe and its file exists
   bool programStarted = false;
 };
 

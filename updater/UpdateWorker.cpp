@@ -8,8 +8,8 @@
 namespace updater {
 
 UpdateOutcome UpdateWorker(const std::vector<UpdateItem>& items, StopSignal& stop,
-                           const web::DownloadProgress& progress,
-                           const std::function<void(int number)>& showFileNumber, unsigned replaceRetryMs) {
+                           const web::DownloadProgress& progress, const std::function<void(int number)>& showFileNumber,
+                           unsigned replaceRetryMs) {
   UpdateSteps steps;
   steps.showFileNumber = [&](int number) {
     if (showFileNumber) showFileNumber(number);

@@ -13,8 +13,7 @@ namespace updater {
 // place, and the first file started at the end (see RunUpdate). The window
 // asks it to stop through stop.RequestStop(); no thread is ever terminated.
 UpdateOutcome UpdateWorker(const std::vector<UpdateItem>& items, StopSignal& stop,
-                           const web::DownloadProgress& progress,
-                           const std::function<void(int number)>& showFileNumber,
+                           const web::DownloadProgress& progress, const std::function<void(int number)>& showFileNumber,
                            unsigned replaceRetryMs = 5000);
 
 }  // namespace updater

@@ -10,8 +10,8 @@
 #include "updater/UpdateList.h"
 
 // Written and read on the window thread only; the worker gets its own copies.
-extern std::string UpdateBaseAddress;  // the first command-line argument, unchanged
-extern std::string UpdateListText;     // the fetched update list
+extern std::string UpdateBaseAddress;    // the first command-line argument, unchanged
+extern std::string UpdateListText;       // the fetched update list
 extern updater::UpdateList UpdateFiles;  // its file names and their download suffix
 
 // The skin objects of 进度条1, 开始 and 退出.

@@ -14,6 +14,7 @@
 #include "updater/CommandLine.h"
 #include "updater/Processes.h"
 #include "updater/UpdateProgressText.h"
+#include "updater/UpdaterDownload.h"
 #include "updater/UpdateWorker.h"
 #include "updater/UpdaterGlobals.h"
 
@@ -22,8 +23,6 @@ namespace {
 const char kNeedsMainProgram[] = "升级程序需要主程序调用才能使用！";
 const char kCannotStartUpdate[] = "无法开始更新，请稍后重试！";
 const char kCannotStartProgram[] = "文件已更新，但主程序无法启动，请手动启动！";
-// A worker whose work fails ends with what a broken download says.
-const char kUpdateBroken[] = "网络中断，需要手动重新启动升级程序！";
 const char kTitle[] = "温馨提示：";
 
 // What the window shows of the update's progress: the bar's overlay text,
@@ -154,8 +153,9 @@ void StartUpdate(ui::Window& w, ui::Event&) {
   w.Get<ui::Control>(kExitButton).SetEnabled(false);
   start.SetEnabled(false);
   start.SetText("正在更新");
-  UpdaterThreadHandle = ui::WorkerThread::Start(
-      [job] { RunUpdateJob(job); }, [] { ui::PostToWindowThread([] { TellAndOfferExit(kUpdateBroken); }); });
+  UpdaterThreadHandle =
+      ui::WorkerThread::Start([job] { RunUpdateJob(job); },
+                              [] { ui::PostToWindowThread([] { TellAndOfferExit(updater::kUpdaterInterrupted); }); });
   if (UpdaterThreadHandle) return;
   // No worker: the window is as it was before the click.
   start.SetText("立即更新");

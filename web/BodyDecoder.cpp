@@ -58,7 +58,7 @@ bool BodyDecoder::Decode(const char* data, size_t size, const Sink& sink) {
       size = first.size();
     }
     stream_ = std::make_unique<Stream>();
-    const int windowBits = coding_ == ContentCoding::Gzip ? 16 + MAX_WBITS
+    const int windowBits = coding_ == ContentCoding::Gzip    ? 16 + MAX_WBITS
                            : HasZlibHeader(data[0], data[1]) ? MAX_WBITS
                                                              : -MAX_WBITS;
     if (inflateInit2(&stream_->z, windowBits) != Z_OK) {

@@ -22,7 +22,7 @@ InternetHandle OpenSession() {
   DWORD flags = 0;
   InternetGetConnectedState(&flags, 0);
   const DWORD access = (flags & INTERNET_CONNECTION_PROXY) ? INTERNET_OPEN_TYPE_PRECONFIG
-                                                            : INTERNET_OPEN_TYPE_PRECONFIG_WITH_NO_AUTOPROXY;
+                                                           : INTERNET_OPEN_TYPE_PRECONFIG_WITH_NO_AUTOPROXY;
   return InternetHandle(InternetOpenA(DownloadAgentName(GetTickCount()).c_str(), access, nullptr, nullptr, 0));
 }
 

@@ -15,9 +15,7 @@ std::string DownloadHeaders(bool resume, int64_t startOffset) {
   return h;
 }
 
-std::string DownloadAgentName(uint32_t tickCount) {
-  return "Agent" + std::to_string(static_cast<int32_t>(tickCount));
-}
+std::string DownloadAgentName(uint32_t tickCount) { return "Agent" + std::to_string(static_cast<int32_t>(tickCount)); }
 
 int64_t ParseContentLength(const std::string& text) {
   size_t i = 0;

@@ -22,16 +22,14 @@ void PumpingDelay(int milliseconds) {
   ui::PendingQuit quit;
   for (;;) {
     switch (ui::WaitOnceAndPump(timer.Get(), INFINITE, quit)) {
-      case ui::Wake::Signalled:
-        return;
+      case ui::Wake::Signalled: return;
       case ui::Wake::Failed: {
         const DWORD passed = GetTickCount() - start;
         ui::PumpingWait(passed < ms ? ms - passed : 0);
         return;
       }
       case ui::Wake::Messages:
-      case ui::Wake::TimedOut:
-        break;
+      case ui::Wake::TimedOut: break;
     }
   }
 }

@@ -35,8 +35,7 @@ void RequestPacket::WriteText(const std::string& text) {
 
 void RequestPacket::WriteBlock(const std::string& block) {
   // The count is 32 bits wide; a longer block keeps only what the count can say.
-  uint32_t count = static_cast<uint32_t>(
-      std::min<uint64_t>(block.size(), std::numeric_limits<uint32_t>::max()));
+  uint32_t count = static_cast<uint32_t>(std::min<uint64_t>(block.size(), std::numeric_limits<uint32_t>::max()));
   const char le[4] = {static_cast<char>(count & 0xFF), static_cast<char>((count >> 8) & 0xFF),
                       static_cast<char>((count >> 16) & 0xFF), static_cast<char>((count >> 24) & 0xFF)};
   Write(le, 4);
@@ -69,8 +68,8 @@ std::string RequestPacket::ReadBlock() {
 void RequestPacket::WriteRequest(const RequestFields& f) {
   Rewind();
   WriteText(kRequestMarker);
-  for (const std::string* text : {&f.address, &f.method, &f.proxy, &f.user, &f.password,
-                                  &f.extraHeaders, &f.postData}) {
+  for (const std::string* text :
+       {&f.address, &f.method, &f.proxy, &f.user, &f.password, &f.extraHeaders, &f.postData}) {
     WriteText(*text);
   }
 }
@@ -78,8 +77,7 @@ void RequestPacket::WriteRequest(const RequestFields& f) {
 bool RequestPacket::ReadRequest(RequestFields& f) {
   Rewind();
   if (ReadText() != kRequestMarker) return false;
-  for (std::string* text : {&f.address, &f.method, &f.proxy, &f.user, &f.password,
-                            &f.extraHeaders, &f.postData}) {
+  for (std::string* text : {&f.address, &f.method, &f.proxy, &f.user, &f.password, &f.extraHeaders, &f.postData}) {
     *text = ReadText();
   }
   return true;

@@ -12,8 +12,7 @@ namespace web {
 // start of a match; `from` is taken as a character start. An empty needle is
 // found at `from` when that lies inside the text. With ignoreCase the ASCII
 // letters compare equal whatever their case; all other bytes compare exactly.
-size_t GbkFind(const std::string& text, const std::string& needle, size_t from = 0,
-               bool ignoreCase = false);
+size_t GbkFind(const std::string& text, const std::string& needle, size_t from = 0, bool ignoreCase = false);
 
 // The length of the character that starts at text[i] as code page 936 reads
 // it: 2 for a first byte 0x81-0xFE followed by a second byte 0x40-0xFE other

@@ -48,12 +48,14 @@ int WebRequestWorker(WebRequestJob* job) {
   const std::string host = UrlHost(f.address);
   const std::string path = UrlPath(f.address);
   const std::string proxyName = "http=" + f.proxy;
-  InternetHandle internet(IsBlankSetting(f.proxy)
-                              ? InternetOpenA(kWebRequestAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0)
-                              : InternetOpenA(kWebRequestAgent, INTERNET_OPEN_TYPE_PROXY, proxyName.c_str(), nullptr, 0));
+  InternetHandle internet(
+      IsBlankSetting(f.proxy)
+          ? InternetOpenA(kWebRequestAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0)
+          : InternetOpenA(kWebRequestAgent, INTERNET_OPEN_TYPE_PROXY, proxyName.c_str(), nullptr, 0));
   if (!internet) return 0;
-  InternetHandle connection(InternetConnectA(internet.Get(), host.c_str(), static_cast<INTERNET_PORT>(UrlPort(f.address)),
-                                             NullWhenBlank(f.user), NullWhenBlank(f.password), INTERNET_SERVICE_HTTP, 0, 0));
+  InternetHandle connection(InternetConnectA(internet.Get(), host.c_str(),
+                                             static_cast<INTERNET_PORT>(UrlPort(f.address)), NullWhenBlank(f.user),
+                                             NullWhenBlank(f.password), INTERNET_SERVICE_HTTP, 0, 0));
   if (!connection) return 0;
   InternetHandle request(HttpOpenRequestA(connection.Get(), f.method.empty() ? nullptr : f.method.c_str(), path.c_str(),
                                           "HTTP/1.1", nullptr, nullptr, INTERNET_FLAG_RELOAD, 0));
@@ -71,8 +73,7 @@ int WebRequestWorker(WebRequestJob* job) {
                        f.postData.empty() ? nullptr : const_cast<char*>(f.postData.data()),
                        static_cast<DWORD>(f.postData.size()));
       break;
-    case RequestVerb::Unsupported:
-      return 0;
+    case RequestVerb::Unsupported: return 0;
   }
 
   std::string body;
@@ -104,13 +105,12 @@ int WebRequestWorker(WebRequestJob* job) {
 }
 
 std::string RunWebRequest(const std::string& address, const std::string& method, const std::string& proxy,
-                          const std::string& user, const std::string& password,
-                          const std::string& extraHeaders, const std::string& postData, int timeoutSeconds,
-                          std::string* headersOut) {
+                          const std::string& user, const std::string& password, const std::string& extraHeaders,
+                          const std::string& postData, int timeoutSeconds, std::string* headersOut) {
   if (headersOut) headersOut->clear();
   if (!IsRequestableAddress(address)) return {};
-  auto job = std::make_shared<WebRequestJob>(
-      RequestFields{address, method, proxy, user, password, extraHeaders, postData});
+  auto job =
+      std::make_shared<WebRequestJob>(RequestFields{address, method, proxy, user, password, extraHeaders, postData});
   const int seconds = timeoutSeconds > 0 ? timeoutSeconds : kDefaultTimeoutSeconds;
   const DWORD waitMs = seconds >= 4000000 ? 4000000000u : static_cast<DWORD>(seconds) * 1000u;
 
@@ -143,8 +143,6 @@ std::string RunWebRequest(const std::string& address, const std::string& method,
   return std::move(reply.body);
 }
 
-std::string FetchPageText(const std::string& address) {
-  return UpToFirstZero(RunWebRequest(PercentDecode(address)));
-}
+std::string FetchPageText(const std::string& address) { return UpToFirstZero(RunWebRequest(PercentDecode(address))); }
 
 }  // namespace web

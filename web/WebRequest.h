@@ -21,11 +21,10 @@ constexpr size_t kMaxReplyBytes = 4u << 20;
 // A proxy, user name or password made only of spaces counts as not given.
 // headersOut, when given, receives the raw response headers (1024 spaces when
 // they do not fit in 1023 bytes; empty after a time-out).
-std::string RunWebRequest(const std::string& address, const std::string& method = {},
-                          const std::string& proxy = {}, const std::string& user = {},
-                          const std::string& password = {}, const std::string& extraHeaders = {},
-                          const std::string& postData = {}, int timeoutSeconds = 0,
-                          std::string* headersOut = nullptr);
+std::string RunWebRequest(const std::string& address, const std::string& method = {}, const std::string& proxy = {},
+                          const std::string& user = {}, const std::string& password = {},
+                          const std::string& extraHeaders = {}, const std::string& postData = {},
+                          int timeoutSeconds = 0, std::string* headersOut = nullptr);
 
 // The body of the worker thread: performs the request held by the job and
 // writes the reply into it. 1 when the reply was written, 0 otherwise.

@@ -103,13 +103,14 @@ int main(int argc, char** argv) {
   const double clicked = Now();
   SendMessageW(w->ControlHwnd(kSelectAllBox), BM_CLICK, 0, 0);
   const double selected = Now() - clicked;
-  std::printf("%d files%s: %d rows after the fill of %.0f ms; every size shown after %s; select-all %.0f ms; slowest "
-              "answer of the start window %.0f ms (%d unanswered); threads before %d, at most %d; %d rows without a "
-              "size yet, %d probes left\n",
-              files, query.empty() ? "" : (" with ?" + query).c_str(), rows, filled * 1e3,
-              sized < 0 ? "(not within the limit)" : (std::to_string(static_cast<int>(sized * 1e3)) + " ms").c_str(),
-              selected * 1e3, watch.SlowestAnswer() * 1e3, watch.Unanswered(), threadsBefore, watch.MostThreads(),
-              SizesPending(list), RunningSizeProbes());
+  std::printf(
+      "%d files%s: %d rows after the fill of %.0f ms; every size shown after %s; select-all %.0f ms; slowest "
+      "answer of the start window %.0f ms (%d unanswered); threads before %d, at most %d; %d rows without a "
+      "size yet, %d probes left\n",
+      files, query.empty() ? "" : (" with ?" + query).c_str(), rows, filled * 1e3,
+      sized < 0 ? "(not within the limit)" : (std::to_string(static_cast<int>(sized * 1e3)) + " ms").c_str(),
+      selected * 1e3, watch.SlowestAnswer() * 1e3, watch.Unanswered(), threadsBefore, watch.MostThreads(),
+      SizesPending(list), RunningSizeProbes());
   std::fflush(stdout);
   ui::EndProcessNow(0);
 }

@@ -82,19 +82,20 @@ int main(int argc, char** argv) {
     const int64_t size = web::QueryContentLength(RowAddress(base, round, 0, query + "&one"));
     const double one = Now() - start;
     if (fill.last < 0 || size != 1000000) {
-      std::printf("round %d failed: %s\n", round, fill.last < 0 ? "a row shows a wrong size" : "the probe found no size");
+      std::printf("round %d failed: %s\n", round,
+                  fill.last < 0 ? "a row shows a wrong size" : "the probe found no size");
       return 1;
     }
     firstSum += fill.first;
     fillSum += fill.last;
     oneSum += one;
-    std::printf("round %d: %d rows filled to the last size shown %.1f ms (first %.1f ms), one probe %.1f ms\n",
-                round, kRows, fill.last * 1e3, fill.first * 1e3, one * 1e3);
+    std::printf("round %d: %d rows filled to the last size shown %.1f ms (first %.1f ms), one probe %.1f ms\n", round,
+                kRows, fill.last * 1e3, fill.first * 1e3, one * 1e3);
     std::fflush(stdout);
   }
-  std::printf("mean: %d rows %.1f ms (first size %.1f ms), one probe %.1f ms, ratio %d rows / one probe = %.2f "
-              "(one after another: %d)\n",
-              kRows, fillSum / rounds * 1e3, firstSum / rounds * 1e3, oneSum / rounds * 1e3, kRows, fillSum / oneSum,
-              kRows);
+  std::printf(
+      "mean: %d rows %.1f ms (first size %.1f ms), one probe %.1f ms, ratio %d rows / one probe = %.2f "
+      "(one after another: %d)\n",
+      kRows, fillSum / rounds * 1e3, firstSum / rounds * 1e3, oneSum / rounds * 1e3, kRows, fillSum / oneSum, kRows);
   ui::EndProcessNow(0);
 }

@@ -32,9 +32,11 @@ void PumpUntil(Condition done) {
 // The bare loop: the same requests and 10240-byte reads, written to the file, nothing shown.
 long long BareDownload(const std::string& address, const std::string& path) {
   HINTERNET session = InternetOpenA("Bench", INTERNET_OPEN_TYPE_PRECONFIG_WITH_NO_AUTOPROXY, nullptr, nullptr, 0);
-  HINTERNET url = InternetOpenUrlA(session, address.c_str(), nullptr, 0,
-                                   INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE, 0);
-  HANDLE file = CreateFileW(ui::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
+  HINTERNET url =
+      InternetOpenUrlA(session, address.c_str(), nullptr, 0,
+                       INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE, 0);
+  HANDLE file =
+      CreateFileW(ui::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
   char buffer[10240];
   DWORD got = 0, written = 0;
   long long total = 0;

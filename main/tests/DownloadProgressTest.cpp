@@ -39,9 +39,9 @@ TEST(ProgressThrottle, WritesOnlyChangesAtMostTenTimesASecond) {
   EXPECT_EQ(t.View().status, "视频大小:100MB  已下载:0MB  ");
   EXPECT_FALSE(t.Offer(100 * MB, 10240, 33));  // too soon
   EXPECT_FALSE(t.Offer(100 * MB, 20480, 99));
-  EXPECT_TRUE(t.Offer(100 * MB, 30720, 100));  // interval passed, shows 0.03MB
-  EXPECT_FALSE(t.Offer(100 * MB, 30721, 250));  // same texts and position: nothing to write
-  EXPECT_FALSE(t.Flush(251));                   // and nothing pending
+  EXPECT_TRUE(t.Offer(100 * MB, 30720, 100));     // interval passed, shows 0.03MB
+  EXPECT_FALSE(t.Offer(100 * MB, 30721, 250));    // same texts and position: nothing to write
+  EXPECT_FALSE(t.Flush(251));                     // and nothing pending
   EXPECT_TRUE(t.Offer(100 * MB, 100 * MB, 251));  // complete: at once
   EXPECT_EQ(t.View().position, 1000);
   EXPECT_EQ(t.Writes(), 3);
@@ -75,8 +75,11 @@ TEST(ProgressThrottle, TheIntervalRunsOverTheFilesOfARun) {
 }
 
 TEST(DownloadQueuePlan, LastRowFirstSkippingUncheckedAndDone) {
-  std::vector<QueueRow> rows = {
-      {10, false, "等待中"}, {11, true, "等待中"}, {12, false, "等待中"}, {13, true, "下载失败"}, {14, true, "下载完成"}};
+  std::vector<QueueRow> rows = {{10, false, "等待中"},
+                                {11, true, "等待中"},
+                                {12, false, "等待中"},
+                                {13, true, "下载失败"},
+                                {14, true, "下载完成"}};
   EXPECT_EQ(QueueOrder(rows), (std::vector<intptr_t>{13, 11}));
   EXPECT_TRUE(IsQvodAddress("x qvod://1|2|"));
   EXPECT_FALSE(IsQvodAddress("QVOD://1|2|"));

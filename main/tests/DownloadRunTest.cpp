@@ -55,9 +55,7 @@ std::string NewFolder(const std::string& name) {
 }
 
 // The size a /video/<N>.flv address names.
-int64_t VideoSize(const std::string& address) {
-  return std::stoll(address.substr(address.find("/video/") + 7));
-}
+int64_t VideoSize(const std::string& address) { return std::stoll(address.substr(address.find("/video/") + 7)); }
 
 // One start window for the whole suite (destroying it ends the process).
 class DownloadRunTest : public testing::Test {

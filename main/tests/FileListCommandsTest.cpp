@@ -59,7 +59,7 @@ class FileListCommandsTest : public testing::Test {
     for (int i = 0; i < menu.itemCount; ++i) {
       if (std::string(menu.items[i].caption) != item) continue;
       ui::Event e{ui::EventType::Click};
-      e.arg = i;
+      e.payload = ui::ItemIndex{i};
       menu.items[i].onClick(*window_, e);
     }
   }
@@ -210,7 +210,8 @@ TEST_F(FileListCommandsTest, PlayingWithoutThePlayerLibraryShowsTheMessageAndGoe
 
 // A dialog driver that cancels the dialog.
 struct Cancelling : DialogDriver {
-  Cancelling() : DialogDriver("the Cancel button", testsupport::ButtonReady(IDCANCEL), testsupport::Pressing(IDCANCEL)) {}
+  Cancelling()
+      : DialogDriver("the Cancel button", testsupport::ButtonReady(IDCANCEL), testsupport::Pressing(IDCANCEL)) {}
 };
 
 // The folder is chosen in the dialog's tree even when the temporary folder

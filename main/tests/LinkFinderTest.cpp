@@ -14,6 +14,7 @@
 #include "main/Resource.h"
 #include "ui/App.h"
 #include "ui/DispatchCall.h"
+#include "ui/GdiHandles.h"
 #include "ui/PictureBox.h"
 #include "ui/base/tests/support/Pump.h"
 
@@ -39,7 +40,10 @@ class FakeObject : public IDispatch {
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
   ULONG STDMETHODCALLTYPE Release() override { return --refs_; }  // lives on the test's stack
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+    *n = 0;
+    return S_OK;
+  }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
     for (size_t i = 0; i < names_.size(); ++i)
@@ -49,8 +53,8 @@ class FakeObject : public IDispatch {
       }
     return DISP_E_UNKNOWNNAME;
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                   EXCEPINFO*, UINT*) override {
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
+                                   UINT*) override {
     std::vector<VARIANT> args(params->rgvarg, params->rgvarg + params->cArgs);
     std::reverse(args.begin(), args.end());
     return member_(id, flags, args, result);
@@ -121,12 +125,12 @@ class LinkFinderTest : public testing::Test {
   void SetUp() override {
     // A frame at (100, 100); inside it a page at (20, 30) of its client area,
     // under a larger panel that lies on top of it in the z-order.
-    frame_ = CreateWindowExW(0, L"TestPanel", L"frame", WS_POPUP | WS_VISIBLE, 100, 100, 400, 300, nullptr,
-                             nullptr, nullptr, nullptr);
-    page_ = CreateWindowExW(0, kIeServerClass, L"", WS_CHILD | WS_VISIBLE, 20, 30, 300, 200, frame_, nullptr,
-                            nullptr, nullptr);
-    panel_ = CreateWindowExW(0, L"TestPanel", L"", WS_CHILD | WS_VISIBLE, 0, 0, 400, 300, frame_, nullptr, nullptr,
-                             nullptr);
+    frame_ = CreateWindowExW(0, L"TestPanel", L"frame", WS_POPUP | WS_VISIBLE, 100, 100, 400, 300, nullptr, nullptr,
+                             nullptr, nullptr);
+    page_ = CreateWindowExW(0, kIeServerClass, L"", WS_CHILD | WS_VISIBLE, 20, 30, 300, 200, frame_, nullptr, nullptr,
+                            nullptr);
+    panel_ =
+        CreateWindowExW(0, L"TestPanel", L"", WS_CHILD | WS_VISIBLE, 0, 0, 400, 300, frame_, nullptr, nullptr, nullptr);
     SetWindowPos(panel_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     CurrentPage = &page;
   }
@@ -262,14 +266,13 @@ TEST(FinderCursor, IsA32PixelCursorWithItsHotSpotAt15) {
   ASSERT_TRUE(cursor);
   ICONINFO info = {};
   ASSERT_TRUE(GetIconInfo(cursor, &info));
+  const ui::OwnedBitmap colour(info.hbmColor), mask(info.hbmMask);  // the caller's to free
   EXPECT_FALSE(info.fIcon);
   EXPECT_EQ(info.xHotspot, 15u);
   EXPECT_EQ(info.yHotspot, 15u);
-  BITMAP mask = {};
-  GetObjectW(info.hbmMask, sizeof mask, &mask);
-  EXPECT_EQ(mask.bmWidth, 32);
-  if (info.hbmColor) DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
+  BITMAP maskBits = {};
+  GetObjectW(mask.Get(), sizeof maskBits, &maskBits);
+  EXPECT_EQ(maskBits.bmWidth, 32);
 }
 
 }  // namespace

@@ -33,7 +33,6 @@
 
 namespace {
 
-
 std::string Dir() { return ui::ProgramDir(); }
 std::string ConfigFilePath() { return Dir() + "\\Config.ini"; }
 
@@ -449,7 +448,6 @@ TEST_F(MainWindowTest, HidingAndRestoringLeaksNoGdiOrUserObjects) {
   EXPECT_EQ(last.gdi, first.gdi);
   EXPECT_EQ(last.user, first.user);
   EXPECT_TRUE(window_->Visible());
-
 }
 
 TEST_F(MainWindowTest, ClosingWhileDownloadingAsksAndNoKeepsTheWindow) {
@@ -533,8 +531,7 @@ void AnswerAndPrintTheMessage() {
 LRESULT CALLBACK RefuseProgressBars(int code, WPARAM wp, LPARAM lp) {
   if (code == HCBT_CREATEWND) {
     const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lp);
-    if (!IS_INTRESOURCE(create->lpcs->lpszClass) && lstrcmpiW(create->lpcs->lpszClass, PROGRESS_CLASSW) == 0)
-      return 1;
+    if (!IS_INTRESOURCE(create->lpcs->lpszClass) && lstrcmpiW(create->lpcs->lpszClass, PROGRESS_CLASSW) == 0) return 1;
   }
   return CallNextHookEx(nullptr, code, wp, lp);
 }

@@ -4,7 +4,6 @@ keyboard: 新建任务 opens the new-task window, an address typed or copied fro
 another program is parsed and the file list fills; 在线播放 on a row opens the
 player library's window over the disabled start window. Screenshots are kept."""
 
-import argparse
 import os
 import shutil
 import subprocess
@@ -14,7 +13,7 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
 from wine_program import (LONG_WAIT, SimulatorTestCase, WindowProbe, click, end_program,  # noqa: E402
-                          move_mouse_away, run_tests, wait_for, wait_until)
+                          move_mouse_away, run_tests, simulator_test_arguments, wait_for, wait_until)
 
 ARGS = None
 START = "TavrinV1.0"
@@ -161,16 +160,8 @@ class NewTaskTest(SimulatorTestCase):
 
 def main():
     global ARGS
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program-dir", required=True)
-    parser.add_argument("--wine-run", required=True)
-    parser.add_argument("--port", type=int, required=True)
-    parser.add_argument("--shots", required=True)
-    parser.add_argument("--copy-text", required=True)
-    parser.add_argument("--probe", required=True, help="WindowProbe.exe, which reads the windows from outside")
-    ARGS, rest = parser.parse_known_args()
-    SimulatorTestCase.port, SimulatorTestCase.shots = ARGS.port, ARGS.shots
-    run_tests([sys.argv[0]] + rest)
+    ARGS, argv = simulator_test_arguments("--copy-text")
+    run_tests(argv)
 
 
 if __name__ == "__main__":

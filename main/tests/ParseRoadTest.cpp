@@ -271,7 +271,8 @@ TEST_F(ParseRoadTest, NamesAreSafeAndASecondParseOfThePageGetsNumberedNames) {
 
 TEST_F(ParseRoadTest, ClipboardTextWithADotBecomesTheAddress) {
   ASSERT_TRUE(ui::WriteClipboardText(nullptr, "  http://v.example.cn/视频.html"));
-  ASSERT_TRUE(PumpFor("the clipboard's address in the box", [&] { return !w_->Get<ui::Control>("Url编辑框").Text().empty(); }));
+  ASSERT_TRUE(
+      PumpFor("the clipboard's address in the box", [&] { return !w_->Get<ui::Control>("Url编辑框").Text().empty(); }));
   EXPECT_EQ(w_->Get<ui::Control>("Url编辑框").Text(), "  http://v.example.cn/视频.html");
   ASSERT_TRUE(ui::WriteClipboardText(nullptr, "no dot"));
   testsupport::Pump(300);  // nothing comes of it

@@ -3,7 +3,6 @@
 build constants name: what it asks the service at start, the update notice,
 the advertisement panel. Screenshots are kept as artefacts."""
 
-import argparse
 import os
 import shutil
 import subprocess
@@ -13,7 +12,7 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
 from wine_program import (SimulatorTestCase, WindowProbe, answer_boxes_until_ended, end_program,  # noqa: E402
-                          run_tests, wait_until)
+                          run_tests, simulator_test_arguments, wait_until)
 
 ARGS = None
 
@@ -88,15 +87,8 @@ class ProgramStartTest(SimulatorTestCase):
 
 def main():
     global ARGS
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program-dir", required=True)
-    parser.add_argument("--wine-run", required=True)
-    parser.add_argument("--probe", required=True, help="WindowProbe.exe, which reads the windows and answers boxes")
-    parser.add_argument("--port", type=int, required=True)
-    parser.add_argument("--shots", required=True)
-    ARGS, rest = parser.parse_known_args()
-    SimulatorTestCase.port, SimulatorTestCase.shots = ARGS.port, ARGS.shots
-    run_tests([sys.argv[0]] + rest)
+    ARGS, argv = simulator_test_arguments()
+    run_tests(argv)
 
 
 if __name__ == "__main__":

@@ -237,8 +237,7 @@ TEST_F(ServiceClientTest, ANewerVersionShowsTheNoticeOpensTheDownloadPageAndEnds
       testing::ExitedWithCode(0), "^\\[title ok\\] update notice\n$");
   // Without the updater beside the program, the download page is opened
   // (by the desktop's browser, which makes its own request); no user lookup.
-  EXPECT_TRUE(PumpFor("the browser's request for the download page",
-                      [] { return Sim().Count("/download.html") >= 1; }))
+  EXPECT_TRUE(PumpFor("the browser's request for the download page", [] { return Sim().Count("/download.html") >= 1; }))
       << Sim().Log();
   EXPECT_EQ(Sim().Count("/online"), 1);
   EXPECT_EQ(Sim().Count("/VelkDown/index.Asp"), 0);

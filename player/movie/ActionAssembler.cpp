@@ -44,9 +44,12 @@ std::vector<Token> Tokenize(const std::string& line, int lineNumber) {
         if (d == '\\') {
           if (++i >= line.size()) fail("text without closing quote");
           d = line[i];
-          if (d == 'n') d = '\n';
-          else if (d == 'r') d = '\r';
-          else if (d == 't') d = '\t';
+          if (d == 'n')
+            d = '\n';
+          else if (d == 'r')
+            d = '\r';
+          else if (d == 't')
+            d = '\t';
           else if (d == 'x') {
             if (i + 2 >= line.size() || !std::isxdigit(static_cast<unsigned char>(line[i + 1])) ||
                 !std::isxdigit(static_cast<unsigned char>(line[i + 2]))) {
@@ -64,19 +67,24 @@ std::vector<Token> Tokenize(const std::string& line, int lineNumber) {
       ++i;
       tokens.push_back({Token::kString, text});
     } else if (std::isdigit(static_cast<unsigned char>(c)) ||
-               (c == '-' && i + 1 < line.size() && (std::isdigit(static_cast<unsigned char>(line[i + 1])) || line[i + 1] == '.'))) {
+               (c == '-' && i + 1 < line.size() &&
+                (std::isdigit(static_cast<unsigned char>(line[i + 1])) || line[i + 1] == '.'))) {
       size_t end = i + 1;
-      while (end < line.size() && (std::isalnum(static_cast<unsigned char>(line[end])) || line[end] == '.' ||
-                                   ((line[end] == '-' || line[end] == '+') && (line[end - 1] == 'e' || line[end - 1] == 'E')))) {
+      while (end < line.size() &&
+             (std::isalnum(static_cast<unsigned char>(line[end])) || line[end] == '.' ||
+              ((line[end] == '-' || line[end] == '+') && (line[end - 1] == 'e' || line[end - 1] == 'E')))) {
         ++end;
       }
       tokens.push_back({Token::kNumber, line.substr(i, end - i)});
       i = end;
     } else if (std::isalpha(static_cast<unsigned char>(c)) || c == '_' || c == '$') {
       size_t end = i + 1;
-      while (end < line.size() && (std::isalnum(static_cast<unsigned char>(line[end])) || line[end] == '_' || line[end] == '$')) ++end;
+      while (end < line.size() &&
+             (std::isalnum(static_cast<unsigned char>(line[end])) || line[end] == '_' || line[end] == '$'))
+        ++end;
       std::string word = line.substr(i, end - i);
-      if (word == "r" && end + 1 < line.size() && line[end] == ':' && std::isdigit(static_cast<unsigned char>(line[end + 1]))) {
+      if (word == "r" && end + 1 < line.size() && line[end] == ':' &&
+          std::isdigit(static_cast<unsigned char>(line[end + 1]))) {
         size_t digits = end + 1;
         while (digits < line.size() && std::isdigit(static_cast<unsigned char>(line[digits]))) ++digits;
         tokens.push_back({Token::kRegister, line.substr(end + 1, digits - end - 1)});
@@ -97,8 +105,8 @@ std::vector<Token> Tokenize(const std::string& line, int lineNumber) {
 
 struct PushValue {
   PushType type;
-  std::string text;   // kPushString
-  double number = 0;  // kPushDouble
+  std::string text;     // kPushString
+  double number = 0;    // kPushDouble
   int32_t integer = 0;  // kPushInteger, kPushRegister, kPushBoolean
 };
 
@@ -116,11 +124,11 @@ struct FunctionDef {
 struct Item {
   enum Kind { kRaw, kPush, kBranch, kLabel, kFunction } kind;
   int line = 0;
-  std::string raw;               // kRaw: the whole action
+  std::string raw;                // kRaw: the whole action
   std::vector<PushValue> values;  // kPush
-  uint8_t code = 0;              // kBranch
-  std::string label;             // kBranch, kLabel
-  FunctionDef function;          // kFunction
+  uint8_t code = 0;               // kBranch
+  std::string label;              // kBranch, kLabel
+  FunctionDef function;           // kFunction
 };
 
 struct Block {
@@ -267,8 +275,10 @@ class Parser {
       }
       Expect(i < t.size() && t[i].kind == Token::kIdent, line, "argument name expected");
       f.params.emplace_back(reg, t[i++].text);
-      if (i < t.size() && t[i].text == ",") ++i;
-      else Expect(i < t.size() && t[i].text == ")", line, ", or ) expected");
+      if (i < t.size() && t[i].text == ",")
+        ++i;
+      else
+        Expect(i < t.size() && t[i].text == ")", line, ", or ) expected");
     }
     Expect(i < t.size(), line, ") expected");
     ++i;
@@ -373,7 +383,8 @@ std::string EncodeBlock(const Block& block, const std::map<std::string, size_t>&
       case Item::kFunction: encoded[i] = EncodeFunction(item, pool); break;
       case Item::kBranch: encoded[i] = std::string(kBranchSize, '\0'); break;
       case Item::kLabel:
-        if (!labels.emplace(item.label, offset).second) throw AssemblyError{item.line, "label defined twice: " + item.label};
+        if (!labels.emplace(item.label, offset).second)
+          throw AssemblyError{item.line, "label defined twice: " + item.label};
         break;
     }
     offset += encoded[i].size();

@@ -3,11 +3,13 @@
 
 namespace movie {
 
+// clang-format off
 const FunctionFlagName kFunctionFlags[9] = {
     {0x0001, "preloadThis"},  {0x0002, "suppressThis"},  {0x0004, "preloadArguments"},
     {0x0008, "suppressArguments"}, {0x0010, "preloadSuper"}, {0x0020, "suppressSuper"},
     {0x0040, "preloadRoot"},  {0x0080, "preloadParent"}, {0x0100, "preloadGlobal"},
 };
+// clang-format on
 
 namespace {
 
@@ -16,6 +18,7 @@ struct StackAction {
   const char* name;
 };
 
+// clang-format off
 constexpr StackAction kStackActions[] = {
     {0x04, "nextFrame"},     {0x05, "previousFrame"}, {0x06, "play"},          {0x07, "stop"},
     {0x08, "toggleQuality"}, {0x09, "stopSounds"},    {0x0A, "add"},           {0x0B, "subtract"},
@@ -39,6 +42,7 @@ constexpr StackAction kStackActions[] = {
     {0x65, "bitURShift"},    {0x66, "strictEquals"},  {0x67, "greater"},       {0x68, "stringGreater"},
     {0x69, "extends"},
 };
+// clang-format on
 
 }  // namespace
 

@@ -274,9 +274,7 @@ class Lister {
             out += n < pool_.size() ? Quote(pool_[n]) : "constant " + std::to_string(n);
           }
           break;
-        default:
-          out += "; unknown value type " + std::to_string(type);
-          return;
+        default: out += "; unknown value type " + std::to_string(type); return;
       }
     }
   }

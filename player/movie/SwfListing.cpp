@@ -28,12 +28,14 @@ std::string SwfListing(const std::string& file) {
   std::string error;
   const bool ok = ReadSwf(file, swf, error);
   char line[200];
-  std::snprintf(line, sizeof line, "%s version %u, %zu bytes, expanded %u; stage %d..%d x %d..%d twips; %u.%02u fps; %u frames\n",
+  std::snprintf(line, sizeof line,
+                "%s version %u, %zu bytes, expanded %u; stage %d..%d x %d..%d twips; %u.%02u fps; %u frames\n",
                 swf.signature.c_str(), swf.version, swf.storedLength, swf.fileLength, swf.stage.xMin, swf.stage.xMax,
                 swf.stage.yMin, swf.stage.yMax, swf.frameRate >> 8, (swf.frameRate & 0xFF) * 100 / 256, swf.frameCount);
   std::string out = line;
   for (const SwfTagRecord& tag : swf.tags) {
-    out += TagName(tag.code) + " (" + std::to_string(tag.body.size()) + " bytes" + (tag.longHeader ? ", long header" : "") + ")";
+    out += TagName(tag.code) + " (" + std::to_string(tag.body.size()) + " bytes" +
+           (tag.longHeader ? ", long header" : "") + ")";
     if (tag.code != kTagDoAction && !tag.body.empty() && tag.body.size() <= 64) {
       out += ":";
       for (const char c : tag.body) {

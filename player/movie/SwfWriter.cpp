@@ -19,9 +19,7 @@ void BitWriter::WriteUnsigned(uint32_t value, int bits) {
   }
 }
 
-void BitWriter::WriteSigned(int32_t value, int bits) {
-  WriteUnsigned(static_cast<uint32_t>(value), bits);
-}
+void BitWriter::WriteSigned(int32_t value, int bits) { WriteUnsigned(static_cast<uint32_t>(value), bits); }
 
 std::string BitWriter::Finish() {
   if (used_ > 0) WriteUnsigned(0, 8 - used_);
@@ -38,9 +36,7 @@ int SignedBitsNeeded(int32_t value) {
   return bits;
 }
 
-std::string EncodeU16(uint16_t value) {
-  return {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
-}
+std::string EncodeU16(uint16_t value) { return {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)}; }
 
 std::string EncodeU32(uint32_t value) {
   return EncodeU16(static_cast<uint16_t>(value)) + EncodeU16(static_cast<uint16_t>(value >> 16));
@@ -57,9 +53,7 @@ std::string EncodeRect(const SwfRect& rect) {
   return writer.Finish();
 }
 
-uint16_t EncodeFixed8(double value) {
-  return static_cast<uint16_t>(std::lround(value * 256.0));
-}
+uint16_t EncodeFixed8(double value) { return static_cast<uint16_t>(std::lround(value * 256.0)); }
 
 std::string EncodeScaleMatrix(double scaleX, double scaleY) {
   const int32_t x = static_cast<int32_t>(std::lround(scaleX * 65536.0));
@@ -83,7 +77,8 @@ std::string EncodeTag(uint16_t code, const std::string& body, bool forceLong) {
 }
 
 std::string WriteSwf(const SwfHeader& header, const std::vector<std::string>& tagRecords, bool compressed) {
-  std::string rest = EncodeRect(header.stage) + EncodeU16(EncodeFixed8(header.frameRate)) + EncodeU16(header.frameCount);
+  std::string rest =
+      EncodeRect(header.stage) + EncodeU16(EncodeFixed8(header.frameRate)) + EncodeU16(header.frameCount);
   for (const std::string& tag : tagRecords) rest += tag;
   const uint32_t fileLength = static_cast<uint32_t>(8 + rest.size());
   std::string file = compressed ? "CWS" : "FWS";

@@ -26,9 +26,9 @@ class FlashControlTest : public ::testing::Test {
         {L"Menu", kGet | kMethod, 0},
         {L"IsPlaying", kGet | kMethod, 0},
         {L"Playing", kGet | kPutRef, 0},
-        {L"Loop", kMethod, 0},        // a reader falls back to a method
-        {L"Base", kMethod, 1},        // a writer falls back to a method
-        {L"CallFunction", kGet, 1},   // a method falls back to a property get
+        {L"Loop", kMethod, 0},       // a reader falls back to a method
+        {L"Base", kMethod, 1},       // a writer falls back to a method
+        {L"CallFunction", kGet, 1},  // a method falls back to a property get
         {L"setVariable", kMethod, 2},
     });
     fake->answer = [this](const FakeCall& call, VARIANT* result) {
@@ -129,8 +129,8 @@ TEST_F(FlashControlTest, CreateNeedsAParentAndMoveKeepsTheRectangle) {
   EXPECT_FALSE(fresh.Create(nullptr, 0, 0, 10, 10));
   EXPECT_EQ(fresh.HostWindow(), nullptr);
 
-  HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr, nullptr, nullptr,
-                                nullptr);
+  HWND parent =
+      CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(parent, nullptr);
   // No Flash control is installed here: the host window is made, the control stays empty.
   EXPECT_FALSE(fresh.Create(parent, 5, 6, 70, 80));

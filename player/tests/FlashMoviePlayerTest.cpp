@@ -66,10 +66,9 @@ class MoviePlayerTest : public ::testing::Test {
       return S_OK;
     };
     playertest::SetHostedControl(fake);
-    parent = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr, nullptr,
-                             nullptr);
-    child = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, parent, nullptr, nullptr,
-                            nullptr);
+    parent =
+        CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    child = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, parent, nullptr, nullptr, nullptr);
   }
   void TearDown() override {
     DestroyWindow(parent);

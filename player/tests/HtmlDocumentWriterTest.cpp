@@ -7,14 +7,14 @@
 #include <oleacc.h>
 
 #include "player/QvodPage.h"
-#include "player/tests/support/FakeDispatch.h"
+#include "player/tests/support/FakeIeServer.h"
 #include "ui/tests/support/ShellRecorder.h"
 
 namespace {
 
 using playertest::FakeDispatch;
 
-constexpr IID kIidHtmlDocument = {0x626FC520, 0xA41E, 0x11CF, {0xA7, 0x31, 0x00, 0xA0, 0xC9, 0x08, 0x26, 0x37}};
+using playertest::kIidHtmlDocument;
 
 FakeDispatch* g_document = nullptr;  // what the answering windows hand out
 
@@ -29,15 +29,7 @@ LRESULT CALLBACK ServerProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
 class PageWriterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    OleInitialize(nullptr);
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = ServerProc;
-    wc.lpszClassName = L"Internet Explorer_Server";
-    RegisterClassW(&wc);
-    document = FakeDispatch::Create({{L"open", DISPATCH_METHOD, 0},
-                                     {L"write", DISPATCH_METHOD, 1},
-                                     {L"Close", DISPATCH_METHOD, 0}});
-    document->extraInterface = kIidHtmlDocument;
+    document = playertest::SetUpFakeIeServer(ServerProc);
     g_document = document;
     top = Make(L"STATIC", nullptr, WS_OVERLAPPEDWINDOW);
   }

@@ -104,7 +104,8 @@ TEST(PlayExport, OpensThePlayerWindowAndReturnsWhenItCloses) {
   bool sawWindow = false, sawStatus = false;
   std::thread user([&] {
     HWND window = nullptr;
-    sawWindow = testsupport::PollUntil([&] { return (window = FindWindowW(nullptr, L"正在播放 样片.flv")) != nullptr; });
+    sawWindow =
+        testsupport::PollUntil([&] { return (window = FindWindowW(nullptr, L"正在播放 样片.flv")) != nullptr; });
     if (!window) return;
     sawStatus = testsupport::PollUntil([&] { return HasChildText(window, L"停止播放 样片.flv"); });
     // The pause that lets a screenshot be taken of the window.

@@ -15,7 +15,7 @@
 
 #include "player/PlayerGlobals.h"
 #include "player/QvodPage.h"
-#include "player/tests/support/FakeDispatch.h"
+#include "player/tests/support/FakeIeServer.h"
 #include "ui/ActiveXHost.h"
 #include "ui/DispatchEventSink.h"
 #include "ui/base/WideText.h"
@@ -24,13 +24,13 @@ namespace {
 
 using playertest::FakeDispatch;
 
-constexpr IID kIidHtmlDocument = {0x626FC520, 0xA41E, 0x11CF, {0xA7, 0x31, 0x00, 0xA0, 0xC9, 0x08, 0x26, 0x37}};
+using playertest::kIidHtmlDocument;
 
 FakeDispatch* g_document = nullptr;
 HHOOK g_hook = nullptr;
-std::vector<std::string> g_log;   // navigations and document calls, in order
-bool g_documentComes = true;      // whether the stand-in makes a document after a navigation
-HWND g_browserHost = nullptr;     // the "AtlAxWin" window of the latest browser box
+std::vector<std::string> g_log;  // navigations and document calls, in order
+bool g_documentComes = true;     // whether the stand-in makes a document after a navigation
+HWND g_browserHost = nullptr;    // the "AtlAxWin" window of the latest browser box
 ui::ComPtr<IConnectionPoint> g_events;
 DWORD g_cookie = 0;
 
@@ -77,14 +77,7 @@ LRESULT CALLBACK AfterCreate(int code, WPARAM wp, LPARAM lp) {
 class QvodPageWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    OleInitialize(nullptr);
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = ServerProc;
-    wc.lpszClassName = L"Internet Explorer_Server";
-    RegisterClassW(&wc);
-    document = FakeDispatch::Create(
-        {{L"open", DISPATCH_METHOD, 0}, {L"write", DISPATCH_METHOD, 1}, {L"Close", DISPATCH_METHOD, 0}});
-    document->extraInterface = kIidHtmlDocument;
+    document = playertest::SetUpFakeIeServer(ServerProc);
     document->answer = [](const playertest::FakeCall& call, VARIANT*) {
       g_log.push_back(call.member);
       return S_OK;

@@ -20,10 +20,8 @@ using skin::ReadIntProperty;
 
 WNDPROC ProcOf(HWND w) { return (WNDPROC)GetWindowLongPtrW(w, GWLP_WNDPROC); }
 bool HasRegion(HWND w) {
-  HRGN r = CreateRectRgn(0, 0, 0, 0);
-  const int kind = GetWindowRgn(w, r);
-  DeleteObject(r);
-  return kind != ERROR;
+  const ui::OwnedRegion r(CreateRectRgn(0, 0, 0, 0));
+  return GetWindowRgn(w, r.Get()) != ERROR;
 }
 
 class SkinBehaviourTest : public testing::Test {
@@ -35,7 +33,8 @@ class SkinBehaviourTest : public testing::Test {
 };
 
 TEST_F(SkinBehaviourTest, ButtonsAreSkinnedOrRefusedByStyle) {
-  for (DWORD style : {BS_PUSHBUTTON, BS_DEFPUSHBUTTON, BS_AUTOCHECKBOX | BS_PUSHLIKE, BS_AUTORADIOBUTTON | BS_PUSHLIKE}) {
+  for (DWORD style :
+       {BS_PUSHBUTTON, BS_DEFPUSHBUTTON, BS_AUTOCHECKBOX | BS_PUSHLIKE, BS_AUTORADIOBUTTON | BS_PUSHLIKE}) {
     HWND b = Button(style);
     EXPECT_TRUE(skin::SkinWindow(b)) << style;
     EXPECT_EQ(ProcOf(b), ui::SubclassProc<skin::ButtonSkin>) << style;
@@ -63,13 +62,13 @@ TEST_F(SkinBehaviourTest, ButtonIsRoundedAgainForItsNewSize) {
   HWND b = Button(BS_PUSHBUTTON);
   ASSERT_TRUE(skin::SkinWindow(b));
   SetWindowPos(b, nullptr, 0, 0, 120, 40, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  const ui::OwnedRegion owned(CreateRectRgn(0, 0, 0, 0));
+  const HRGN region = owned.Get();
   ASSERT_NE(GetWindowRgn(b, region), ERROR);
   for (auto [x, y] : {std::pair{60, 20}, {118, 20}, {60, 38}, {2, 2}, {117, 37}})
     EXPECT_TRUE(PtInRegion(region, x, y)) << x << "," << y << " lies outside";
   for (auto [x, y] : {std::pair{0, 0}, {119, 0}, {0, 39}, {119, 39}})
     EXPECT_FALSE(PtInRegion(region, x, y)) << x << "," << y << " is a corner";
-  DeleteObject(region);
 }
 
 TEST_F(SkinBehaviourTest, ProgressBarGetsRoundCornersAndASecondCallKeepsTheSavedProcedure) {
@@ -79,13 +78,13 @@ TEST_F(SkinBehaviourTest, ProgressBarGetsRoundCornersAndASecondCallKeepsTheSaved
   EXPECT_EQ(ProcOf(bar), ui::SubclassProc<skin::ProgressSkin>);
   EXPECT_EQ((WNDPROC)GetPropW(bar, skin::kPropProc), own);
   EXPECT_EQ(ReadIntProperty(bar, skin::kPropType), 1);
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  const ui::OwnedRegion owned(CreateRectRgn(0, 0, 0, 0));
+  const HRGN region = owned.Get();
   ASSERT_NE(GetWindowRgn(bar, region), ERROR);
   EXPECT_FALSE(PtInRegion(region, 0, 0));
   EXPECT_FALSE(PtInRegion(region, 199, 19));
   EXPECT_TRUE(PtInRegion(region, 2, 2));
   EXPECT_TRUE(PtInRegion(region, 100, 0));
-  DeleteObject(region);
 
   ASSERT_TRUE(skin::SkinWindow(bar, 3));
   EXPECT_EQ((WNDPROC)GetPropW(bar, skin::kPropProc), own);
@@ -171,8 +170,7 @@ TEST_F(SkinBehaviourTest, WorkerSetsTheTextWhileTheWindowThreadPaints) {
   bar.SetColourStyle(4);
   std::atomic<bool> done{false};
   std::thread worker([&] {
-    for (int i = 0; i < 300; ++i)
-      bar.SetText(5, i % 2 ? "正在下载 [一个很长很长的文件名称.flv]， 已完成： " : "短");
+    for (int i = 0; i < 300; ++i) bar.SetText(5, i % 2 ? "正在下载 [一个很长很长的文件名称.flv]， 已完成： " : "短");
     done = true;
   });
   // The worker's paints ask this thread for the range and position.
@@ -181,7 +179,8 @@ TEST_F(SkinBehaviourTest, WorkerSetsTheTextWhileTheWindowThreadPaints) {
     skintest::PumpMessages(1);
   }
   worker.join();
-  EXPECT_EQ(skin::ReadTextProperty(bar.Handle(), skin::kPropTextContent), "正在下载 [一个很长很长的文件名称.flv]， 已完成： ");
+  EXPECT_EQ(skin::ReadTextProperty(bar.Handle(), skin::kPropTextContent),
+            "正在下载 [一个很长很长的文件名称.flv]， 已完成： ");
 }
 
 TEST_F(SkinBehaviourTest, ProgressBarObjectAttachCreateAndWindowOperations) {

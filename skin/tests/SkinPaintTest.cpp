@@ -26,6 +26,7 @@ struct Rgb {
 struct StyleRow {
   Rgb light1, light2, light3, deep1, deep2, deep3, frame, text;
 };
+// clang-format off
 const StyleRow kRows[7] = {
     {{251, 250, 255}, {234, 248, 255}, {201, 228, 237}, {212, 242, 250}, {82, 214, 252}, {60, 109, 237}, {26, 138, 214}, {0, 0, 102}},
     {{247, 239, 239}, {235, 214, 214}, {226, 182, 182}, {249, 205, 205}, {240, 142, 142}, {203, 57, 57}, {204, 62, 62}, {251, 3, 4}},
@@ -35,9 +36,10 @@ const StyleRow kRows[7] = {
     {{244, 244, 244}, {226, 226, 226}, {208, 208, 208}, {223, 223, 223}, {200, 200, 200}, {143, 143, 143}, {145, 145, 145}, {0, 0, 0}},
     {{244, 244, 244}, {226, 226, 226}, {208, 208, 208}, {102, 102, 102}, {57, 57, 57}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}},
 };
+// clang-format on
 
-#define EXPECT_NEAR_RGB(pic, x, y, rgb, tol)                                                          \
-  EXPECT_TRUE(Near((pic).At(x, y), (rgb).r, (rgb).g, (rgb).b, tol))                                   \
+#define EXPECT_NEAR_RGB(pic, x, y, rgb, tol)                                                                     \
+  EXPECT_TRUE(Near((pic).At(x, y), (rgb).r, (rgb).g, (rgb).b, tol))                                              \
       << "at (" << (x) << ", " << (y) << ") got " << Describe((pic).At(x, y)) << ", expected " << (rgb).r << " " \
       << (rgb).g << " " << (rgb).b
 
@@ -83,8 +85,18 @@ TEST_F(SkinPaintTest, BarCornersTakeTheFaceColourOutsideAndTheFrameInside) {
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   const Rgb frame = kRows[3].frame;
   Picture p = PaintBar(Bar(200, 40, 500, 4));
-  for (auto [x, y] : {std::pair{0, 0}, {1, 0}, {0, 1}, {0, 39}, {1, 39}, {0, 38}, {199, 0}, {198, 0}, {199, 1},
-                      {199, 39}, {198, 39}, {199, 38}})
+  for (auto [x, y] : {std::pair{0, 0},
+                      {1, 0},
+                      {0, 1},
+                      {0, 39},
+                      {1, 39},
+                      {0, 38},
+                      {199, 0},
+                      {198, 0},
+                      {199, 1},
+                      {199, 39},
+                      {198, 39},
+                      {199, 38}})
     EXPECT_EQ(p.At(x, y), face) << x << "," << y;
   for (auto [x, y] : {std::pair{1, 1}, {1, 38}, {198, 1}, {198, 38}}) EXPECT_NEAR_RGB(p, x, y, frame, 0);
   // In a bar two pixels high the corners overlap: the later bottom-left pixels win.
@@ -160,12 +172,11 @@ TEST_F(SkinPaintTest, BarRepaintsAtOnceWhenThePositionChanges) {
 // picture painted afresh into memory for what the bar holds now.
 int DifferingOnScreen(HWND bar) {
   const Picture fresh = skintest::PaintInto(bar, skin::PaintProgressBar), screen = skintest::ReadWindowDc(bar);
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
-  GetWindowRgn(bar, region);
+  const ui::OwnedRegion region(CreateRectRgn(0, 0, 0, 0));
+  GetWindowRgn(bar, region.Get());
   int n = 0;
   for (int y = 0; y < fresh.h; ++y)
-    for (int x = 0; x < fresh.w; ++x) n += PtInRegion(region, x, y) && fresh.At(x, y) != screen.At(x, y);
-  DeleteObject(region);
+    for (int x = 0; x < fresh.w; ++x) n += PtInRegion(region.Get(), x, y) && fresh.At(x, y) != screen.At(x, y);
   return n;
 }
 
@@ -173,10 +184,9 @@ int DifferingOnScreen(HWND bar) {
 void Blacken(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
-  HDC dc = GetWindowDC(window);
+  const ui::WindowDc dc(window);
   const RECT all = {0, 0, r.right - r.left, r.bottom - r.top};
-  FillRect(dc, &all, (HBRUSH)GetStockObject(BLACK_BRUSH));
-  ReleaseDC(window, dc);
+  FillRect(dc.Get(), &all, (HBRUSH)GetStockObject(BLACK_BRUSH));
 }
 
 TEST_F(SkinPaintTest, ANewPositionRepaintsTheWholeBarAndTheSameOneNothing) {
@@ -324,7 +334,8 @@ TEST_F(SkinPaintTest, ListViewFrameComesAfterItsTimer) {
   ASSERT_TRUE(skin::SkinWindow(list, 3));
   const StyleRow& c = kRows[2];
   auto framed = [&](const Picture& p) {
-    return Near(p.At(0, 50), c.frame.r, c.frame.g, c.frame.b, 0) && Near(p.At(1, 50), c.light1.r, c.light1.g, c.light1.b, 0);
+    return Near(p.At(0, 50), c.frame.r, c.frame.g, c.frame.b, 0) &&
+           Near(p.At(1, 50), c.light1.r, c.light1.g, c.light1.b, 0);
   };
   RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   ASSERT_TRUE(framed(ScreenWhen(list, framed))) << "after a non-client paint";
@@ -344,8 +355,8 @@ TEST_F(SkinPaintTest, ListViewFrameComesAfterItsTimer) {
 // A tooltip shows the light gradient, the frame and its text over its whole
 // window, border included, once the repaint 10 ms after its paint has run.
 TEST_F(SkinPaintTest, TooltipIsPaintedOverItsWholeWindow) {
-  HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0,
-                             0, 0, host_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0,
+                             0, host_, nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_TRUE(tip);
   TTTOOLINFOW tool = {};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;

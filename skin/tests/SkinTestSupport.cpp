@@ -53,24 +53,31 @@ void PumpMessages(int ms) {
 
 namespace {
 
+// A 32-bit top-down picture of w x h in a memory DC of its own.
+struct DibSurface {
+  DibSurface(int w, int h)
+      : dc(CreateCompatibleDC(nullptr)), dib(Make(dc.Get(), w, h, bits)), selected(dc.Get(), dib.Get()) {}
+  static HBITMAP Make(HDC dc, int w, int h, void*& bits) {
+    BITMAPINFO bi = {};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB};
+    return CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  }
+  void* bits = nullptr;
+  ui::OwnedDc dc;
+  ui::OwnedBitmap dib;
+  ui::Selection selected;
+};
+
 Picture Capture(HDC source, int w, int h) {
   Picture p;
   p.w = w, p.h = h;
-  BITMAPINFO bi = {};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB};
-  void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, dib);
-  if (source) BitBlt(dc, 0, 0, w, h, source, 0, 0, SRCCOPY);
+  const DibSurface surface(w, h);
+  if (source) BitBlt(surface.dc.Get(), 0, 0, w, h, source, 0, 0, SRCCOPY);
   p.pixels.resize(size_t(w) * h);
   for (int i = 0; i < w * h; ++i) {
-    DWORD v = static_cast<DWORD*>(bits)[i];
+    DWORD v = static_cast<DWORD*>(surface.bits)[i];
     p.pixels[i] = RGB((v >> 16) & 255, (v >> 8) & 255, v & 255);
   }
-  SelectObject(dc, old);
-  DeleteObject(dib);
-  DeleteDC(dc);
   return p;
 }
 
@@ -79,18 +86,9 @@ Picture Capture(HDC source, int w, int h) {
 Picture PaintInto(HWND window, Painter paint) {
   RECT r = {};
   GetClientRect(window, &r);
-  BITMAPINFO bi = {};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB};
-  void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, dib);
-  paint(window, dc, 1);
-  Picture p = Capture(dc, r.right, r.bottom);
-  SelectObject(dc, old);
-  DeleteObject(dib);
-  DeleteDC(dc);
-  return p;
+  const DibSurface surface(r.right, r.bottom);
+  paint(window, surface.dc.Get(), 1);
+  return Capture(surface.dc.Get(), r.right, r.bottom);
 }
 
 Picture ReadWindowDc(HWND window) {

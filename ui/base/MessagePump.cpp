@@ -58,8 +58,8 @@ bool PumpNextMessage(PendingQuit& quit) {
 }
 
 Wake WaitOnceAndPump(void* handle, unsigned long milliseconds, PendingQuit& quit) {
-  const DWORD woke = MsgWaitForMultipleObjects(handle ? 1 : 0, handle ? &handle : nullptr, FALSE, milliseconds,
-                                               kPumpingWakeMask);
+  const DWORD woke =
+      MsgWaitForMultipleObjects(handle ? 1 : 0, handle ? &handle : nullptr, FALSE, milliseconds, kPumpingWakeMask);
   if (handle && woke == WAIT_OBJECT_0) return Wake::Signalled;
   if (woke == WAIT_FAILED) return Wake::Failed;
   PumpWaitingMessages(quit);
@@ -73,15 +73,13 @@ bool PumpingWait(unsigned milliseconds, void* handle) {
     const DWORD passed = GetTickCount() - start;
     if (passed >= milliseconds) return false;
     switch (WaitOnceAndPump(handle, milliseconds - passed, quit)) {
-      case Wake::Signalled:
-        return true;
+      case Wake::Signalled: return true;
       case Wake::Failed:
         // Nothing to wait on any more: sleep out the rest rather than spin.
         Sleep(milliseconds - passed);
         return false;
       case Wake::Messages:
-      case Wake::TimedOut:
-        break;
+      case Wake::TimedOut: break;
     }
   }
 }

@@ -58,6 +58,9 @@ class OwnedHandle {
 
   Handle Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
+  // Gives the handle to a new owner outside this program (the system, as
+  // SetWindowRgn takes a region) and holds none.
+  Handle Release() { return std::exchange(handle_, nullptr); }
   // Closes the handle held and takes the one given (none by default).
   void Reset(Handle handle = nullptr) {
     const Handle old = std::exchange(handle_, Traits::IsValid(handle) ? handle : nullptr);

@@ -46,7 +46,10 @@ class TestPoint final : public IConnectionPoint {
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return outer_->AddRef(); }
   ULONG STDMETHODCALLTYPE Release() override { return outer_->Release(); }
-  HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override { *iid = kTestEvents; return S_OK; }
+  HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override {
+    *iid = kTestEvents;
+    return S_OK;
+  }
   HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** c) override {
     return outer_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(c));
   }
@@ -79,9 +82,12 @@ class TestControl final : public IOleObject, public IDispatch, public IConnectio
   }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (iid == IID_IUnknown || iid == IID_IOleObject) *out = static_cast<IOleObject*>(this);
-    else if (iid == IID_IDispatch) *out = static_cast<IDispatch*>(this);
-    else if (iid == IID_IConnectionPointContainer) *out = static_cast<IConnectionPointContainer*>(this);
+    if (iid == IID_IUnknown || iid == IID_IOleObject)
+      *out = static_cast<IOleObject*>(this);
+    else if (iid == IID_IDispatch)
+      *out = static_cast<IDispatch*>(this);
+    else if (iid == IID_IConnectionPointContainer)
+      *out = static_cast<IConnectionPointContainer*>(this);
     else {
       *out = nullptr;
       return E_NOINTERFACE;
@@ -119,23 +125,34 @@ class TestControl final : public IOleObject, public IDispatch, public IConnectio
   HRESULT STDMETHODCALLTYPE EnumVerbs(IEnumOLEVERB**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE Update() override { return S_OK; }
   HRESULT STDMETHODCALLTYPE IsUpToDate() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE GetUserClassID(CLSID* id) override { *id = kTestClsid; return S_OK; }
+  HRESULT STDMETHODCALLTYPE GetUserClassID(CLSID* id) override {
+    *id = kTestClsid;
+    return S_OK;
+  }
   HRESULT STDMETHODCALLTYPE GetUserType(DWORD, LPOLESTR*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE SetExtent(DWORD, SIZEL*) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE GetExtent(DWORD, SIZEL*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE Advise(IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE Unadvise(DWORD) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE EnumAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetMiscStatus(DWORD, DWORD* status) override { *status = 0; return S_OK; }
+  HRESULT STDMETHODCALLTYPE GetMiscStatus(DWORD, DWORD* status) override {
+    *status = 0;
+    return S_OK;
+  }
   HRESULT STDMETHODCALLTYPE SetColorScheme(LOGPALETTE*) override { return E_NOTIMPL; }
 
   // IDispatch: Add(a, b) returns a + b; Fire(text) raises event 7 with (text, 42).
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+    *n = 0;
+    return S_OK;
+  }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
     if (count != 1) return DISP_E_UNKNOWNNAME;
-    if (!lstrcmpiW(names[0], L"Add")) *ids = kAdd;
-    else if (!lstrcmpiW(names[0], L"Fire")) *ids = kFire;
+    if (!lstrcmpiW(names[0], L"Add"))
+      *ids = kAdd;
+    else if (!lstrcmpiW(names[0], L"Fire"))
+      *ids = kFire;
     else {
       *ids = DISPID_UNKNOWN;
       return DISP_E_UNKNOWNNAME;

@@ -41,12 +41,27 @@ const char* TypeName(ui::EventType t) {
   }
 }
 
-// Records "name type arg value" for the handler slot `Slot`, and checks that
+// What the event carries as two numbers: the item, position, x or state,
+// and the choice's value or y.
+std::string PayloadText(const ui::Payload& payload) {
+  struct Text {
+    std::string operator()(std::monostate) const { return "0 0"; }
+    std::string operator()(ui::ItemIndex i) const { return std::to_string(i.index) + " 0"; }
+    std::string operator()(ui::Position p) const { return std::to_string(p.value) + " 0"; }
+    std::string operator()(ui::Point p) const { return std::to_string(p.x) + " " + std::to_string(p.y); }
+    std::string operator()(ui::Choice c) const { return std::to_string(c.index) + " " + std::to_string(c.value); }
+    std::string operator()(ui::CheckState c) const { return c.checked ? "1 0" : "0 0"; }
+    std::string operator()(ui::TrayEvent t) const { return std::to_string(t) + " 0"; }
+    std::string operator()(ui::Drawing) const { return "0 0"; }
+  };
+  return std::visit(Text{}, payload);
+}
+
+// Records "name type payload" for the handler slot `Slot`, and checks that
 // the event names the control it came from and is the slot's own.
 template <ui::EventType Slot>
 void Record(ui::Window& w, ui::Event& e) {
-  std::string line = std::string(e.row ? e.row->name : "?") + " " + TypeName(e.type) + " " + std::to_string(e.arg) +
-                     " " + std::to_string(e.value);
+  std::string line = std::string(e.row ? e.row->name : "?") + " " + TypeName(e.type) + " " + PayloadText(e.payload);
   if (!e.row || w.ControlHwnd(e.row->name) != e.control) line += " WRONG CONTROL";
   if (e.type != Slot) line += std::string(" IN THE SLOT OF ") + TypeName(Slot);
   g_events.push_back(line);
@@ -55,8 +70,8 @@ constexpr auto Click = Record<ui::EventType::Click>;
 constexpr auto Change = Record<ui::EventType::Change>;
 
 void PaintButton(ui::Window& w, ui::Event& e) {
-  const auto* item = static_cast<const DRAWITEMSTRUCT*>(e.data);
-  FillRect(item->hDC, &item->rcItem, (HBRUSH)GetStockObject(BLACK_BRUSH));
+  const DRAWITEMSTRUCT& item = e.ToDraw();
+  FillRect(item.hDC, &item.rcItem, (HBRUSH)GetStockObject(BLACK_BRUSH));
   e.handled = true;
   Record<ui::EventType::Draw>(w, e);
 }
@@ -77,12 +92,20 @@ const ui::ControlDef kControls[] = {
     Row("声道右", Kind::RadioButton).At(80, 105, 60, 20).Caption("右").OnClick(Click),
     Row("滑块", Kind::Slider).At(10, 130, 200, 26).Max(100).OnChange(Change),
     Row("提示", Kind::Label).At(10, 160, 150, 18).Caption("提示文字").Colour(ui::Rgb(255, 0, 0)).OnClick(Click),
-    Row("画钮", Kind::Button).At(170, 160, 60, 24).Caption("画").Flags(ui::OwnerDrawn).OnClick(Click).OnDraw(PaintButton),
+    Row("画钮", Kind::Button)
+        .At(170, 160, 60, 24)
+        .Caption("画")
+        .Flags(ui::OwnerDrawn)
+        .OnClick(Click)
+        .OnDraw(PaintButton),
     Row("全选", Kind::CheckBox).At(10, 190, 80, 20).Caption("全选").OnClick(Click),
     // Right clicks only: a left click on a row runs nothing.
     Row("列表", Kind::ListView).At(10, 215, 250, 60).Columns(kColumns).OnRightClick(Record<ui::EventType::RightClick>),
-    Row("图片", Kind::PictureBox).At(270, 10, 32, 32).OnMouseDown(Record<ui::EventType::MouseDown>)
-        .OnMouseMove(Record<ui::EventType::MouseMove>).OnMouseUp(Record<ui::EventType::MouseUp>),
+    Row("图片", Kind::PictureBox)
+        .At(270, 10, 32, 32)
+        .OnMouseDown(Record<ui::EventType::MouseDown>)
+        .OnMouseMove(Record<ui::EventType::MouseMove>)
+        .OnMouseUp(Record<ui::EventType::MouseUp>),
 };
 const ui::FormDef kForm = ui::FormDef("KindsForm", "各种控件", {60, 60, 320, 290}, kControls);
 
@@ -158,7 +181,8 @@ TEST_F(FormKindsTest, UserActionsReachTheirHandlersWithControlAndValue) {
   SendMessageW(C("列表"), LVM_GETITEMRECT, 0, (LPARAM)&row);
   const LPARAM at = MAKELPARAM(row.left + 10, (row.top + row.bottom) / 2);
   const auto ofTheList = [] {
-    return std::count_if(g_events.begin(), g_events.end(), [](const std::string& e) { return e.rfind("列表", 0) == 0; });
+    return std::count_if(g_events.begin(), g_events.end(),
+                         [](const std::string& e) { return e.rfind("列表", 0) == 0; });
   };
   PostMessageW(C("列表"), WM_LBUTTONUP, 0, at);
   SendMessageW(C("列表"), WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -267,15 +291,15 @@ HWND g_owner = nullptr;
 bool g_ownerEnabledInModal = true;
 void OnOk(ui::Window& w, ui::Event&) {
   g_ownerEnabledInModal = IsWindowEnabled(g_owner) != FALSE;
-  w.EndModal(7);
+  DestroyWindow(w.Hwnd());
 }
 void PressOkSoon(ui::Window& w, ui::Event&) { PostMessageW(w.ControlHwnd("确定"), BM_CLICK, 0, 0); }
 const ui::ControlDef kOk[] = {Row("确定", Kind::Button).At(10, 10, 60, 24).Caption("确定").OnClick(OnOk)};
 const ui::FormDef kQuestion = ui::FormDef("Question", "问题", {100, 100, 200, 80}, kOk).OnCreated(PressOkSoon);
 
-TEST_F(FormKindsTest, AModalFormReturnsItsResultWithItsOwnerDisabled) {
+TEST_F(FormKindsTest, AModalFormReturnsWhenClosedWithItsOwnerDisabledMeanwhile) {
   g_owner = w_->Hwnd();
-  EXPECT_EQ(ui::Window::LoadModal(kQuestion, w_), 7);
+  EXPECT_TRUE(ui::Window::LoadModal(kQuestion, w_));
   EXPECT_FALSE(g_ownerEnabledInModal);
   EXPECT_TRUE(IsWindowEnabled(w_->Hwnd()));
   EXPECT_EQ(ui::Window::Find("Question"), nullptr);
@@ -284,7 +308,7 @@ TEST_F(FormKindsTest, AModalFormReturnsItsResultWithItsOwnerDisabled) {
 const ui::FormDef kPopup = ui::FormDef("Popup", "弹出", {0, 0, 100, 50}, kOk).Style(ui::Popup | ui::Topmost);
 const ui::FormDef kFull = ui::FormDef("Full", "全屏", {30, 30, 200, 100}, kOk).Style(ui::MinimizeBox | ui::MaximizeBox);
 
-TEST(FormStyle, PopupTopmostBoxesFixedBorderAndFullScreen) {
+TEST(FormStyle, PopupTopmostBoxesAndFixedBorder) {
   ui::InitWindowLayer();
   ui::Window* popup = ui::Window::Load(kPopup);
   ASSERT_NE(popup, nullptr);
@@ -297,14 +321,6 @@ TEST(FormStyle, PopupTopmostBoxesFixedBorderAndFullScreen) {
   const LONG style = GetWindowLongW(full->Hwnd(), GWL_STYLE);
   EXPECT_TRUE((style & WS_MAXIMIZEBOX) && (style & WS_MINIMIZEBOX));
   EXPECT_FALSE(style & WS_THICKFRAME);
-  const ui::Rect before = full->Bounds();
-  full->SetFullScreen(true);
-  const ui::Rect screen = full->Bounds();
-  EXPECT_EQ(screen.w, GetSystemMetrics(SM_CXSCREEN));
-  EXPECT_EQ(screen.h, GetSystemMetrics(SM_CYSCREEN));
-  full->SetFullScreen(false);
-  const ui::Rect after = full->Bounds();
-  EXPECT_EQ(std::vector<int>({after.x, after.y, after.w, after.h}), std::vector<int>({before.x, before.y, before.w, before.h}));
   DestroyWindow(popup->Hwnd());
   DestroyWindow(full->Hwnd());
   testsupport::DropQuit();
@@ -317,7 +333,8 @@ void AskForTheWrongWrapper(ui::Window& w, ui::Event&) {
   w.Get<ui::ListView>("钮");
   ++g_afterWrongGet;
 }
-const ui::ControlDef kAsking[] = {Row("钮", Kind::Button).At(10, 10, 60, 24).Caption("钮").OnClick(AskForTheWrongWrapper)};
+const ui::ControlDef kAsking[] = {
+    Row("钮", Kind::Button).At(10, 10, 60, 24).Caption("钮").OnClick(AskForTheWrongWrapper)};
 const ui::FormDef kAskingForm = ui::FormDef("Asking", "问错", {40, 40, 200, 80}, kAsking);
 
 // A handler that asks for a wrapper its control does not fit stops there;
@@ -342,6 +359,10 @@ const ui::ControlDef kMisbound[] = {
     Row("坏钮", Kind::Button).At(10, 40, 60, 24).OnClick(Nothing).OnChange(Nothing),
 };
 const ui::ControlDef kTickingLabel[] = {Row("标签", Kind::Label).At(10, 10, 60, 24).OnTick(Nothing)};
+// A button has no interval, a timer no place, a label no Checked flag.
+const ui::ControlDef kButtonWithInterval[] = {Row("钮", Kind::Button).At(10, 10, 60, 24).Interval(50)};
+const ui::ControlDef kPlacedTimer[] = {Row("钟", Kind::Timer).At(0, 0, 1, 1).Interval(50)};
+const ui::ControlDef kCheckedLabel[] = {Row("标签", Kind::Label).At(10, 10, 60, 24).Flags(ui::Checked)};
 const ui::FormDef kMisboundForm = ui::FormDef("Misbound", "错位", {40, 40, 200, 80}, kMisbound);
 const ui::FormDef kTickingForm = ui::FormDef("Ticking", "错位", {40, 40, 200, 80}, kTickingLabel);
 const ui::FormDef kClickedForm = ui::FormDef("Clicked", "错位", {40, 40, 200, 80}).OnClick(Nothing);
@@ -365,6 +386,44 @@ TEST(WrongKind, AHandlerSlotTheKindNeverReportsRefusesTheForm) {
   EXPECT_TRUE(IsWindowEnabled(owner->Hwnd()));
   EXPECT_EQ(ui::Window::Find("Ticking"), nullptr);
   DestroyWindow(owner->Hwnd());
+  testsupport::DropQuit();
+}
+
+TEST(WrongKind, APropertyOrFlagTheKindDoesNotHaveRefusesTheForm) {
+  ui::InitWindowLayer();
+  try {
+    ui::Window::Load(ui::FormDef("Interval", "错位", {40, 40, 200, 80}, kButtonWithInterval));
+    ADD_FAILURE() << "the form was loaded";
+  } catch (const ui::WrongKind& e) {
+    EXPECT_STREQ(e.what(), "Interval: 钮 is a Button, which has no such property as one its row sets");
+  }
+  EXPECT_THROW(ui::Window::Load(ui::FormDef("Placed", "错位", {40, 40, 200, 80}, kPlacedTimer)), ui::WrongKind);
+  EXPECT_THROW(ui::Window::Load(ui::FormDef("Flagged", "错位", {40, 40, 200, 80}, kCheckedLabel)), ui::WrongKind);
+  EXPECT_EQ(FindWindowW(ui::Window::ClassName(), L"错位"), nullptr);
+}
+
+// A handler that reads what its event does not carry stops at that read:
+// the window answers the message as if it had no handler and goes on.
+int g_readWrongPayload = 0;
+void ReadsAPositionFromAClick(ui::Window&, ui::Event& e) {
+  ++g_readWrongPayload;
+  (void)e.NewPosition();
+  g_readWrongPayload += 100;
+}
+const ui::ControlDef kPayloadReader[] = {Row("钮", Kind::Button).At(10, 10, 60, 24).OnClick(ReadsAPositionFromAClick)};
+
+TEST(WrongKind, ReadingAPayloadTheEventDoesNotCarryStopsTheHandler) {
+  ui::InitWindowLayer();
+  ui::Window* w = ui::Window::Load(ui::FormDef("Payload", "载荷", {40, 40, 200, 80}, kPayloadReader));
+  ASSERT_NE(w, nullptr);
+  w->Get<ui::Button>("钮").Click();
+  EXPECT_EQ(g_readWrongPayload, 1);
+  EXPECT_TRUE(IsWindow(w->Hwnd()));
+  ui::Event tick{ui::EventType::Tick};
+  EXPECT_THROW(tick.Item(), ui::WrongKind);
+  tick.payload = ui::ItemIndex{3};
+  EXPECT_EQ(tick.Item(), 3);
+  DestroyWindow(w->Hwnd());
   testsupport::DropQuit();
 }
 

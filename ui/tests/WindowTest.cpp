@@ -24,11 +24,11 @@ using testsupport::Pump;
 
 std::vector<std::string> g_events;
 void Record(const char* what, int arg) { g_events.push_back(std::string(what) + ":" + std::to_string(arg)); }
-void OnButton(ui::Window&, ui::Event& e) { Record("button", e.arg); }
-void OnCheck(ui::Window&, ui::Event& e) { Record("check", e.arg); }
-void OnTick(ui::Window&, ui::Event& e) { Record("tick", e.arg); }
-void OnTray(ui::Window&, ui::Event& e) { Record("tray", e.arg); }
-void OnItem(ui::Window&, ui::Event& e) { Record("item", e.arg); }
+void OnButton(ui::Window&, ui::Event&) { Record("button", 0); }
+void OnCheck(ui::Window&, ui::Event& e) { Record("check", e.NowChecked()); }
+void OnTick(ui::Window&, ui::Event&) { Record("tick", 0); }
+void OnTray(ui::Window&, ui::Event& e) { Record("tray", e.Tray()); }
+void OnItem(ui::Window&, ui::Event& e) { Record("item", e.Item()); }
 void OnCreated(ui::Window&, ui::Event&) { Record("created", 0); }
 void OnDestroyed(ui::Window&, ui::Event&) { Record("destroyed", 0); }
 ui::CloseAnswer g_closeAnswer = ui::CloseAnswer::None;
@@ -39,14 +39,23 @@ ui::CloseAnswer OnClosing(ui::Window&) {
 
 const ui::ControlDef kControls[] = {
     ui::Row("框", ui::Kind::ShapeBox).At(5, 5, 200, 100),
-    ui::Row("按钮", ui::Kind::Button).In("框").At(10, 10, 60, 24).Caption("按钮").Flags(ui::HandCursor).OnClick(OnButton),
+    ui::Row("按钮", ui::Kind::Button)
+        .In("框")
+        .At(10, 10, 60, 24)
+        .Caption("按钮")
+        .Flags(ui::HandCursor)
+        .OnClick(OnButton),
     ui::Row("选择", ui::Kind::CheckBox).At(10, 120, 80, 20).Caption("选择").OnClick(OnCheck),
     ui::Row("钟", ui::Kind::Timer).Interval(50).OnTick(OnTick),
 };
 const ui::MenuItemDef kItems[] = {{"甲", OnItem}, {"-", nullptr}, {"乙", OnItem}};
 const ui::MenuDef kMenus[] = {{"菜单", kItems, 3}};
-const ui::FormDef kForm = ui::FormDef("TestForm", "测试", {40, 40, 300, 200}, kControls).Menus(kMenus)
-                              .OnCreated(OnCreated).OnClosing(OnClosing).OnDestroyed(OnDestroyed).OnTray(OnTray);
+const ui::FormDef kForm = ui::FormDef("TestForm", "测试", {40, 40, 300, 200}, kControls)
+                              .Menus(kMenus)
+                              .OnCreated(OnCreated)
+                              .OnClosing(OnClosing)
+                              .OnDestroyed(OnDestroyed)
+                              .OnTray(OnTray);
 const ui::FormDef kOwned = ui::FormDef("Owned", "子窗口", {60, 60, 200, 100}, kControls + 2, 1);
 
 class WindowTest : public testing::Test {
@@ -99,7 +108,8 @@ TEST_F(WindowTest, HandCursorOverMarkedControlsOnly) {
 TEST_F(WindowTest, TimerTicksAndTakesANewInterval) {
   ui::Timer timer = w_->GetTimer("钟");
   EXPECT_EQ(timer.Interval(), 50);
-  ASSERT_TRUE(testsupport::PumpFor("two ticks", [] { return std::count(g_events.begin(), g_events.end(), "tick:0") >= 2; }));
+  ASSERT_TRUE(
+      testsupport::PumpFor("two ticks", [] { return std::count(g_events.begin(), g_events.end(), "tick:0") >= 2; }));
   timer.SetInterval(5000);
   EXPECT_EQ(timer.Interval(), 5000);
   g_events.clear();

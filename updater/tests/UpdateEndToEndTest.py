@@ -5,7 +5,6 @@ the files, downloads them on 立即更新, puts them in place and starts the
 new main program. The updater's window is read from outside with
 WindowProbe.exe. Screenshots are kept as artefacts."""
 
-import argparse
 import os
 import shutil
 import subprocess
@@ -15,7 +14,7 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
 from wine_program import (SURROGATE, SimulatorTestCase, WindowProbe, answer_boxes_until_ended,  # noqa: E402
-                          end_images, run_tests, wait_for, wait_until)
+                          end_images, run_tests, simulator_test_arguments, wait_for, wait_until)
 
 ARGS = None
 WAITING_TEXT = "系统检测到有 2 个文件需更新！ "
@@ -153,15 +152,8 @@ class UpdateEndToEndTest(SimulatorTestCase):
 
 def main():
     global ARGS
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program-dir", required=True)
-    parser.add_argument("--wine-run", required=True)
-    parser.add_argument("--probe", required=True)
-    parser.add_argument("--port", type=int, required=True)
-    parser.add_argument("--shots", required=True)
-    ARGS, rest = parser.parse_known_args()
-    SimulatorTestCase.port, SimulatorTestCase.shots = ARGS.port, ARGS.shots
-    run_tests([sys.argv[0]] + rest)
+    ARGS, argv = simulator_test_arguments()
+    run_tests(argv)
 
 
 if __name__ == "__main__":

@@ -61,6 +61,7 @@ TEST(UpdateListTest, EmptyNameIsCountedButNotWritten) {
   EXPECT_FALSE(items[1].safe);
 }
 
+// clang-format off
 TEST(UpdateListTest, NamesThatLeaveTheFolderAreUnsafe) {
   for (const char* name : {"..\\evil.exe", "../evil.exe", "help/../../x", "a/..", "C:\\x.exe", "c:x.exe",
                            "Tavrin.exe:stream", "\\x.exe", "/x.exe", "\\\\server\\share\\x", "con", "NUL.txt",
@@ -76,6 +77,7 @@ TEST(UpdateListTest, NamesThatLeaveTheFolderAreUnsafe) {
     EXPECT_TRUE(IsSafeUpdateName(name)) << name;
   }
 }
+// clang-format on
 
 }  // namespace
 }  // namespace updater

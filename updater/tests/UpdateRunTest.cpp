@@ -54,14 +54,12 @@ TEST(UpdateRunTest, FailedAndUnsafeFilesAreNotPutInPlaceButCounted) {
   r.existing = {"D:/u/Tavrin.exe"};
   StopSignal stop;
   const UpdateOutcome out = RunUpdate(Plan("Tavrin.exe|..\\evil.exe|Play.dll|help/help.html"), r.Steps(), stop);
-  EXPECT_EQ(r.calls, (std::vector<std::string>{
-                         "show 1", "download http://h/up/Tavrin.exe.upd > D:/u/Tavrin.exe.p2p",
-                         "replace D:/u/Tavrin.exe.p2p > D:/u/Tavrin.exe",
-                         "show 2",
-                         "show 3", "download http://h/up/Play.dll.upd > D:/u/Play.dll.p2p",
-                         "show 4", "download http://h/up/help/help.html.upd > D:/u/help/help.html.p2p",
-                         "replace D:/u/help/help.html.p2p > D:/u/help/help.html",
-                         "start D:/u/Tavrin.exe"}));
+  EXPECT_EQ(r.calls, (std::vector<std::string>{"show 1", "download http://h/up/Tavrin.exe.upd > D:/u/Tavrin.exe.p2p",
+                                               "replace D:/u/Tavrin.exe.p2p > D:/u/Tavrin.exe", "show 2", "show 3",
+                                               "download http://h/up/Play.dll.upd > D:/u/Play.dll.p2p", "show 4",
+                                               "download http://h/up/help/help.html.upd > D:/u/help/help.html.p2p",
+                                               "replace D:/u/help/help.html.p2p > D:/u/help/help.html",
+                                               "start D:/u/Tavrin.exe"}));
   EXPECT_EQ(out.replaced, 2);
   EXPECT_EQ(out.failed, 1);
   EXPECT_EQ(out.skipped, 1);

@@ -23,9 +23,7 @@ void WriteAll(const std::string& path, const std::string& bytes) {
   ASSERT_TRUE(testsupport::WriteAll(path, bytes)) << path;
 }
 
-bool Exists(const std::string& path) {
-  return GetFileAttributesW(ui::ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool Exists(const std::string& path) { return GetFileAttributesW(ui::ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // 30000 bytes with zero bytes and GBK text in them, as JSON (UTF-8) and as the GBK bytes served.
 struct Body {
@@ -73,7 +71,7 @@ class UpdaterFilesTest : public ::testing::Test {
 TEST_F(UpdaterFilesTest, FailedDownloadsLeaveTheOldFileAndTheWorkerGoesOn) {
   const Body body = NewBody();
   ASSERT_TRUE(SetJson("{\"名称\":\"Play.dll\",\"后缀\":\".upd\",\"files\":{\"Play.dll\":\"" + body.json +
-                          "\"},\"faults\":{\"/VelkDown/up/Play.dll.upd\":\"announce=60000\"}}"));
+                      "\"},\"faults\":{\"/VelkDown/up/Play.dll.upd\":\"announce=60000\"}}"));
   const std::string base = sim.Url("VelkDown/up/");
   const std::string unopenable = "http://127.0.0.1:" + std::to_string(testsupport::ClosedPort()) + "/VelkDown/up/";
   struct Case {
@@ -97,8 +95,10 @@ TEST_F(UpdaterFilesTest, FailedDownloadsLeaveTheOldFileAndTheWorkerGoesOn) {
 
 TEST_F(UpdaterFilesTest, NamesOutsideTheFolderWriteNothingAndListedFilesArriveIntact) {
   const Body body = NewBody();
-  ASSERT_TRUE(SetJson("{\"名称\":\"..\\\\evil.exe|C:\\\\x.exe|Play.dll\",\"后缀\":\".upd\",\"files\":{"
-                          "\"Play.dll\":\"" + body.json + "\",\"..\\\\evil.exe\":\"evil\",\"C:\\\\x.exe\":\"x\"}}"));
+  ASSERT_TRUE(
+      SetJson("{\"名称\":\"..\\\\evil.exe|C:\\\\x.exe|Play.dll\",\"后缀\":\".upd\",\"files\":{"
+              "\"Play.dll\":\"" +
+              body.json + "\",\"..\\\\evil.exe\":\"evil\",\"C:\\\\x.exe\":\"x\"}}"));
   ASSERT_FALSE(Exists("C:\\x.exe"));
   WriteAll(folder + "\\Play.dll", "old");
   testsupport::DialogWatcher watcher(IDOK);
@@ -132,7 +132,8 @@ TEST_F(UpdaterFilesTest, NamesOutsideTheFolderWriteNothingAndListedFilesArriveIn
 TEST_F(UpdaterFilesTest, OnlyBodiesOfAnAnnouncedLengthAreInstalledAndCompressedOnesDecoded) {
   const Body body = NewBody();
   ASSERT_TRUE(SetJson("{\"名称\":\"Play.dll|Tavrin.exe\",\"后缀\":\".upd\",\"files\":{\"Play.dll\":\"" + body.json +
-                      "\",\"Tavrin.exe\":\"" + body.json + "\"},\"faults\":{\"/VelkDown/up/Play.dll.upd\":\"nolength=1\","
+                      "\",\"Tavrin.exe\":\"" + body.json +
+                      "\"},\"faults\":{\"/VelkDown/up/Play.dll.upd\":\"nolength=1\","
                       "\"/VelkDown/up/Tavrin.exe.upd\":\"gzip=1\"}}"));
   WriteAll(folder + "\\Play.dll", "old");
   WriteAll(folder + "\\Tavrin.exe", "old");

@@ -63,8 +63,7 @@ class UpdaterLaunchTest : public ::testing::Test {
 
 TEST_F(UpdaterLaunchTest, MainProgramStartsTheUpdaterWithTheUpdateFolder) {
   const std::string updater = Place("Quenlo.exe");
-  ASSERT_EQ(LaunchUpdaterOrOpenPage(folder, "http://127.0.0.1:1/VelkDown/", "http://unused/"),
-            UpdaterLaunch::Started);
+  ASSERT_EQ(LaunchUpdaterOrOpenPage(folder, "http://127.0.0.1:1/VelkDown/", "http://unused/"), UpdaterLaunch::Started);
   const std::string line = EchoedCommandLine(updater);
   const std::vector<std::string> pieces = SplitCommandLine(line);
   ASSERT_EQ(pieces.size(), 2u) << line;

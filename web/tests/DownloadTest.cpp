@@ -190,8 +190,8 @@ TEST_F(DownloadTest, CompressedBodiesAreWrittenDecodedAndMustEndWhole) {
   const std::string unannounced = LocalFile("unannounced.flv");
   ASSERT_EQ(DownloadToFile(sim.Url("video/300000.flv?gzip=1&nolength=1"), unannounced, Told(), Recorder()), 0);
   EXPECT_TRUE(ReadAll(unannounced) == VideoBytes(0, 300000));
-  EXPECT_EQ(DownloadToFile(sim.Url("video/300000.flv?gzip=1&nolength=1&announce=500"), LocalFile("early.flv"),
-                           Told(), Recorder()),
+  EXPECT_EQ(DownloadToFile(sim.Url("video/300000.flv?gzip=1&nolength=1&announce=500"), LocalFile("early.flv"), Told(),
+                           Recorder()),
             -1);
   EXPECT_EQ(told, std::vector<std::string>{"网络中断！"});
 }
@@ -199,8 +199,7 @@ TEST_F(DownloadTest, CompressedBodiesAreWrittenDecodedAndMustEndWhole) {
 TEST_F(DownloadTest, ResumeFromAServerWithoutRangesStartsTheFileOver) {
   const std::string path = LocalFile("norange.flv");
   WriteAll(path, std::string(5000, 'x'));
-  ASSERT_EQ(DownloadToFile(sim.Url("video/20000.flv?norange=1&t=norange"), path, Told(), Recorder(), 5000, true),
-            0);
+  ASSERT_EQ(DownloadToFile(sim.Url("video/20000.flv?norange=1&t=norange"), path, Told(), Recorder(), 5000, true), 0);
   EXPECT_TRUE(ReadAll(path) == VideoBytes(0, 20000));
   ASSERT_FALSE(calls.empty());
   EXPECT_EQ(calls.front().total, 20000);
@@ -230,8 +229,7 @@ TEST_F(DownloadTest, LengthsBeyond4GiBAreReportedWhole) {
   calls.clear();
   const std::string resumed = LocalFile("big2.flv");
   EXPECT_EQ(
-      DownloadToFile(sim.Url("video/5368719360.flv?t=bigresume"), resumed, Told(), Recorder(), 5368709120LL, true),
-      0);
+      DownloadToFile(sim.Url("video/5368719360.flv?t=bigresume"), resumed, Told(), Recorder(), 5368709120LL, true), 0);
   EXPECT_NE(RangeLineFrom(sim.Last("/video/5368719360.flv?t=bigresume"), "5368709120"), std::string::npos);
   ASSERT_FALSE(calls.empty());
   EXPECT_EQ(calls.front().total, 10240);

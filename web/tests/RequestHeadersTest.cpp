@@ -13,8 +13,7 @@ const std::string kAccept =
 TEST(RequestHeadersTest, DefaultsFollowTheCallersHeadersInOrder) {
   EXPECT_EQ(RequestHeaderBlock("", "http://h/a?b=1"),
             kAccept + "Referer: http://h/a?b=1\r\nAccept-Language: zh-cn\r\n");
-  EXPECT_EQ(RequestHeaderBlock("X-A: 1\r\n", "u"),
-            "X-A: 1\r\n" + kAccept + "Referer: u\r\nAccept-Language: zh-cn\r\n");
+  EXPECT_EQ(RequestHeaderBlock("X-A: 1\r\n", "u"), "X-A: 1\r\n" + kAccept + "Referer: u\r\nAccept-Language: zh-cn\r\n");
 }
 
 TEST(RequestHeadersTest, AGivenHeaderInAnyCaseSuppressesOnlyItsDefault) {
@@ -23,8 +22,7 @@ TEST(RequestHeadersTest, AGivenHeaderInAnyCaseSuppressesOnlyItsDefault) {
   EXPECT_EQ(RequestHeaderBlock("REFERER: x\r\nACCEPT-LANGUAGE: en\r\n", "u"),
             "REFERER: x\r\nACCEPT-LANGUAGE: en\r\n" + kAccept);
   // "Accept-Language: " does not hold "Accept: ", so Accept is still added.
-  EXPECT_EQ(RequestHeaderBlock("Accept-Language: en\r\n", "u"),
-            "Accept-Language: en\r\n" + kAccept + "Referer: u\r\n");
+  EXPECT_EQ(RequestHeaderBlock("Accept-Language: en\r\n", "u"), "Accept-Language: en\r\n" + kAccept + "Referer: u\r\n");
 }
 
 TEST(RequestHeadersTest, PostAddsTypeAndLengthOnlyWithData) {

@@ -8,7 +8,9 @@ namespace {
 
 // The bytes of a literal, zero bytes inside included.
 template <size_t N>
-std::string Bytes(const char (&s)[N]) { return std::string(s, N - 1); }
+std::string Bytes(const char (&s)[N]) {
+  return std::string(s, N - 1);
+}
 
 TEST(RequestPacketTest, RequestLayoutIsMarkerAndSevenTexts) {
   RequestPacket p;

@@ -7,6 +7,7 @@ namespace web {
 namespace {
 
 // "\xB0\x41" is one two-byte character whose second byte looks like 'A'.
+// clang-format off
 TEST(GbkFindTest, StepsOverTheSecondByteOfTwoByteCharacters) {
   EXPECT_EQ(GbkFind("\xB0" "A" "A", "A"), 2u);
   EXPECT_EQ(GbkFind("\xB0" "A", "A"), std::string::npos);
@@ -31,10 +32,11 @@ TEST(GbkFindTest, IgnoringCaseFoldsOnlyAsciiLetters) {
   EXPECT_EQ(AsciiUpper("ab\xB0" "az"), "AB\xB0" "aZ");
   EXPECT_EQ(AsciiLower("AB\xB0" "AZ1"), "ab\xB0" "Az1");
 }
+// clang-format on
 
 TEST(GbkCharLengthTest, TwoBytesOnlyForAValidFirstAndSecondByte) {
-  EXPECT_EQ(GbkCharLength("\xB0\xA1", 0), 2u);     // 啊
-  EXPECT_EQ(GbkCharLength("\x81\\", 0), 2u);      // a second byte of 0x5C, the code of "\"
+  EXPECT_EQ(GbkCharLength("\xB0\xA1", 0), 2u);  // 啊
+  EXPECT_EQ(GbkCharLength("\x81\\", 0), 2u);    // a second byte of 0x5C, the code of "\"
   EXPECT_EQ(GbkCharLength("\xFE\xFE", 0), 2u);
   EXPECT_EQ(GbkCharLength("\x81\x40", 0), 2u);
   for (const char* alone : {"\x80/", "\xFF/", "\x81/", "\x81\x7F", "\x81\xFF", "\xB0", "a\xB0"})
@@ -42,6 +44,7 @@ TEST(GbkCharLengthTest, TwoBytesOnlyForAValidFirstAndSecondByte) {
   EXPECT_EQ(GbkCharLength("a\xB0\xA1", 1), 2u);
 }
 
+// clang-format off
 TEST(TextBetweenTest, TakesFirstStartAndNextEnd) {
   EXPECT_EQ(TextBetween("a[1]b[2]", "[", "]"), "1");
   EXPECT_EQ(TextBetween("x]y[1]", "[", "]"), "1");
@@ -51,6 +54,7 @@ TEST(TextBetweenTest, TakesFirstStartAndNextEnd) {
   // A two-byte key and value; the value's second byte 0x5D looks like ']'.
   EXPECT_EQ(TextBetween("\xB0\xE6\xB1\xBE=[\xB0\x5D" "1.0]", "\xB0\xE6\xB1\xBE=[", "]"), "\xB0\x5D" "1.0");
 }
+// clang-format on
 
 TEST(TextBetweenTest, MissingMarkersGiveEmpty) {
   EXPECT_EQ(TextBetween("a]b]", "[", "]"), "");

@@ -18,12 +18,31 @@ TEST(WebAddressTest, WebAddressesPassAndOnesWithoutSchemeBecomeHttp) {
 }
 
 TEST(WebAddressTest, OtherSchemesAndLocalPathsAreRefused) {
-  for (const char* address : {"file:///C:/windows/system32/calc.exe", "FILE://server/share/x.exe",
-                              "javascript:alert(1)", "javascript://%0Aalert(1)", "vbscript:msgbox(1)",
-                              "about:blank", "mailto:a@b.cn", "shell:startup", "ms-settings:", "C:\\Windows\\x.exe",
-                              "c:/x.exe", "\\\\server\\share\\x.exe", "//server/share/x.exe", "/etc/passwd",
-                              "..\\x.exe", ".\\x.exe", "x\\y.exe", "http:\\\\server\\x", "http:/x.cn", "http://",
-                              "http:///x", "http://\\\\server\\x", "https://:80/", "", "   "}) {
+  for (const char* address : {"file:///C:/windows/system32/calc.exe",
+                              "FILE://server/share/x.exe",
+                              "javascript:alert(1)",
+                              "javascript://%0Aalert(1)",
+                              "vbscript:msgbox(1)",
+                              "about:blank",
+                              "mailto:a@b.cn",
+                              "shell:startup",
+                              "ms-settings:",
+                              "C:\\Windows\\x.exe",
+                              "c:/x.exe",
+                              "\\\\server\\share\\x.exe",
+                              "//server/share/x.exe",
+                              "/etc/passwd",
+                              "..\\x.exe",
+                              ".\\x.exe",
+                              "x\\y.exe",
+                              "http:\\\\server\\x",
+                              "http:/x.cn",
+                              "http://",
+                              "http:///x",
+                              "http://\\\\server\\x",
+                              "https://:80/",
+                              "",
+                              "   "}) {
     EXPECT_EQ(OpenableWebAddress(address), "") << address;
   }
 }

@@ -229,7 +229,8 @@ void* HookImport(const char* name, void* hook, void* current = nullptr) {
 }
 
 TEST_F(WebRequestTest, GivenUpWorkerClosesItsOwnHandlesAndStoresNoCookie) {
-  g_realClose = reinterpret_cast<decltype(g_realClose)>(HookImport("InternetCloseHandle", reinterpret_cast<void*>(RecordClose)));
+  g_realClose =
+      reinterpret_cast<decltype(g_realClose)>(HookImport("InternetCloseHandle", reinterpret_cast<void*>(RecordClose)));
   g_realSetCookie = reinterpret_cast<decltype(g_realSetCookie)>(
       HookImport("InternetSetCookieA", reinterpret_cast<void*>(RecordSetCookie)));
   ASSERT_NE(g_realClose, nullptr);

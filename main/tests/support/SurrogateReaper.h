@@ -31,8 +31,7 @@ class SurrogateReaper : public ::testing::Environment {
     for (const PROCESSENTRY32W& p : all) running.push_back(p.th32ProcessID);
     for (const PROCESSENTRY32W& p : all) {
       if (lstrcmpiW(p.szExeFile, L"dllhost.exe") != 0) continue;
-      const bool starterEnded =
-          std::find(running.begin(), running.end(), p.th32ParentProcessID) == running.end();
+      const bool starterEnded = std::find(running.begin(), running.end(), p.th32ParentProcessID) == running.end();
       if (p.th32ParentProcessID == GetCurrentProcessId() || starterEnded) surrogates.push_back(p.th32ProcessID);
     }
     for (DWORD id : surrogates) {

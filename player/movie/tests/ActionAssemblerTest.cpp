@@ -3,15 +3,12 @@
 
 #include "player/movie/ActionAssembler.h"
 #include "player/movie/ActionDisassembler.h"
+#include "player/movie/tests/support/Bytes.h"
 
 using namespace movie;
 
 namespace {
-std::string Bytes(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out.push_back(static_cast<char>(v));
-  return out;
-}
+using movietest::Bytes;
 
 std::string Assemble(const std::string& source) {
   const AssembledScript script = AssembleScript(source);
@@ -21,23 +18,23 @@ std::string Assemble(const std::string& source) {
 }  // namespace
 
 TEST(ActionAssembler, PushOfEveryValueKindWithTheConstantPool) {
-  EXPECT_EQ(Bytes({0x88, 0x07, 0x00, 0x02, 0x00, 'a', 0, 'b', 'c', 0,  // pool "a", "bc"
-                   0x96, 0x1C, 0x00,                                   // push, 28 bytes
-                   0x08, 0x00,                                         // constant 0
-                   0x07, 0xFE, 0xFF, 0xFF, 0xFF,                       // integer -2
-                   0x06, 0x00, 0x00, 0xF8, 0x3F, 0x00, 0x00, 0x00, 0x00,  // double 1.5, high half first
-                   0x05, 0x01, 0x05, 0x00, 0x02, 0x03, 0x04, 0x03,     // true false null undefined r:3
-                   0x08, 0x01,                                         // constant 1
-                   0x08, 0x00,                                         // "a" again: same constant
-                   0x1C, 0x00}),                                       // getVariable, End
+  EXPECT_EQ(Bytes({0x88, 0x07, 0x00, 0x02, 0x00, 'a',  0,    'b',  'c',  0,  // pool "a", "bc"
+                   0x96, 0x1C, 0x00,                                         // push, 28 bytes
+                   0x08, 0x00,                                               // constant 0
+                   0x07, 0xFE, 0xFF, 0xFF, 0xFF,                             // integer -2
+                   0x06, 0x00, 0x00, 0xF8, 0x3F, 0x00, 0x00, 0x00, 0x00,     // double 1.5, high half first
+                   0x05, 0x01, 0x05, 0x00, 0x02, 0x03, 0x04, 0x03,           // true false null undefined r:3
+                   0x08, 0x01,                                               // constant 1
+                   0x08, 0x00,                                               // "a" again: same constant
+                   0x1C, 0x00}),                                             // getVariable, End
             Assemble("push \"a\", -2, 1.5, true, false, null, undefined, r:3, \"bc\", \"a\"  ; comment\n"
                      "getVariable\n"));
 }
 
 TEST(ActionAssembler, BranchesCountFromTheEndOfTheBranch) {
-  EXPECT_EQ(Bytes({0x99, 0x02, 0x00, 0x01, 0x00,   // jump forward over the pop
-                   0x17,                           // pop
-                   0x9D, 0x02, 0x00, 0xF5, 0xFF,   // if back to the start: -11
+  EXPECT_EQ(Bytes({0x99, 0x02, 0x00, 0x01, 0x00,  // jump forward over the pop
+                   0x17,                          // pop
+                   0x9D, 0x02, 0x00, 0xF5, 0xFF,  // if back to the start: -11
                    0x00}),
             Assemble("top:\n  jump end\n  pop\nend:\n  if top\n"));
 }
@@ -124,9 +121,9 @@ TEST(ActionDisassembler, ListingAssemblesBackToTheSameBytes) {
 TEST(ActionDisassembler, DamagedActionsAreListedNotTrusted) {
   // A jump into the middle of a push, a function body longer than the data,
   // an unknown action with data.
-  const std::string listing = DisassembleActions(Bytes({0x99, 0x02, 0x00, 0x01, 0x00, 0x96, 0x01, 0x00, 0x03,
-                                                        0xC0, 0x01, 0x00, 0xAB,
-                                                        0x9B, 0x05, 0x00, 0, 0x00, 0x00, 0x09, 0x00, 0x17}));
+  const std::string listing =
+      DisassembleActions(Bytes({0x99, 0x02, 0x00, 0x01, 0x00, 0x96, 0x01, 0x00, 0x03, 0xC0, 0x01,
+                                0x00, 0xAB, 0x9B, 0x05, 0x00, 0,    0x00, 0x00, 0x09, 0x00, 0x17}));
   EXPECT_NE(std::string::npos, listing.find("jump ?6\n")) << listing;
   EXPECT_NE(std::string::npos, listing.find("action 0xC0 AB\n")) << listing;
   EXPECT_NE(std::string::npos, listing.find("; error: function body runs past")) << listing;

@@ -12,16 +12,13 @@
 #include "player/movie/EmbeddedMovie.h"
 #include "player/movie/PlayerMovie.h"
 #include "player/movie/SwfReader.h"
+#include "player/movie/tests/support/Bytes.h"
 
 using namespace movie;
 
 namespace {
 
-std::string Bytes(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out.push_back(static_cast<char>(v));
-  return out;
-}
+using movietest::Bytes;
 
 std::string ScriptSource() {
   std::ifstream in(MOVIE_SCRIPT_PATH, std::ios::binary);
@@ -129,7 +126,8 @@ TEST_F(PlayerMovie, ListingAssemblesBackAndBranchesLandOnActions) {
 
 TEST_F(PlayerMovie, DeclaresTheVariablesAndStartsUpInOrder) {
   std::string declared;
-  for (size_t at = listing.find("\ndefineLocal2"); at != std::string::npos; at = listing.find("\ndefineLocal2", at + 1)) {
+  for (size_t at = listing.find("\ndefineLocal2"); at != std::string::npos;
+       at = listing.find("\ndefineLocal2", at + 1)) {
     const size_t line = listing.rfind("\npush \"", at - 1);
     declared += listing.substr(line + 7, at - line - 8) + " ";
   }
@@ -163,7 +161,8 @@ TEST_F(PlayerMovie, DeclaresTheVariablesAndStartsUpInOrder) {
 }
 
 TEST_F(PlayerMovie, FourWatchedVariablesWithEmptyGettersAndTheirSetters) {
-  const char* properties[][2] = {{"flvurl", "playurl"}, {"playkz", "playkz"}, {"playvolume", "playvolume"}, {"playkj", "playkj"}};
+  const char* properties[][2] = {
+      {"flvurl", "playurl"}, {"playkz", "playkz"}, {"playvolume", "playvolume"}, {"playkj", "playkj"}};
   size_t last = 0;
   for (const auto& p : properties) {
     const std::string expected = std::string("push \"") + p[1] + "\"\ngetVariable\n" +
@@ -173,41 +172,46 @@ TEST_F(PlayerMovie, FourWatchedVariablesWithEmptyGettersAndTheirSetters) {
     EXPECT_NE(std::string::npos, at) << expected;
     if (at != std::string::npos) last = at;
   }
-  EXPECT_EQ("function2 playurl (r:1 v) registers 2 suppressThis suppressArguments suppressSuper {\n"
-            "  push r:1, 1, \"ksplay\"\n  callFunction\n  pop",
-            Function("function2 playurl "));
-  EXPECT_EQ("function2 playvolume (r:1 v) registers 2 suppressThis suppressArguments suppressSuper {\n"
-            "  push r:1, 1, \"vidsound\"\n  getVariable\n  push \"setVolume\"\n  callMethod\n  pop",
-            Function("function2 playvolume "));
-  EXPECT_EQ("function2 playkj (r:1 v) registers 2 suppressThis suppressArguments suppressSuper {\n"
-            "  push r:1, 1, \"ns\"\n  getVariable\n  push \"seek\"\n  callMethod\n  pop",
-            Function("function2 playkj "));
+  EXPECT_EQ(
+      "function2 playurl (r:1 v) registers 2 suppressThis suppressArguments suppressSuper {\n"
+      "  push r:1, 1, \"ksplay\"\n  callFunction\n  pop",
+      Function("function2 playurl "));
+  EXPECT_EQ(
+      "function2 playvolume (r:1 v) registers 2 suppressThis suppressArguments suppressSuper {\n"
+      "  push r:1, 1, \"vidsound\"\n  getVariable\n  push \"setVolume\"\n  callMethod\n  pop",
+      Function("function2 playvolume "));
+  EXPECT_EQ(
+      "function2 playkj (r:1 v) registers 2 suppressThis suppressArguments suppressSuper {\n"
+      "  push r:1, 1, \"ns\"\n  getVariable\n  push \"seek\"\n  callMethod\n  pop",
+      Function("function2 playkj "));
   const std::string ksplay = Function("function2 ksplay ");
-  for (const char* part : {"  push \"filename\", r:1\n  setVariable\n",
-                           "  push \"filename\"\n  getVariable\n  push 1, \"ns\"\n  getVariable\n  push \"play\"\n  callMethod\n",
-                           "  push \"playkzzt\", \"1\"\n  setVariable"}) {
+  for (const char* part :
+       {"  push \"filename\", r:1\n  setVariable\n",
+        "  push \"filename\"\n  getVariable\n  push 1, \"ns\"\n  getVariable\n  push \"play\"\n  callMethod\n",
+        "  push \"playkzzt\", \"1\"\n  setVariable"}) {
     EXPECT_NE(std::string::npos, ksplay.find(part)) << part;
   }
   const std::string playkz = Function("function2 playkz ");
-  for (const char* part : {"push r:1, \"play\"\n  equals2\n  not\n  if L",
-                           "push \"playkzzt\", \"2\"\n  setVariable\n  push true, 1, \"ns\"\n  getVariable\n  push \"pause\"",
-                           "push \"playkzzt\", \"1\"\n  setVariable\n  push false, 1, \"ns\"\n  getVariable\n  push \"pause\"",
-                           "push \"0\"\n  equals2\n  not\n  if L",
-                           "push \"filename\"\n  getVariable\n  push 1, \"ksplay\"\n  callFunction",
-                           "push \"playkzzt\", \"0\"\n  setVariable\n  push 0, \"ns\"\n  getVariable\n  push \"close\""}) {
+  for (const char* part :
+       {"push r:1, \"play\"\n  equals2\n  not\n  if L",
+        "push \"playkzzt\", \"2\"\n  setVariable\n  push true, 1, \"ns\"\n  getVariable\n  push \"pause\"",
+        "push \"playkzzt\", \"1\"\n  setVariable\n  push false, 1, \"ns\"\n  getVariable\n  push \"pause\"",
+        "push \"0\"\n  equals2\n  not\n  if L",
+        "push \"filename\"\n  getVariable\n  push 1, \"ksplay\"\n  callFunction",
+        "push \"playkzzt\", \"0\"\n  setVariable\n  push 0, \"ns\"\n  getVariable\n  push \"close\""}) {
     EXPECT_NE(std::string::npos, playkz.find(part)) << part;
   }
 }
 
 TEST_F(PlayerMovie, SevenCallbacksInTheirOrder) {
-  const char* callbacks[][2] = {{"qurl", "filename"},       {"qbfzt", "playkzzt"}, {"qbfzsj", "totalZSJ"},
-                                {"qbfsj", "qplaysj"},       {"qbfsjwb", "totalplaysj"}, {"flvbfzt", "scplayzt"},
+  const char* callbacks[][2] = {{"qurl", "filename"},        {"qbfzt", "playkzzt"},      {"qbfzsj", "totalZSJ"},
+                                {"qbfsj", "qplaysj"},        {"qbfsjwb", "totalplaysj"}, {"flvbfzt", "scplayzt"},
                                 {"huanchong", "bufferLoads"}};
   size_t last = 0;
   for (const auto& c : callbacks) {
-    const std::string expected = std::string("function2 () registers 1 suppressThis suppressArguments suppressSuper {\n") +
-                                 "  push \"" + c[1] + "\"\n  getVariable\n  return\n}\n" + "push r:2, \"" + c[0] +
-                                 "\", 3, r:1, \"addCallback\"\ncallMethod\npop\n";
+    const std::string expected =
+        std::string("function2 () registers 1 suppressThis suppressArguments suppressSuper {\n") + "  push \"" + c[1] +
+        "\"\n  getVariable\n  return\n}\n" + "push r:2, \"" + c[0] + "\", 3, r:1, \"addCallback\"\ncallMethod\npop\n";
     const size_t at = listing.find(expected, last);
     EXPECT_NE(std::string::npos, at) << expected;
     if (at != std::string::npos) last = at;
@@ -228,7 +232,7 @@ TEST_F(PlayerMovie, StatusTableAndTheRetryThatWaitsASecond) {
       "NetStream.Seek.Notify NetStream.Play.StreamNotFound NetStream.Seek.InvalidTime ",
       codes);
   // Play.Start sets "1" and goes on into the end test of Play.Stop.
-  EXPECT_NE(std::string::npos, status.find("  push \"playkzzt\", \"1\"\n  setVariable\nL" ));
+  EXPECT_NE(std::string::npos, status.find("  push \"playkzzt\", \"1\"\n  setVariable\nL"));
   EXPECT_NE(std::string::npos, status.find("  push \"qplaysj\"\n  getVariable\n  push \"totalZSJ\"\n  getVariable\n"
                                            "  equals2\n  not\n  if L"));
   // Stream not found: state "4", then the one request a second later.
@@ -241,42 +245,49 @@ TEST_F(PlayerMovie, StatusTableAndTheRetryThatWaitsASecond) {
   EXPECT_EQ(std::string::npos, status.find("\"play\"")) << "no request straight from the status handler";
 
   const std::string replay = Function("function2 replay ");
-  EXPECT_EQ("function2 replay () registers 1 suppressThis suppressArguments suppressSuper {\n"
-            "  push \"retryTimer\"\n  getVariable\n  push 1, \"clearInterval\"\n  callFunction\n  pop\n"
-            "  push \"filename\"\n  getVariable\n  push \"?start=\"\n  add2\n  push \"t3\"\n  getVariable\n  add2\n"
-            "  push 1, \"ns\"\n  getVariable\n  push \"play\"\n  callMethod\n  pop",
-            replay);
+  EXPECT_EQ(
+      "function2 replay () registers 1 suppressThis suppressArguments suppressSuper {\n"
+      "  push \"retryTimer\"\n  getVariable\n  push 1, \"clearInterval\"\n  callFunction\n  pop\n"
+      "  push \"filename\"\n  getVariable\n  push \"?start=\"\n  add2\n  push \"t3\"\n  getVariable\n  add2\n"
+      "  push 1, \"ns\"\n  getVariable\n  push \"play\"\n  callMethod\n  pop",
+      replay);
   // A new address and "stop" end a pending retry at once.
   const std::string clear = "push \"retryTimer\"\n  getVariable\n  push 1, \"clearInterval\"\n  callFunction\n";
-  EXPECT_EQ(0u, Function("function2 ksplay ").find("function2 ksplay (r:1 url) registers 2 suppressThis "
-                                                   "suppressArguments suppressSuper {\n  " + clear));
+  EXPECT_EQ(0u, Function("function2 ksplay ")
+                    .find("function2 ksplay (r:1 url) registers 2 suppressThis "
+                          "suppressArguments suppressSuper {\n  " +
+                          clear));
   EXPECT_NE(std::string::npos, Function("function2 playkz ").find(clear + "  pop\n  push \"playkzzt\", \"0\""));
 }
 
 TEST_F(PlayerMovie, TimeTextsMetadataAndDownloadShare) {
-  EXPECT_EQ("function2 twoDigits (r:1 n) registers 2 suppressThis suppressArguments suppressSuper {\n"
-            "  push r:1, 10\n  less2\n  not\n  if L1\n  push \"0\", r:1\n  add2\n  return\nL1:\n"
-            "  push \"\", r:1\n  add2\n  return",
-            std::regex_replace(Function("function2 twoDigits "), std::regex("L[0-9]+"), "L1"));
+  EXPECT_EQ(
+      "function2 twoDigits (r:1 n) registers 2 suppressThis suppressArguments suppressSuper {\n"
+      "  push r:1, 10\n  less2\n  not\n  if L1\n  push \"0\", r:1\n  add2\n  return\nL1:\n"
+      "  push \"\", r:1\n  add2\n  return",
+      std::regex_replace(Function("function2 twoDigits "), std::regex("L[0-9]+"), "L1"));
   const std::string frame = Function("function2 qnowtext ");
-  for (const char* part : {"  push \"_root\"\n  getVariable\n  push \"onEnterFrame\"\n  function2 () ",
-                           "    push \"t3\", \"ns\"\n    getVariable\n    push \"time\"\n    getMember\n    setVariable\n",
-                           "    push \"t1\", \"t3\"\n    getVariable\n    push 60\n    modulo\n",
-                           "    push \"t2\", \"t3\"\n    getVariable\n    push 60\n    divide\n",
-                           "    push \"qplaysj\", \"t2\"\n    getVariable\n    push \":\"\n    add2\n    push \"t1\"\n",
-                           "    push \"NaN:NaN\"\n    equals2\n    if L", "    push undefined\n    equals2\n    if L",
-                           "    push \"/\"\n    add2\n    push \"totalZSJ\"\n", "    push \"/00:00\"\n    add2\n"}) {
+  for (const char* part :
+       {"  push \"_root\"\n  getVariable\n  push \"onEnterFrame\"\n  function2 () ",
+        "    push \"t3\", \"ns\"\n    getVariable\n    push \"time\"\n    getMember\n    setVariable\n",
+        "    push \"t1\", \"t3\"\n    getVariable\n    push 60\n    modulo\n",
+        "    push \"t2\", \"t3\"\n    getVariable\n    push 60\n    divide\n",
+        "    push \"qplaysj\", \"t2\"\n    getVariable\n    push \":\"\n    add2\n    push \"t1\"\n",
+        "    push \"NaN:NaN\"\n    equals2\n    if L", "    push undefined\n    equals2\n    if L",
+        "    push \"/\"\n    add2\n    push \"totalZSJ\"\n", "    push \"/00:00\"\n    add2\n"}) {
     EXPECT_NE(std::string::npos, frame.find(part)) << part;
   }
   const std::string meta = Function("function2 (r:1 infor)");
-  for (const char* part : {"  push \"total_time\", r:1, \"duration\"\n  getMember\n  push 1, \"Math\"\n  getVariable\n  push \"floor\"\n",
-                           "  push \"totalZSJ\", \"t2\"\n  getVariable\n  push \":\"\n  add2\n  push \"t1\"\n"}) {
+  for (const char* part :
+       {"  push \"total_time\", r:1, \"duration\"\n  getMember\n  push 1, \"Math\"\n  getVariable\n  push \"floor\"\n",
+        "  push \"totalZSJ\", \"t2\"\n  getVariable\n  push \":\"\n  add2\n  push \"t1\"\n"}) {
     EXPECT_NE(std::string::npos, meta.find(part)) << part;
   }
   const std::string share = Function("function2 bufferLoad ");
-  for (const char* part : {"  push \"loaded\", \"ns\"\n  getVariable\n  push \"bytesLoaded\"\n",
-                           "  push \"total\", \"ns\"\n  getVariable\n  push \"bytesTotal\"\n", "  push 1000\n  greater\n",
-                           "  push \"bufferLoads\", 100\n  setVariable\n", "  divide\n  push 100\n  multiply\n  toInteger\n"}) {
+  for (const char* part :
+       {"  push \"loaded\", \"ns\"\n  getVariable\n  push \"bytesLoaded\"\n",
+        "  push \"total\", \"ns\"\n  getVariable\n  push \"bytesTotal\"\n", "  push 1000\n  greater\n",
+        "  push \"bufferLoads\", 100\n  setVariable\n", "  divide\n  push 100\n  multiply\n  toInteger\n"}) {
     EXPECT_NE(std::string::npos, share.find(part)) << part;
   }
 }

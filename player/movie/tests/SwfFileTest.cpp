@@ -3,16 +3,11 @@
 
 #include "player/movie/SwfReader.h"
 #include "player/movie/SwfWriter.h"
+#include "player/movie/tests/support/Bytes.h"
 
 using namespace movie;
 
-namespace {
-std::string Bytes(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out.push_back(static_cast<char>(v));
-  return out;
-}
-}  // namespace
+using movietest::Bytes;
 
 TEST(SwfWriter, BitPackedRecords) {
   EXPECT_EQ(1, SignedBitsNeeded(0));
@@ -104,7 +99,8 @@ TEST(SwfReader, RefusesDamagedFiles) {
       {"header length too short", shorter},
       {"length beyond the limit", huge},
       {"tag past the end", tagPastEnd},
-      {"no End tag", plain.substr(0, plain.size() - 2).replace(4, 4, EncodeU32(static_cast<uint32_t>(plain.size() - 2)))},
+      {"no End tag",
+       plain.substr(0, plain.size() - 2).replace(4, 4, EncodeU32(static_cast<uint32_t>(plain.size() - 2)))},
   };
   for (const Case& c : cases) {
     SwfFile swf;

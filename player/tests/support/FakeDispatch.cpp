@@ -22,8 +22,10 @@ FakeDispatch* FakeDispatch::Create(const std::vector<FakeMember>& members) {
   auto* fake = new FakeDispatch;
   fake->members_ = members;
   // One METHODDATA per member and invocation kind; all arguments are variants.
-  static PARAMDATA params[4] = {{const_cast<OLECHAR*>(L"a"), VT_VARIANT}, {const_cast<OLECHAR*>(L"b"), VT_VARIANT},
-                                {const_cast<OLECHAR*>(L"c"), VT_VARIANT}, {const_cast<OLECHAR*>(L"d"), VT_VARIANT}};
+  static PARAMDATA params[4] = {{const_cast<OLECHAR*>(L"a"), VT_VARIANT},
+                                {const_cast<OLECHAR*>(L"b"), VT_VARIANT},
+                                {const_cast<OLECHAR*>(L"c"), VT_VARIANT},
+                                {const_cast<OLECHAR*>(L"d"), VT_VARIANT}};
   std::vector<METHODDATA> methods;
   const WORD kinds[] = {DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT, DISPATCH_PROPERTYPUTREF};
   for (size_t i = 0; i < members.size(); ++i) {

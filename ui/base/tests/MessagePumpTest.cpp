@@ -15,7 +15,7 @@
 namespace ui {
 namespace {
 
-constexpr UINT kKept = WM_APP + 1;   // the filter uses it up
+constexpr UINT kKept = WM_APP + 1;    // the filter uses it up
 constexpr UINT kPassed = WM_APP + 2;  // goes on to the window
 constexpr UINT kLast = WM_APP + 3;    // goes on to the window, which then signals `done`
 

@@ -17,10 +17,11 @@ TEST(WorkerThread, WhatTheWorkThrowsEndsInItsFailureHandlerOnItsThread) {
   const ui::WorkerThread standard = ui::WorkerThread::Start([] { throw std::runtime_error("out of luck"); },
                                                             [&] { failedOn = GetCurrentThreadId(), ++failures; });
   // Anything at all, and a failure handler that throws in its turn.
-  const ui::WorkerThread other = ui::WorkerThread::Start([] { throw 42; }, [&] {
-    ++failures;
-    throw std::bad_alloc();
-  });
+  const ui::WorkerThread other = ui::WorkerThread::Start([] { throw 42; },
+                                                         [&] {
+                                                           ++failures;
+                                                           throw std::bad_alloc();
+                                                         });
   const ui::WorkerThread silent = ui::WorkerThread::Start([] { throw "no handler"; });
   ASSERT_TRUE(standard && other && silent);
   // A worker stops counting as running just before its thread returns: the

@@ -21,9 +21,7 @@ class DialogDriver : public WindowDriver {
 };
 
 // Presses a dialog's button as a click would.
-inline void PressDialogButton(HWND dialog, int id) {
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-}
+inline void PressDialogButton(HWND dialog, int id) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 // A driver that presses the dialog's button once that button is ready.
 inline std::function<void(HWND)> Pressing(int id) {

@@ -81,7 +81,8 @@ testing::AssertionResult DialogWatcher::WaitFor(size_t count, int ms) const {
   };
   if (PumpUntil([&] { return answered() >= count; }, ms)) return testing::AssertionSuccess();
   return testing::AssertionFailure() << GaveUpWaitingFor(std::to_string(count) + " message box(es)", ms)
-                                     << "; answered " << answered() << ":\n" << Describe();
+                                     << "; answered " << answered() << ":\n"
+                                     << Describe();
 }
 
 std::string CloseStrayDialogs() {

@@ -33,7 +33,8 @@ inline HandleCount CountHandles() {
     Entry entries[1];
   };
   using Query = LONG(NTAPI*)(ULONG, void*, ULONG, ULONG*);
-  const auto query = reinterpret_cast<Query>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation"));
+  const auto query =
+      reinterpret_cast<Query>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation"));
   if (!query) return {};
   // A handle of a thread object, to learn the type number of threads; left out of the count.
   HANDLE probe = nullptr;

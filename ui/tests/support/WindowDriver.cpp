@@ -27,8 +27,9 @@ std::string Narrow(const std::wstring& ascii) { return std::string(ascii.begin()
 
 WindowDriver::WindowDriver(const wchar_t* cls, std::string readyWhat, std::function<bool(HWND)> ready,
                            std::function<void(HWND)> act)
-    : cls_(cls), readyWhat_(std::move(readyWhat)), ready_(std::move(ready)), act_(std::move(act)),
-      thread_([this] { Run(); }) {}
+    : cls_(cls), readyWhat_(std::move(readyWhat)), ready_(std::move(ready)), act_(std::move(act)), thread_([this] {
+        Run();
+      }) {}
 
 WindowDriver::~WindowDriver() {
   stop_ = true;
@@ -39,8 +40,7 @@ testing::AssertionResult WindowDriver::Acted(int count) const {
   if (count_ >= count) return testing::AssertionSuccess();
   std::lock_guard<std::mutex> g(lock_);
   return testing::AssertionFailure() << "acted on " << count_ << " of " << count << " window(s) of class "
-                                     << Narrow(cls_) << "; "
-                                     << (failures_.empty() ? "no other one showed" : failures_);
+                                     << Narrow(cls_) << "; " << (failures_.empty() ? "no other one showed" : failures_);
 }
 
 void WindowDriver::Run() {

@@ -23,8 +23,7 @@ void Check(bool holds) {
 // without its second are separators).
 bool StartsTwoByteCharacter(const std::string& name, size_t i) {
   const auto in = [](unsigned char c, unsigned low, unsigned high) { return c >= low && c <= high; };
-  return i + 1 < name.size() && in(name[i], 0x81, 0xFE) &&
-         (in(name[i + 1], 0x40, 0x7E) || in(name[i + 1], 0x80, 0xFE));
+  return i + 1 < name.size() && in(name[i], 0x81, 0xFE) && (in(name[i + 1], 0x40, 0x7E) || in(name[i + 1], 0x80, 0xFE));
 }
 
 // The devices the platform opens for a path part, whatever follows the first
@@ -84,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The names as a list's "名称=[" value, as the raw bytes split at "|", and
   // as the bytes read as letters of a path, so that short inputs try the
   // ways out of a folder and the device names.
-  static const char kPathLetters[] = {'.', '/', '\\', ' ', ':', '|', 'a', '\x81',
+  static const char kPathLetters[] = {'.',    '/',    '\\',   ' ', ':', '|', 'a', '\x81',
                                       '\x80', '\xFF', '\x40', 'c', 'O', 'n', 'M', '1'};
   std::string path;
   for (char c : text) path += kPathLetters[static_cast<unsigned char>(c) % sizeof kPathLetters];

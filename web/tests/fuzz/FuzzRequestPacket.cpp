@@ -26,8 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   web::RequestPacket back;
   back.WriteReply(reply.headers, reply.body);
   const web::ReplyFields read = back.ReadReply();
-  if (read.status != web::RequestPacket::kReplyStatus || read.headers != reply.headers ||
-      read.body != reply.body) {
+  if (read.status != web::RequestPacket::kReplyStatus || read.headers != reply.headers || read.body != reply.body) {
     abort();
   }
   return 0;

@@ -27,7 +27,8 @@ int ReadPort(const std::string& file) {
 
 std::string VideoBytes(int64_t from, int64_t count) {
   std::string out(static_cast<size_t>(count), '\0');
-  for (int64_t i = from; i < from + count; ++i) out[static_cast<size_t>(i - from)] = static_cast<char>((i * 7 + (i >> 13)) & 0xFF);
+  for (int64_t i = from; i < from + count; ++i)
+    out[static_cast<size_t>(i - from)] = static_cast<char>((i * 7 + (i >> 13)) & 0xFF);
   return out;
 }
 
@@ -67,13 +68,12 @@ std::string Simulator::Request(const char* verb, const std::string& path, const 
   web::InternetHandle session(InternetOpenA("TavrinTestSupport", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
   if (!session) return {};
   web::InternetHandle connection(InternetConnectA(session.Get(), "127.0.0.1", static_cast<INTERNET_PORT>(port_),
-                                                 nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
+                                                  nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
   if (!connection) return {};
   const std::string target = path.empty() || path[0] != '/' ? "/" + path : path;
-  web::InternetHandle request(HttpOpenRequestA(connection.Get(), verb, target.c_str(), "HTTP/1.1", nullptr, nullptr,
-                                              INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
-                                                  INTERNET_FLAG_NO_COOKIES,
-                                              0));
+  web::InternetHandle request(
+      HttpOpenRequestA(connection.Get(), verb, target.c_str(), "HTTP/1.1", nullptr, nullptr,
+                       INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_COOKIES, 0));
   if (!request) return {};
   if (!HttpSendRequestA(request.Get(), nullptr, 0, body.empty() ? nullptr : const_cast<char*>(body.data()),
                         static_cast<DWORD>(body.size()))) {
