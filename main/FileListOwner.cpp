@@ -8,7 +8,6 @@
 
 #include "main/FileName.h"
 #include "main/MainWindow.h"
-#include "web/TextHelpers.h"
 #include "ui/App.h"
 #include "ui/ListView.h"
 #include "ui/base/WideText.h"
@@ -122,15 +121,15 @@ bool FileNameTaken(const std::string& folder, const std::string& name, std::intp
 
 FreeNames::FreeNames(const std::string& folder) : folder_(folder) {
   WithList([&](const ui::ListView& list) {
-    for (int index = 0; index < list.RowCount(); ++index) taken_.insert(web::AsciiLower(list.Cell(index, kNameColumn)));
+    for (int index = 0; index < list.RowCount(); ++index) taken_.insert(FileNameKey(list.Cell(index, kNameColumn)));
   });
 }
 
 std::string FreeNames::Take(const std::string& name) {
   const std::string free = UniqueFileName(name, [&](const std::string& candidate) {
-    return taken_.count(web::AsciiLower(candidate)) || PathExists(PathInFolder(folder_, candidate));
+    return taken_.count(FileNameKey(candidate)) || PathExists(PathInFolder(folder_, candidate));
   });
-  taken_.insert(web::AsciiLower(free));
+  taken_.insert(FileNameKey(free));
   return free;
 }
 

@@ -61,7 +61,7 @@ class FreeNames {
 
  private:
   std::string folder_;
-  std::unordered_set<std::string> taken_;  // lower-case
+  std::unordered_set<std::string> taken_;  // FileNameKey of each
 };
 
 // The path in the folder that the row's download writes to, as the folder

@@ -67,8 +67,10 @@ std::string RowFileName(const std::string& pageTitle, size_t index, const std::s
   return SafeFileName(CutTitle(pageTitle) + "[" + std::to_string(index) + "]." + GuessExtension(address));
 }
 
+std::string FileNameKey(const std::string& name) { return web::AsciiLower(name); }
+
 bool SameFileName(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && web::AsciiLower(a) == web::AsciiLower(b);
+  return a.size() == b.size() && FileNameKey(a) == FileNameKey(b);
 }
 
 std::string UniqueFileName(const std::string& name, const std::function<bool(const std::string&)>& isTaken) {

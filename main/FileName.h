@@ -19,7 +19,9 @@ std::string SafeFileName(const std::string& name);
 // index, "].", the extension guessed from the address, made safe.
 std::string RowFileName(const std::string& pageTitle, size_t index, const std::string& address);
 
-// True when two names denote the same file (ASCII letters in any case).
+// What two names that denote the same file (ASCII letters in any case) have in common.
+std::string FileNameKey(const std::string& name);
+// True when two names denote the same file.
 bool SameFileName(const std::string& a, const std::string& b);
 
 // The name itself when isTaken says no, otherwise the first free one of

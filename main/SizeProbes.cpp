@@ -11,7 +11,6 @@
 #include <mutex>
 
 #include "main/DownloadProgress.h"
-#include "main/FileListFill.h"
 #include "main/FileListOwner.h"
 #include "main/Globals.h"
 #include "web/Download.h"
@@ -47,12 +46,11 @@ bool AskOnce(const Probe& probe) {
 }
 
 // Puts the probe back for its next round, 1.5 s from now.
-bool AskAgainLater(Probe probe) {
+void AskAgainLater(Probe probe) {
   --probe.roundsLeft;
   probe.due = GetTickCount() + kProbeRetryMs;
   std::lock_guard<std::mutex> guard(g_lock);
   g_waiting.push_back(std::move(probe));
-  return true;
 }
 
 // A worker: takes the first probe that is due, until none waits. A probe
@@ -83,7 +81,10 @@ void TakeProbes() {
     const std::intptr_t rowId = probe.rowId;
     bool askedAgain = false;
     try {
-      askedAgain = AskOnce(probe) && AskAgainLater(std::move(probe));
+      if (AskOnce(probe)) {
+        AskAgainLater(std::move(probe));
+        askedAgain = true;
+      }
     } catch (...) {
       try {
         WriteUnknownSize(rowId);
@@ -107,10 +108,6 @@ std::deque<Probe> Stranded() {
 int RunningSizeProbes() { return g_unended.load(); }
 
 void StartSizeProbe(std::intptr_t rowId, const std::string& address) {
-  if (!CanProbeSize(address)) {
-    WriteUnknownSize(rowId);
-    return;
-  }
   ++g_unended;
   bool startWorker = false;
   {

@@ -13,9 +13,10 @@ inline constexpr int kProbeRounds = 3;
 // while the row exists. The probe waits its turn behind earlier ones and
 // runs on one of the pool's threads; a failed one is asked again after 1.5 s,
 // up to kProbeRounds in all, and shows the unknown size meanwhile and after.
-// A row deleted before its turn is not asked. An address that is not http or
-// https is not asked, nor is any while no probe thread runs and none can be
-// started: the size is unknown at once then.
+// A row deleted before its turn is not asked, nor is any while no probe
+// thread runs and none can be started: the size is unknown at once then. The
+// address is one CanProbeSize accepts (the fill shows the others' sizes as
+// unknown without a probe).
 void StartSizeProbe(std::intptr_t rowId, const std::string& address);
 
 // How many size probes have not ended: waiting their turn, running, or

@@ -97,7 +97,7 @@ int32_t UrlPort(const std::string& address) {
 bool HoldsControlByte(const std::string& text) {
   for (char c : text) {
     const unsigned char b = static_cast<unsigned char>(c);
-    if (b < 0x20 || b == 0x7F) return true;
+    if (b == 0 || IsControlByte(b)) return true;
   }
   return false;
 }
