@@ -102,7 +102,8 @@ bool DroppedText(IDataObject* data, std::string& text) {
   }
   std::string ansi;
   if (!MediumText(data, CF_TEXT, ansi)) return false;
-  // CF_TEXT is in the dropping program's code page, the system's ANSI one.
+  // CF_TEXT is in the dropping program's ANSI code page, which is the system's: 1252 on an English system, 936
+  // on a Chinese one. Read as GBK it would garble the former; whoever knows Unicode offers CF_UNICODETEXT.
   const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
   wide.assign(n, L'\0');
   MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
